@@ -1,0 +1,25 @@
+// The local date and time of the present moment, and the two texts the platform formats them into:
+// the general date-and-time text (whose last two characters carry the afternoon marker on a 12-hour
+// clock) and the time text (whose seconds the one-second tick reads).
+#pragma once
+
+#include <string>
+
+struct LocalDateTime {
+    int year = 0;
+    int month = 0;   // 1..12
+    int day = 0;     // 1..31
+    int hour = 0;    // 0..23
+    int minute = 0;
+    int second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalDateTime Now() = 0;
+    // e.g. "12/7/2026 10:30:00 PM" on a 12-hour US clock, "07.12.2026 22:30:00" on a German one
+    virtual std::string GeneralDateTimeText(const LocalDateTime& t) = 0;
+    // e.g. "10:30:00 PM" or "22:30:00"
+    virtual std::string TimeText(const LocalDateTime& t) = 0;
+};

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs everything Kelo needs to build, run and test on a fresh Debian machine (as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends \
+  build-essential g++ cmake pkg-config git ca-certificates \
+  googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  clang libclang-rt-14-dev \
+  libcairo2-dev libfreetype-dev libfontconfig-dev libgtk-3-dev \
+  python3 python3-fonttools fonts-dejavu-core \
+  xvfb xauth xdotool x11-utils imagemagick \
+  g++-mingw-w64-x86-64 wine wine64

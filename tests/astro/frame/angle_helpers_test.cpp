@@ -1,0 +1,122 @@
+#include "astro/frame/angle_helpers.h"
+
+#include <gtest/gtest.h>
+
+#include "astro/frame/numeric.h"
+
+namespace {
+
+ChartState WithPi() {
+    ChartState s;
+    s.piValue = 3.1415926535;
+    return s;
+}
+
+TEST(RectToPolar, KeepsTheQuadrantOfTheVector) {
+    ChartState s = WithPi();
+    struct Case { double x, y, angle; } cases[] = {
+        {-1, 1, 3 * kPi / 4}, {-1, -1, 5 * kPi / 4}, {1, -1, 7 * kPi / 4}, {1, 1, kPi / 4}};
+    for (const Case& c : cases) {
+        s.rectX = c.x;
+        s.rectY = c.y;
+        RectToPolar(s);
+        EXPECT_NEAR(s.polarAngle, c.angle, 1e-10) << c.x << "," << c.y;
+        EXPECT_NEAR(s.polarRadius, std::sqrt(2.0), 1e-15);
+    }
+}
+
+TEST(RectToPolar, ReplacesAZeroYComponentAndLeavesItReplaced) {
+    ChartState s = WithPi();
+    s.rectX = 1;
+    s.rectY = 0;
+    RectToPolar(s);
+    EXPECT_EQ(s.rectY, kZeroReplacement);
+    EXPECT_NEAR(s.polarAngle, kZeroReplacement, 1e-20);
+    s.rectX = -1;
+    s.rectY = 0;
+    RectToPolar(s);
+    EXPECT_NEAR(s.polarAngle, kPi - kZeroReplacement, 1e-15);
+}
+
+TEST(RectToPolar, OnTheYAxisGivesTheNaturalLimits) {
+    ChartState s = WithPi();
+    s.rectX = 0;
+    s.rectY = 2;
+    RectToPolar(s);
+    EXPECT_DOUBLE_EQ(s.polarAngle, kPi / 2);
+    s.rectX = 0;
+    s.rectY = -2;
+    RectToPolar(s);
+    EXPECT_DOUBLE_EQ(s.polarAngle, 3 * kPi / 2);
+}
+
+TEST(PolarToRect, ReplacesAZeroAngle) {
+    ChartState s = WithPi();
+    s.polarAngle = 0;
+    s.polarRadius = 2;
+    PolarToRect(s);
+    EXPECT_EQ(s.polarAngle, kZeroReplacement);
+    EXPECT_DOUBLE_EQ(s.rectX, 2 * std::cos(kZeroReplacement));
+    EXPECT_GT(s.rectY, 0);
+}
+
+TEST(Normalize360, ReducesAnyFiniteAngleIntoOneTurn) {
+    EXPECT_EQ(Normalize360(360), 0);
+    EXPECT_EQ(Normalize360(-360), 0);
+    EXPECT_EQ(Normalize360(-10), 350);
+    EXPECT_EQ(Normalize360(725), 5);
+    EXPECT_EQ(Normalize360(0), 0);
+}
+
+TEST(AngleConversions, UseTheProgramsPi) {
+    EXPECT_EQ(DegToRad(180), 3.1415926535);
+    EXPECT_EQ(RadToDeg(3.1415926535), 180);
+    for (double x : {0.1, 23.4522944, 100.27, 359.99})
+        EXPECT_NEAR(RadToDeg(DegToRad(x)), x, 1e-12);
+    EXPECT_DOUBLE_EQ(DegMinToDecimal(40.30), 40.5);
+    EXPECT_DOUBLE_EQ(DegMinToDecimal(74.0), 74.0);
+    // The program's pi differs from the true one by 9e-11: the sine of 180 degrees is not 0.
+    EXPECT_NEAR(SinDeg(180), 8.979e-11, 1e-13);
+    ChartState s = WithPi();
+    EXPECT_DOUBLE_EQ(CosDeg(s, 60), std::cos(60 * 3.1415926535 / 180));
+}
+
+TEST(InverseFunctions, GiveTheirLimitsAtTheZeroDivisors) {
+    EXPECT_DOUBLE_EQ(ArcSin(1), kPi / 2);
+    EXPECT_DOUBLE_EQ(ArcSin(-1), -kPi / 2);
+    EXPECT_NEAR(ArcSin(0.5), std::asin(0.5), 1e-15);
+    EXPECT_DOUBLE_EQ(ArcCosSigned(0), kPi / 2);
+    EXPECT_NEAR(ArcCosSigned(0.5), std::acos(0.5), 1e-15);
+    // Below 0 the result keeps the sign of x: the inverse cosine minus pi.
+    EXPECT_NEAR(ArcCosSigned(-0.5), std::acos(-0.5) - M_PI, 1e-15);
+}
+
+TEST(SplitZodiacPosition, GivesSignDegreesAndMinutesWithoutCarrying) {
+    ChartState s = WithPi();
+    struct Case { double v; double sign, deg, min; } cases[] = {
+        {359.9999, 12, 29, 59}, {59, 2, 29, 0}, {12.9999, 1, 12, 59}, {0, 1, 0, 0},
+        {30.5, 2, 0, 30}, {245.25, 9, 5, 15}};
+    for (const Case& c : cases) {
+        s.zodiacInput = c.v;
+        SplitZodiacPosition(s);
+        EXPECT_EQ(s.zodiacSign, c.sign) << c.v;
+        EXPECT_EQ(s.zodiacDegrees, c.deg) << c.v;
+        EXPECT_EQ(s.zodiacMinutes, c.min) << c.v;
+    }
+}
+
+TEST(Rounding, HalvesGoToTheEvenNeighbourAndExtremesSaturate) {
+    EXPECT_EQ(Round16(2.5), 2);
+    EXPECT_EQ(Round16(3.5), 4);
+    EXPECT_EQ(Round16(-2.5), -2);
+    EXPECT_EQ(Round32(0.5), 0);
+    EXPECT_EQ(Round16(1e9), 32767);
+    EXPECT_EQ(Round16(-1e9), -32768);
+    EXPECT_EQ(Round16(std::numeric_limits<double>::infinity()), 32767);
+    EXPECT_EQ(Round16(std::nan("")), 0);
+    EXPECT_EQ(Int(-0.5), -1);
+    EXPECT_EQ(Trunc(-0.5), 0);
+    EXPECT_DOUBLE_EQ(RoundHundredths(28.999999999999996), 29);
+}
+
+}  // namespace
