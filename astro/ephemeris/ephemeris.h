@@ -1,0 +1,41 @@
+// Ephemeris: geocentric ecliptic longitudes of the chart bodies for the moment and one day later,
+// retrograde marks, nutation and the two zodiac shifts. The procedures communicate through ChartState.
+#pragma once
+
+#include "shell/chart_state.h"
+
+// Element tables of the planetary orbits (constant after start-up).
+void LoadElementTables(ChartState& s);
+
+// Driver: all bodies 1..15, retroFlags, precessionShift, siderealShift, altNodeLongitude.
+//   reads dayNumber, dayFraction, julianCenturies, ascLongitude, mcLongitude, houseCusp
+void ComputeEphemeris(ChartState& s);
+
+// Sun: apparent longitude (Newcomb) for julianCenturies from 1900; writes sunMoonResult.
+void ComputeSun(ChartState& s);
+
+// Moon: apparent longitude, mean and true node for julianCenturies from 1900;
+// writes sunMoonResult, rectY (mean node, reduced), moonSecondNode (true node).
+void ComputeMoon(ChartState& s);
+
+// Planetary orbits, bodyIndex 1..4 (T from J2000) and 1, 5..9 (T from 1900).
+void ComputeInnerPlanet(ChartState& s);
+void ComputeOuterPlanet(ChartState& s);
+void SolveOrbit(ChartState& s);
+void OrbitToEcliptic(const ChartState& s, double u, double& longitude, double& latitude);
+struct Spherical {
+    double longitude;  // 0 <= value < 360
+    double latitude;   // -90..90
+};
+Spherical RectToSpherical(const ChartState& s, double x, double y, double z);
+void HelioToGeo(ChartState& s);
+
+// Perturbations of the giant planets (working elements in AU, before the orbit solution).
+void ComputePerturbationArguments(ChartState& s);
+void PerturbJupiter(ChartState& s);
+void PerturbSaturn(ChartState& s);
+void PerturbUranus(ChartState& s);
+void PerturbNeptune(ChartState& s);
+
+// Pluto: heliocentric longitude, latitude and radius from its periodic series.
+void ComputePluto(ChartState& s);
