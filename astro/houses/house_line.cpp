@@ -1,0 +1,50 @@
+#include <string>
+
+#include "astro/houses/houses.h"
+
+namespace {
+
+// Replace the characters of text from position p (counted from 1) with the first n characters of r,
+// never beyond the end of r or of text.
+void Overwrite(std::string& text, std::size_t p, std::size_t n, const std::string& r) {
+    if (p < 1 || p > text.size()) return;
+    std::size_t count = n;
+    if (count > r.size()) count = r.size();
+    if (count > text.size() - (p - 1)) count = text.size() - (p - 1);
+    text.replace(p - 1, count, r, 0, count);
+}
+
+// The four characters of houseOrdinals from position p (counted from 1), as far as they exist.
+std::string OrdinalAt(const std::string& ordinals, std::size_t p) {
+    if (p > ordinals.size()) return "";
+    return ordinals.substr(p - 1, 4);
+}
+
+}  // namespace
+
+// House of every chart body, as the ordinal of the cusp slot whose house holds it.
+//   reads  bodyLongitude   bodies 1..15, degrees
+//          houseCusp       slots 1..12 in Midheaven-first order
+//          houseOrdinals   four characters per slot, "10TH11TH12TH 1ST ..."
+//   writes houseLine       for body j the ten characters from position 10 j - 9: the ordinal, " HOUSE"
+// Notes: a body is nudged forward by 0.1 second of arc, so that one on a cusp (or just short of it)
+// belongs to the house the cusp begins; where cusps overlap the later slot wins. A body nudged to
+// 360 degrees or beyond is taken round to 0, so that it still falls in the house containing 0 degrees;
+// a body in no house at all (a non-finite longitude) keeps its earlier ordinal.
+void BuildHouseLine(ChartState& s) {
+    for (int slot = 1; slot <= 12; ++slot) {
+        for (int j = 1; j <= 15; ++j) {
+            Overwrite(s.houseLine, 10 * j - 5, 10, " HOUSE");
+            double x = s.bodyLongitude[j] + 1.0 / 36000;
+            if (x >= 360) x = x - 360;
+            const double c1 = s.houseCusp[slot];
+            const double c2 = slot < 12 ? s.houseCusp[slot + 1] : s.houseCusp[1];
+            bool inSlot;
+            if (c1 > c2)
+                inSlot = (x >= c1 && x < 360) || (x >= 0 && x < c2);
+            else
+                inSlot = x >= c1 && x < c2;
+            if (inSlot) Overwrite(s.houseLine, 10 * j - 9, 4, OrdinalAt(s.houseOrdinals, 4 * slot - 3));
+        }
+    }
+}

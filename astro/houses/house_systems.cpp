@@ -1,0 +1,254 @@
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "astro/frame/angle_helpers.h"
+#include "astro/frame/numeric.h"
+#include "astro/houses/houses.h"
+#include "astro/houses/text_formats.h"
+
+namespace {
+
+// Cusps by house number, 1 = first house; index 0 unused.
+using HouseTable = std::array<double, 13>;
+
+// Arctangent of y / x in the quadrant of (y, x): Atn, plus pi if negative, plus pi again if y < 0;
+// returned in degrees 0..360. A zero x gives the natural limits pi/2 and 3 pi/2 through the
+// infinite quotient.
+double QuadrantArcTanDeg(double y, double x) {
+    double a = std::atan(y / x);
+    if (a < 0) a = a + kPi;
+    if (y < 0) a = a + kPi;
+    return Normalize360(RadToDeg(a));
+}
+
+// Two digits of one sidereal time part: the number's text with its leading blank, a "0" in front
+// of a single digit, then the last two characters.
+std::string TwoDigitPart(double part) {
+    std::string text = NumberToText(part);
+    if (part < 10) text = "0" + text.substr(text.size() - 1);
+    return text.size() > 2 ? text.substr(text.size() - 2) : text;
+}
+
+// The latitude as the non-Placidus branches take it: minus the decimal latitude in radians, north
+// negative, with no replacement of an exact 0. It is kept in latitudeWholeDegrees, which the sky
+// frame sets afresh before the next update.
+double BranchNegLatitude(ChartState& s) {
+    double decimalLatitude =
+        (s.latitudeDegMinAbs - Int(s.latitudeDegMinAbs)) * 100 / 60 + s.latitudeWholeDegrees;
+    if (s.northSouth == "SOUTH") decimalLatitude = -decimalLatitude;
+    s.latitudeWholeDegrees = -DegToRad(decimalLatitude);
+    return s.latitudeWholeDegrees;
+}
+
+void PlacidusHouses(ChartState& s, HouseTable& house) {
+    const double ramc = s.ramcRad;
+    house[4] = Normalize360(s.mcLongitude + 180);
+    house[1] = Normalize360(s.ascLongitude);
+
+    // 11th cusp, stored as its opposite, the 5th.
+    s.placidusStartRa = ramc + DegToRad(30);
+    s.placidusDivisor = 3;
+    s.placidusBelowHorizon = 0;
+    PlacidusCusp(s);
+    house[5] = Normalize360(s.placidusCuspLongitude + 180);
+
+    // 12th cusp, stored as the 6th.
+    s.placidusStartRa = ramc + DegToRad(60);
+    s.placidusDivisor = 1.5;
+    s.placidusBelowHorizon = 0;
+    PlacidusCusp(s);
+    house[6] = Normalize360(s.placidusCuspLongitude + 180);
+
+    // 2nd and 3rd cusps below the horizon.
+    s.placidusStartRa = ramc + DegToRad(120);
+    s.placidusDivisor = 1.5;
+    s.placidusBelowHorizon = 1.0;
+    PlacidusCusp(s);
+    house[2] = s.placidusCuspLongitude;
+
+    s.placidusStartRa = ramc + DegToRad(150);
+    s.placidusDivisor = 3;
+    s.placidusBelowHorizon = 1.0;
+    PlacidusCusp(s);
+    house[3] = s.placidusCuspLongitude;
+
+    for (int i = 1; i <= 12; ++i) {
+        house[i] = Normalize360(house[i]);
+        if (i > 6) house[i] = Normalize360(house[i - 6] + 180);
+    }
+}
+
+void KochHouses(ChartState& s, HouseTable& house) {
+    const double ramc = s.ramcRad;
+    const double negE = s.negObliquityRad;
+    const double negPhi = BranchNegLatitude(s);
+    // Ascensional difference of the Midheaven's declination.
+    const double ad = ArcSin(std::sin(ramc) * std::tan(negPhi) * std::tan(negE));
+    for (int i = 1; i <= 12; ++i) {
+        const double h = Normalize360(30.0 * i + 60);
+        double k, sign;
+        if (h < 180) {
+            k = h / 90 - 1;
+            sign = 1;
+        } else {
+            k = h / 90 - 3;
+            sign = -1;
+        }
+        const double oa = DegToRad(Normalize360(RadToDeg(ramc) + h + k * RadToDeg(ad)));
+        const double y = std::sin(oa);
+        const double x = std::cos(oa) * std::cos(negE) - sign * std::tan(negPhi) * std::sin(negE);
+        house[i] = QuadrantArcTanDeg(y, x);
+    }
+}
+
+void CampanusHouses(ChartState& s, HouseTable& house) {
+    const double ramc = s.ramcRad;
+    const double negE = s.negObliquityRad;
+    const double negPhi = BranchNegLatitude(s);
+    for (int i = 1; i <= 12; ++i) {
+        // The prime vertical divided from the east point; the offset keeps Tan off its poles.
+        const double p = DegToRad(30.0 * i + 60.000001);
+        double a = std::atan(std::tan(p) * std::cos(negPhi));
+        if (a < 0) a = a + kPi;
+        if (std::sin(p) < 0) a = a + kPi;
+        const double y = std::sin(a + ramc);
+        const double x = std::cos(a + ramc) * std::cos(negE) - std::tan(negPhi) * std::sin(a) * std::sin(negE);
+        house[i] = QuadrantArcTanDeg(y, x);
+    }
+}
+
+void PorphyryHouses(ChartState& s, HouseTable& house) {
+    BranchNegLatitude(s);
+    const double mc = s.mcLongitude;
+    const double asc = s.ascLongitude;
+    // Trisect the quadrant from the Midheaven to the Ascendant, carried over to houses 5 and 6.
+    double d1 = asc - mc;
+    if (d1 < 0) d1 = d1 + 360;
+    const double step1 = d1 / 3;
+    for (int i = 1; i <= 2; ++i) house[i + 4] = Normalize360(mc + 180 + i * step1);
+    // Trisect the quadrant from the Ascendant to the lower meridian.
+    house[1] = asc;
+    double d2 = Normalize360(mc + 180) - asc;
+    if (d2 < 0) d2 = d2 + 360;
+    const double step2 = d2 / 3;
+    for (int i = 1; i <= 3; ++i) house[i + 1] = Normalize360(asc + i * step2);
+    for (int i = 1; i <= 6; ++i) house[i + 6] = Normalize360(house[i] + 180);
+}
+
+// Equal houses go straight into the cusp slots, from the Ascendant in slot 4.
+void EqualHouses(ChartState& s) {
+    auto& slot = s.houseCusp;
+    slot[4] = s.ascLongitude;
+    for (int k = 5; k <= 12; ++k) slot[k] = Normalize360(slot[k - 1] + 30);
+    slot[1] = Normalize360(slot[12] + 30);
+    slot[2] = Normalize360(slot[1] + 30);
+    slot[3] = Normalize360(slot[2] + 30);
+}
+
+void MeridianHouses(ChartState& s, HouseTable& house) {
+    BranchNegLatitude(s);
+    const double ramc = s.ramcRad;
+    const double negE = s.negObliquityRad;
+    for (int i = 1; i <= 12; ++i) {
+        const double h = DegToRad(30.0 * i + 60);
+        house[i] = QuadrantArcTanDeg(std::sin(ramc + h), std::cos(ramc + h) * std::cos(negE));
+    }
+}
+
+void MorinusHouses(ChartState& s, HouseTable& house) {
+    BranchNegLatitude(s);
+    const double ramc = s.ramcRad;
+    const double negE = s.negObliquityRad;
+    for (int i = 1; i <= 12; ++i) {
+        const double h = DegToRad(30.0 * i + 60);
+        house[i] = QuadrantArcTanDeg(std::sin(ramc + h) * std::cos(negE), std::cos(ramc + h));
+    }
+}
+
+void RegiomontanusHouses(ChartState& s, HouseTable& house) {
+    const double ramc = s.ramcRad;
+    const double negE = s.negObliquityRad;
+    const double negPhi = BranchNegLatitude(s);
+    for (int i = 1; i <= 12; ++i) {
+        const double h = DegToRad(30.0 * i + 60);
+        const double y = std::sin(ramc + h);
+        const double x = std::cos(negE) * std::cos(ramc + h) - std::tan(negPhi) * std::sin(h) * std::sin(negE);
+        house[i] = QuadrantArcTanDeg(y, x);
+    }
+}
+
+}  // namespace
+
+// Placidus: one intermediate cusp by ten fixed iterations of the semi-arc division.
+//   reads  placidusStartRa       first estimate of the cusp's right ascension, radians
+//          placidusDivisor       3 or 1.5 (a third or two thirds of the semi-arc)
+//          placidusBelowHorizon  1.0 for the cusps below the horizon (houses 2 and 3)
+//          ramcRad, negObliquityRad, houseLatitudeRad
+//   writes placidusCuspLongitude ecliptic longitude of the cusp, degrees, not reduced
+// Note: beyond about 66.5 degrees of latitude the semi-arc has no value; the latitude check of the
+// settings keeps such places away from this system.
+void PlacidusCusp(ChartState& s) {
+    const double sign = s.placidusBelowHorizon == 1.0 ? 1.0 : -1.0;
+    const double f = s.placidusDivisor;
+    const double ramc = s.ramcRad;
+    double ra = s.placidusStartRa;
+    for (int iteration = 0; iteration < 10; ++iteration) {
+        // Semi-arc of the point whose declination has the tangent Sin(RA) Tan e:
+        // diurnal above the horizon, nocturnal below.
+        const double x = sign * std::sin(ra) * std::tan(s.negObliquityRad) * std::tan(s.houseLatitudeRad);
+        double a = ArcCosSigned(x);
+        if (a < 0) a = a + kPi;
+        if (sign == -1.0)
+            ra = a / f + ramc;
+        else
+            ra = ramc + kPi - a / f;
+    }
+    // Right ascension to ecliptic longitude.
+    double l = std::atan(std::tan(ra) / std::cos(s.negObliquityRad));
+    if (l < 0) l = l + kPi;
+    if (std::sin(ra) < 0) l = l + kPi;
+    s.placidusCuspLongitude = RadToDeg(l);
+}
+
+// House cusps of the moment in the system of houseSystemLetter, and the sidereal time as text.
+//   reads  houseSystemLetter     "P", "K", "C", "O", "E", "M", "I"; anything else is Regiomontanus
+//          ramcRad, negObliquityRad, mcLongitude, ascLongitude, houseLatitudeRad,
+//          latitudeDegMinAbs, latitudeWholeDegrees, northSouth, siderealHours/Minutes/Seconds
+//   writes houseCusp             slots 1..12, degrees 0..360; slot k holds the cusp of house
+//                                ((k + 8) mod 12) + 1 (slot 1 the 10th, slot 4 the 1st)
+//          siderealText          "HHh  MMm  SSs "
+//          latitudeWholeDegrees  overwritten with minus the latitude in radians by every system
+//                                except Placidus and Equal
+//   uses   placidusStartRa/Divisor/BelowHorizon/CuspLongitude as scratch
+void ComputeHouseCusps(ChartState& s) {
+    s.siderealText = TwoDigitPart(s.siderealHours) + "h  " + TwoDigitPart(s.siderealMinutes) + "m  " +
+                     TwoDigitPart(s.siderealSeconds) + "s ";
+
+    HouseTable house{};
+    const std::string& letter = s.houseSystemLetter;
+    if (letter == "P") {
+        PlacidusHouses(s, house);
+    } else if (letter == "K") {
+        KochHouses(s, house);
+    } else if (letter == "C") {
+        CampanusHouses(s, house);
+    } else if (letter == "O") {
+        PorphyryHouses(s, house);
+    } else if (letter == "E") {
+        EqualHouses(s);
+    } else if (letter == "M") {
+        MeridianHouses(s, house);
+    } else if (letter == "I") {
+        MorinusHouses(s, house);
+    } else {
+        RegiomontanusHouses(s, house);
+    }
+
+    // Houses 1..9 go to slots 4..12, houses 10..12 to slots 1..3.
+    if (letter != "E") {
+        for (int i = 1; i <= 9; ++i) s.houseCusp[i + 3] = house[i];
+        for (int i = 10; i <= 12; ++i) s.houseCusp[i - 9] = house[i];
+    }
+    for (int k = 1; k <= 12; ++k) s.houseCusp[k] = Normalize360(s.houseCusp[k]);
+}
