@@ -1,8 +1,21 @@
 // One chart update: checks, local date and time, sky frame, cusps, ephemeris, chart options, texts.
 #pragma once
 
+#include <string>
+
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
 #include "shell/chart_state.h"
 
+// UpdateChart: the chart of the present moment.
+//   reads  settingValues, houseSystemLetter, dateOrder, clockFormat, the clock (one reading)
+//   writes settingsError; when the checks pass: infoLines, calendarDay/Month/Year, zoneHours, dateText,
+//          clockTime, meridiem, longitudeDegMin, eastWest, latitudeDegMin, northSouth, and everything
+//          the sky frame, the cusps, the ephemeris and the texts compute
+// A failed settings check shows its message and leaves every chart field as it was.
 void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes);
+
+// SecondsOfTimeText: the seconds the one-second tick reads from the platform's time text T: the two
+// characters after the second separator, where the separator is the first ":" of T, else its first ".",
+// else its first ","; the first two characters of T when there is no second separator.
+std::string SecondsOfTimeText(const std::string& timeText);

@@ -1,0 +1,32 @@
+#include "settings/settings_checks.h"
+
+#include <cmath>
+
+void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes) {
+    if (s.houseSystemLetter == "M" || s.houseSystemLetter == "I") return;
+    const float degrees = s.settingValues[22];
+    const float minutes = s.settingValues[23];
+    // The size of the latitude counts, whichever way the degree field was typed: -70 is as far from the
+    // equator as 70. The joined value is the single the chart update builds from the two fields.
+    const float d = std::fabs(degrees);
+    const float joined = degrees + minutes / 100;
+    bool tooHigh = d > 66 || (d == 66 && minutes > 0) || (minutes < 0 && std::fabs(joined) > 66);
+    if (!tooHigh) return;
+    s.settingsError = 1;
+    boxes.ShowMessage(kLatitudeTooHighMessage, kWarningTitle, MessageIcon::Information);
+}
+
+void CheckNatalData(ChartState& s, MessageBoxes& boxes) {
+    const auto& v = s.settingValues;
+    // Zone
+    if (!(v[18] >= -13 && v[18] <= 12)) ReportNatalDataError(s, boxes);
+    // Longitude degrees and minutes
+    if (!(v[19] <= 180 && v[20] <= 59)) ReportNatalDataError(s, boxes);
+    // Latitude minutes
+    if (!(v[23] <= 59)) ReportNatalDataError(s, boxes);
+}
+
+void ReportNatalDataError(ChartState& s, MessageBoxes& boxes) {
+    s.settingsError = 1;
+    boxes.ShowMessage(kNatalDataMessage, kWarningTitle, MessageIcon::Information);
+}

@@ -1,0 +1,141 @@
+#include "shell/update_chart.h"
+
+#include <cctype>
+#include <iterator>
+
+#include "astro/ephemeris/ephemeris.h"
+#include "astro/frame/angle_helpers.h"
+#include "astro/frame/numeric.h"
+#include "astro/frame/sky_frame.h"
+#include "astro/houses/houses.h"
+#include "settings/settings_checks.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+// Fixed-sign houses: offset of each cusp slot 1..12 from the base angle (slot 10, the 7th house, at 0).
+constexpr double kFixedSignSlotOffset[] = {
+    /* slot 0 unused */ 0,
+    /* 1-6  */ 90, 120, 150, 180, 210, 240,
+    /* 7-12 */ 270, 300, 330, 0, 30, 60,
+};
+static_assert(std::size(kFixedSignSlotOffset) == 13);
+
+std::string UpperCase(std::string t) {
+    for (char& c : t) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return t;
+}
+
+}  // namespace
+
+void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
+    const auto& v = s.settingValues;
+
+    // 1-2. Settings checks; a failure leaves the previous chart.
+    s.settingsError = 0;
+    CheckLatitudeLimit(s, boxes);
+    CheckNatalData(s, boxes);
+    if (s.settingsError == 1) return;
+
+    // 3. Empty information lines.
+    for (std::string& line : s.infoLines) line.clear();
+
+    // 4. One reading of the local date and time; every part below comes from it.
+    const LocalDateTime t = clock.Now();
+    const std::string general = clock.GeneralDateTimeText(t);
+
+    // 5. Civil date.
+    s.calendarDay = Round16(t.day);
+    s.calendarYear = Round16(t.year);
+    s.calendarMonth = Round16(t.month);
+
+    // 6. Zone.
+    s.zoneHours = v[18];
+
+    // 7. Date text in the regional order, "/" between the parts, no leading zeros.
+    const std::string d = std::to_string(t.day), m = std::to_string(t.month), y = std::to_string(t.year);
+    if (s.dateOrder == 2)
+        s.dateText = y + "/" + m + "/" + d;
+    else if (s.dateOrder == 1)
+        s.dateText = d + "/" + m + "/" + y;
+    else
+        s.dateText = m + "/" + d + "/" + y;
+
+    // 8. Clock time on a 12-hour clock as hours.minutes; seconds are dropped.
+    int h = t.hour;
+    if (h == 0) h = 12;
+    if (h > 12) h -= 12;
+    s.clockTime = ToSingle(h + t.minute / 100.0);
+
+    // 9. Meridiem: by the hour on a 24-hour clock, else by the afternoon marker at the end of the text.
+    s.meridiem = "A.M.";
+    if (s.clockFormat == 1) {
+        if (t.hour >= 12) s.meridiem = "P.M.";
+    } else if (general.size() >= 2 && UpperCase(general.substr(general.size() - 2)) == "PM") {
+        s.meridiem = "P.M.";
+    }
+
+    // 10. Place as degrees.minutes, west and north positive.
+    s.longitudeDegMin = v[19] + v[20] / 100;
+    if (IsExactly(v[21], -1)) s.longitudeDegMin = -s.longitudeDegMin;
+    s.eastWest = s.longitudeDegMin < 0 ? "EAST" : "WEST";
+    s.latitudeDegMin = v[22] + v[23] / 100;
+    if (IsExactly(v[24], -1)) s.latitudeDegMin = -s.latitudeDegMin;
+    s.northSouth = s.latitudeDegMin < 0 ? "SOUTH" : "NORTH";
+
+    // 11. Sky frame, house cusps, ephemeris.
+    ComputeSkyFrame(s);
+    ComputeHouseCusps(s);
+    ComputeEphemeris(s);
+
+    // 12. Node option: the true node for the node and its opposite point.
+    if (IsExactly(v[29], 1)) {
+        s.bodyLongitude[11] = s.altNodeLongitude;
+        s.bodyLongitude[12] = Normalize360(s.altNodeLongitude + 180);
+    }
+
+    // 13. Fixed-sign houses: cusps every 30 degrees from a base that the zodiac shift puts on 0 Aries.
+    if (v[38] != 0 && IsExactly(v[42], 99)) {
+        double base = 0;
+        if (IsExactly(v[38], 1)) base = -s.precessionShift;
+        if (IsExactly(v[38], 2)) base = s.siderealShift;
+        for (int slot = 1; slot <= 12; ++slot) s.houseCusp[slot] = Normalize360(base + kFixedSignSlotOffset[slot]);
+    }
+
+    // 14. House of every body, on the tropical positions.
+    BuildHouseLine(s);
+
+    // 15. Zodiac shift of the cusps and the bodies.
+    if (IsExactly(v[38], 1)) {
+        for (int slot = 1; slot <= 13; ++slot) s.houseCusp[slot] = Normalize360(s.houseCusp[slot] + s.precessionShift);
+        for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] + s.precessionShift);
+    } else if (IsExactly(v[38], 2)) {
+        for (int slot = 1; slot <= 13; ++slot) s.houseCusp[slot] = Normalize360(s.houseCusp[slot] - s.siderealShift);
+        for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] - s.siderealShift);
+    }
+
+    // 16. Texts and the void-of-course test.
+    BuildInfoLines(s);
+    TestMoonVoid(s);
+}
+
+std::string SecondsOfTimeText(const std::string& timeText) {
+    // Positions below are 1-based, 0 meaning "not found", as the rule is written.
+    auto position = [&](std::size_t from, char c) -> std::size_t {
+        if (from < 1 || from > timeText.size()) return 0;
+        std::size_t at = timeText.find(c, from - 1);
+        return at == std::string::npos ? 0 : at + 1;
+    };
+    char separator = ':';
+    std::size_t p = position(1, ':');
+    if (p == 0) {
+        separator = '.';
+        p = position(1, '.');
+    }
+    if (p == 0) {
+        separator = ',';
+        p = position(1, ',');
+    }
+    std::size_t q = p == 0 ? position(1, ',') : position(p + 1, separator);
+    return timeText.substr(q < timeText.size() ? q : timeText.size(), 2);
+}
