@@ -11,6 +11,10 @@ void LoadElementTables(ChartState& s);
 //   reads dayNumber, dayFraction, julianCenturies, ascLongitude, mcLongitude, houseCusp
 void ComputeEphemeris(ChartState& s);
 
+// Retrograde test of the driver: the longitude one day later is smaller; a difference of 180 degrees or
+// more is read as motion across 0 degrees (359.8 to 0.3 is direct, 0.3 to 359.8 retrograde).
+bool IsRetrograde(double longitude, double nextDayLongitude);
+
 // Sun: apparent longitude (Newcomb) for julianCenturies from 1900; writes sunMoonResult.
 void ComputeSun(ChartState& s);
 
@@ -22,9 +26,17 @@ void ComputeMoon(ChartState& s);
 void ComputeInnerPlanet(ChartState& s);
 void ComputeOuterPlanet(ChartState& s);
 void SolveOrbit(ChartState& s);
+// Kepler's equation by Newton's iteration in degrees (the step SolveOrbit uses), at most
+// kKeplerMaxIterations steps; a NaN or infinite input ends after one step with a NaN result.
+constexpr int kKeplerMaxIterations = 100;
+struct KeplerSolution {
+    double eccentricAnomaly;  // degrees
+    int iterations;           // Newton steps taken, 1..kKeplerMaxIterations
+};
+KeplerSolution SolveKepler(const ChartState& s, double e, double meanAnomaly);
 void OrbitToEcliptic(const ChartState& s, double u, double& longitude, double& latitude);
 struct Spherical {
-    double longitude;  // 0 <= value < 360
+    double longitude;  // 0 <= value < 360 (360 itself only by rounding a tiny negative angle)
     double latitude;   // -90..90
 };
 Spherical RectToSpherical(const ChartState& s, double x, double y, double z);

@@ -1,0 +1,116 @@
+// Ephemeris driver: all chart bodies for the moment and one day later, retrograde marks, nutation and
+// the two zodiac shifts.
+#include <array>
+#include <cmath>
+
+#include "astro/ephemeris/ephemeris.h"
+#include "astro/frame/angle_helpers.h"
+
+namespace {
+
+// Outer group for the time in julianCenturies: bodies 1, 5..9; the geocentric longitudes of 5..9, with
+// the extra longitude terms of Uranus and Neptune and the precession term of Pluto, go into longitude[].
+void ComputeOuterGroup(ChartState& s, std::array<double, 16>& longitude) {
+    for (int index = 1; index <= 9; ++index) {
+        if (index >= 2 && index <= 4) continue;
+        s.bodyIndex = index;
+        ComputeOuterPlanet(s);
+        if (index == 1) continue;
+        double value = Normalize360(s.geoLongitude);
+        if (index == 7 || index == 8) value = value + s.longitudeCorrection;
+        if (index == 9) value = value + (s.dayNumber - 2433283) * 1.33 / 36525;
+        longitude[index] = Normalize360(value);
+    }
+}
+
+// Inner group for the time in julianCenturies: body 1 (the Earth) first, then 2..4 into longitude[].
+void ComputeInnerGroup(ChartState& s, std::array<double, 16>& longitude) {
+    for (int index = 1; index <= 4; ++index) {
+        s.bodyIndex = index;
+        ComputeInnerPlanet(s);
+        if (index >= 2) longitude[index] = Normalize360(s.geoLongitude);
+    }
+}
+
+}  // namespace
+
+// Ephemeris driver: bodies 1..15 (1 Sun, 2..9 Mercury..Pluto, 10 Moon, 11 mean node, 12 opposite node,
+// 13 Part of Fortune, 14 Ascendant, 15 Midheaven), the retrograde marks of bodies 2..9 from the positions
+// one day later, the nutation in longitude and the precession-based and sidereal zodiac shifts.
+//   reads  dayNumber, dayFraction, julianCenturies (from JD 2415020.0), ascLongitude, mcLongitude,
+//          houseCusp slot 4, the element tables, piValue, kmPerAu
+//   writes bodyLongitude 1..15 (degrees, 0..360), retroFlags, precessionShift, siderealShift,
+//          altNodeLongitude, julianCenturies2000, julianCenturiesNext, julianCenturies2000Next;
+//          julianCenturies is left one day after the moment
+void ComputeEphemeris(ChartState& s) {
+    std::array<double, 16> nextDayLongitude{};
+    // Julian date of the moment.
+    const double JD = s.dayNumber + s.dayFraction - 0.5;
+    // Sun's mean longitude and the Moon's mean node.
+    const double T = s.julianCenturies;
+    const double L = 279.696678 + 36000.768925 * T + 0.0003025 * T * T;
+    const double N = 259.183275 - 1934.142008 * T + 0.002078 * T * T + 0.0000022 * T * T * T;
+    // Nutation in longitude, degrees.
+    const double dpsi = (-(17.2327 + 0.01737 * T) * SinDeg(N) - 1.273 * SinDeg(2 * L)) / 3600;
+    // Precession-based zodiac shift (arcseconds before the division; Sin L, not Sin 2L).
+    const double P = (5025.64 + 1.11 * T) * T - (17.2327 * SinDeg(N) + 1.273 * SinDeg(L));
+    s.precessionShift = Normalize360((P - 84038.27) / 3600);
+    // Sidereal zodiac shift: one degree in 71.61 Julian years from 22.46045833333 at JD 2415020, plus nutation.
+    s.siderealShift = (JD - 2415020) / 365.25 / 71.61 + 22.46045833333 + dpsi;
+    s.retroFlags = std::string(15, ' ');
+    // Time arguments.
+    s.julianCenturies2000 = (s.dayNumber - 2451545 + s.dayFraction - 0.5) / 36525;
+    s.julianCenturiesNext = 1.0 / 36525 + s.julianCenturies;
+    s.julianCenturies2000Next = 1.0 / 36525 + s.julianCenturies2000;
+
+    // Sun, Moon and nodes at the moment.
+    ComputeSun(s);
+    s.bodyLongitude[1] = Normalize360(s.sunMoonResult);
+    ComputeMoon(s);
+    s.bodyLongitude[10] = Normalize360(s.sunMoonResult);
+    s.bodyLongitude[11] = Normalize360(s.rectY);
+    s.altNodeLongitude = Normalize360(s.moonSecondNode);
+    s.bodyLongitude[12] = Normalize360(s.bodyLongitude[11] + 180);
+    // Part of Fortune: Ascendant + Moon - Sun; then the Ascendant and the Midheaven.
+    s.bodyLongitude[13] = Normalize360(s.bodyLongitude[10] + s.ascLongitude - s.bodyLongitude[1]);
+    s.bodyLongitude[14] = s.houseCusp[4];
+    s.bodyLongitude[15] = s.mcLongitude;
+    // Inner planets at the moment (T from J2000).
+    s.julianCenturies = s.julianCenturies2000;
+    ComputeInnerGroup(s, s.bodyLongitude);
+
+    // Sun, Moon and inner planets one day later.
+    s.julianCenturies = s.julianCenturiesNext;
+    ComputeSun(s);
+    nextDayLongitude[1] = Normalize360(s.sunMoonResult);
+    ComputeMoon(s);
+    nextDayLongitude[10] = Normalize360(s.sunMoonResult);
+    s.julianCenturies = s.julianCenturies2000Next;
+    ComputeInnerGroup(s, nextDayLongitude);
+
+    // Outer planets at the moment and one day later (T from 1900).
+    s.julianCenturies = (s.dayNumber - 2415020 + s.dayFraction - 0.5) / 36525;
+    s.julianCenturiesNext = s.julianCenturies + 1.0 / 36525;
+    ComputeOuterGroup(s, s.bodyLongitude);
+    s.julianCenturies = s.julianCenturiesNext;
+    ComputeOuterGroup(s, nextDayLongitude);
+
+    // Retrograde marks of the planets.
+    for (int i = 2; i <= 9; ++i) {
+        if (IsRetrograde(s.bodyLongitude[i], nextDayLongitude[i])) s.retroFlags[i - 1] = 'R';
+    }
+}
+
+bool IsRetrograde(double longitude, double nextDayLongitude) {
+    double a = longitude;
+    double b = nextDayLongitude;
+    // Motion across 0 degrees: lift the smaller value by a turn.
+    if (std::fabs(a - b) >= 180) {
+        if (a > b) {
+            b = b + 360;
+        } else {
+            a = a + 360;
+        }
+    }
+    return a > b;
+}

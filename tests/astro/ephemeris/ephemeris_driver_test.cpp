@@ -1,0 +1,190 @@
+// The ephemeris driver: retrograde marks, the derived chart points, and whole charts against the
+// independently computed reference charts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "astro/ephemeris/ephemeris.h"
+#include "astro/frame/angle_helpers.h"
+#include "astro/frame/numeric.h"
+#include "ephemeris_test_support.h"
+#include "reference_chart.h"
+
+namespace {
+
+double AngleDifference(double a, double b) { return std::fabs(Normalize360(a - b + 180) - 180); }
+
+ChartState ChartAtDay(double dayNumber, double dayFraction) {
+    ChartState s = EphemerisState();
+    s.dayNumber = dayNumber;
+    s.dayFraction = dayFraction;
+    s.julianCenturies = CenturiesFrom1900(dayNumber, dayFraction);
+    s.ascLongitude = 200;
+    s.mcLongitude = 111;
+    s.houseCusp[4] = 201;  // the cusp as the house system left it, not ascLongitude
+    return s;
+}
+
+}  // namespace
+
+TEST(RetrogradeMarks, MotionAcrossZeroAndStandstill) {
+    EXPECT_FALSE(IsRetrograde(359.8, 0.3));
+    EXPECT_TRUE(IsRetrograde(0.3, 359.8));
+    EXPECT_FALSE(IsRetrograde(10, 11));
+    EXPECT_TRUE(IsRetrograde(11, 10));
+    EXPECT_FALSE(IsRetrograde(42.5, 42.5));
+    EXPECT_FALSE(IsRetrograde(0, 0));
+    // Exactly half a turn counts as crossing 0 degrees.
+    EXPECT_TRUE(IsRetrograde(10, 190));
+    EXPECT_FALSE(IsRetrograde(190, 10));
+}
+
+TEST(EphemerisDriver, WorkedExampleOf2000January1) {
+    ChartState s = ChartAtDay(kDay2000, 0);
+    ComputeEphemeris(s);
+    EXPECT_NEAR(s.bodyLongitude[2], 271.129, 1e-3);
+    EXPECT_NEAR(s.bodyLongitude[3], 240.975, 1e-3);
+    EXPECT_NEAR(s.bodyLongitude[4], 327.588, 1e-3);
+    EXPECT_NEAR(s.bodyLongitude[5], 25.2434, 1e-4);
+    EXPECT_NEAR(s.bodyLongitude[6], 40.4133, 1e-4);
+    EXPECT_NEAR(s.bodyLongitude[7], 314.7957, 1e-4);  // with the Uranus longitude term
+    EXPECT_NEAR(s.bodyLongitude[8], 303.1931, 1e-4);  // with the Neptune longitude term
+    EXPECT_NEAR(s.bodyLongitude[9], 251.4326, 1e-4);  // with the precession term of 0.66498
+    // julianCenturies is left one day after the moment, in the outer group's count.
+    EXPECT_DOUBLE_EQ(s.julianCenturies, s.julianCenturiesNext);
+    EXPECT_NEAR(s.julianCenturiesNext - CenturiesFrom1900(kDay2000, 0), 1.0 / 36525, 1e-15);
+}
+
+TEST(EphemerisDriver, DerivedPointsNodesAndAngles) {
+    for (double day : {2415021.0, 2440423.0, 2451545.0, 2461382.0}) {
+        ChartState s = ChartAtDay(day, 0.3);
+        ComputeEphemeris(s);
+        const auto& b = s.bodyLongitude;
+        for (int i = 1; i <= 15; ++i) {
+            EXPECT_GE(b[i], 0) << day << " body " << i;
+            EXPECT_LT(b[i], 360) << day << " body " << i;
+        }
+        EXPECT_NEAR(Normalize360(b[12] - b[11]), 180, 1e-9) << day;
+        EXPECT_NEAR(AngleDifference(b[13], b[10] + 200 - b[1]), 0, 1e-9) << day;  // Ascendant + Moon - Sun
+        EXPECT_EQ(b[14], 201) << day;
+        EXPECT_EQ(b[15], 111) << day;
+        EXPECT_EQ(s.retroFlags.size(), 15u);
+        for (int i : {1, 10, 11, 12, 13, 14, 15}) EXPECT_EQ(s.retroFlags[i - 1], ' ') << day << " body " << i;
+        // The true node stays within about two degrees of the mean node.
+        EXPECT_LT(AngleDifference(s.altNodeLongitude, b[11]), 2.0) << day;
+    }
+}
+
+TEST(EphemerisDriver, PlutoPrecessionTermUsesTheWholeDayNumber) {
+    // At day number 2433283 the driver adds nothing to Pluto's geocentric longitude, whatever the
+    // day fraction; fifty Julian years later it adds 0.665 degrees.
+    for (double fraction : {0.0, 0.75}) {
+        ChartState s = ChartAtDay(2433283, fraction);
+        ComputeEphemeris(s);
+        ChartState direct = EphemerisState();
+        direct.julianCenturies = CenturiesFrom1900(2433283, fraction);
+        direct.bodyIndex = 1;
+        ComputeOuterPlanet(direct);
+        direct.bodyIndex = 9;
+        ComputeOuterPlanet(direct);
+        EXPECT_NEAR(s.bodyLongitude[9], Normalize360(direct.geoLongitude), 1e-12) << fraction;
+    }
+    ChartState later = ChartAtDay(2433283 + 18262.5 + 0.5, 0.5);  // dayNumber 2451546
+    ComputeEphemeris(later);
+    ChartState direct = EphemerisState();
+    direct.julianCenturies = CenturiesFrom1900(later.dayNumber, 0.5);
+    direct.bodyIndex = 1;
+    ComputeOuterPlanet(direct);
+    direct.bodyIndex = 9;
+    ComputeOuterPlanet(direct);
+    EXPECT_NEAR(AngleDifference(later.bodyLongitude[9], direct.geoLongitude),
+                (2451546.0 - 2433283) * 1.33 / 36525, 1e-9);
+}
+
+TEST(EphemerisDriver, SiderealShiftAtItsEpoch) {
+    // Half a day after JD 2415020: 22.46045833333 degrees, the drift of half a day and the nutation
+    // (at most about 18.5 arcseconds).
+    ChartState s = ChartAtDay(2415021, 0);
+    ComputeEphemeris(s);
+    const double drift = 22.46045833333 + 0.5 / 365.25 / 71.61;
+    EXPECT_LT(std::fabs(s.siderealShift - drift), 18.6 / 3600);
+    EXPECT_GT(std::fabs(s.siderealShift - drift), 1.0 / 3600);  // the nutation is there
+    // 71.61 Julian years later the shift has grown by one degree, up to the change of the nutation.
+    ChartState later = ChartAtDay(2415021 + 71.61 * 365.25, 0);
+    ComputeEphemeris(later);
+    EXPECT_NEAR(later.siderealShift - s.siderealShift, 1, 2 * 18.6 / 3600);
+}
+
+TEST(ReferenceCharts, WholeChartsAgreeWithTheIndependentComputation) {
+    const char* dataDir = std::getenv("KELO_TEST_DATA");
+    ASSERT_NE(dataDir, nullptr) << "KELO_TEST_DATA is not set";
+    const std::filesystem::path chartsDir = std::filesystem::path(dataDir) / "charts";
+    ASSERT_TRUE(std::filesystem::is_directory(chartsDir)) << chartsDir;
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(chartsDir)) {
+        if (std::filesystem::exists(entry.path() / "expected.json")) names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+
+    std::array<double, 16> worstBody{};
+    double worstPrecession = 0;
+    double worstSidereal = 0;
+    double worstNode = 0;
+    int compared = 0;
+    for (const std::string& name : names) {
+        const ReferenceChart r = LoadReferenceChart(chartsDir.string(), name);
+        if (r.settingsError != 0) continue;  // a chart the settings checks refused has no positions
+        ASSERT_EQ(r.bodyLongitude.size(), 15u) << name;
+        ASSERT_EQ(r.houseCusp.size(), 12u) << name;
+        // The zodiac shift that the update applied to every stored position.
+        double shift = 0;
+        if (IsExactly(r.zodiacOption, 1)) shift = r.precessionShift;
+        if (IsExactly(r.zodiacOption, 2)) shift = -r.siderealShift;
+        const bool fixedHouses = r.zodiacOption != 0 && IsExactly(r.fixedHouses, 99);
+
+        ChartState s = EphemerisState();
+        s.dayNumber = r.dayNumber;
+        s.dayFraction = r.dayFraction;
+        s.julianCenturies = CenturiesFrom1900(r.dayNumber, r.dayFraction);
+        s.ascLongitude = r.ascLongitude;
+        s.mcLongitude = r.mcLongitude;
+        // Slot 4 as the house system left it: fixed-sign houses overwrote it after the ephemeris ran.
+        s.houseCusp[4] = fixedHouses ? r.ascLongitude : Normalize360(r.houseCusp[3] - shift);
+        ComputeEphemeris(s);
+
+        // What the update makes of the positions: the node option, then the zodiac shift.
+        std::array<double, 16> stored = s.bodyLongitude;
+        if (IsExactly(r.nodeOption, 1)) {
+            stored[11] = s.altNodeLongitude;
+            stored[12] = Normalize360(s.altNodeLongitude + 180);
+        }
+        for (int i = 1; i <= 15; ++i) stored[i] = Normalize360(stored[i] + shift);
+
+        for (int i = 1; i <= 15; ++i) {
+            const double d = AngleDifference(stored[i], r.bodyLongitude[i - 1]);
+            worstBody[i] = std::max(worstBody[i], d);
+            EXPECT_LT(d, i <= 13 ? 1e-6 : 1e-4) << name << " body " << i;
+        }
+        EXPECT_EQ(s.retroFlags, r.retroFlags) << name;
+        worstPrecession = std::max(worstPrecession, AngleDifference(s.precessionShift, r.precessionShift));
+        worstSidereal = std::max(worstSidereal, std::fabs(s.siderealShift - r.siderealShift));
+        worstNode = std::max(worstNode, AngleDifference(s.altNodeLongitude, r.altNodeLongitude));
+        EXPECT_NEAR(AngleDifference(s.precessionShift, r.precessionShift), 0, 1e-6) << name;
+        EXPECT_NEAR(s.siderealShift, r.siderealShift, 1e-6) << name;
+        EXPECT_NEAR(AngleDifference(s.altNodeLongitude, r.altNodeLongitude), 0, 1e-6) << name;
+        ++compared;
+    }
+    EXPECT_GE(compared, 10) << "too few reference charts under " << chartsDir;
+
+    std::cout << "largest difference from the reference charts (" << compared << " charts), degrees:\n";
+    for (int i = 1; i <= 15; ++i) std::cout << "  body " << i << ": " << worstBody[i] << "\n";
+    std::cout << "  precessionShift: " << worstPrecession << "\n  siderealShift: " << worstSidereal
+              << "\n  altNodeLongitude: " << worstNode << "\n";
+}
