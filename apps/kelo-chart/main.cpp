@@ -1,0 +1,289 @@
+// kelo-chart: the chart of one moment, computed exactly as the screen saver computes it, printed as
+// text or as one JSON object.
+//
+//   kelo-chart [--settings PATH] [--at YYYY-MM-DDTHH:MM] [--date-order 0|1|2] [--clock-format 0|1] [--json]
+//
+// Exit status: 0 a chart; 2 a bad command line or a settings file that cannot be read; 3 a settings
+// check failed (the JSON is still printed, the messages also go to standard error); 4 the settings lead
+// to a value that cannot be computed (not a finite number), so no chart is printed.
+#include <langinfo.h>
+#include <locale.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "apps/kelo-chart/chart_json.h"
+#include "apps/kelo-chart/chart_text.h"
+#include "astro/ephemeris/ephemeris.h"
+#include "platform/fixed_clock.h"
+#include "platform/linux/file_text_lines.h"
+#include "platform/linux/locale_registry.h"
+#include "platform/linux/system_clock.h"
+#include "settings/settings_file.h"
+#include "shell/regional_format.h"
+#include "shell/startup_values.h"
+#include "shell/update_chart.h"
+
+namespace {
+
+constexpr int kExitChart = 0;
+constexpr int kExitUsage = 2;
+constexpr int kExitSettingsCheck = 3;
+constexpr int kExitNotFinite = 4;
+
+struct ChartOptions {
+    std::string settingsPath;  // empty: KELO.INI beside the program
+    std::optional<LocalDateTime> at;
+    std::optional<int> dateOrder;
+    std::optional<int> clockFormat;
+    bool json = false;
+    bool help = false;
+};
+
+// One command-line option: its name, the name of its value (empty for a switch), its help text, and
+// what it does with the value. An option's value follows as the next argument or after "=".
+struct OptionSpec {
+    std::string name;
+    std::string valueName;
+    std::string help;
+    std::function<bool(ChartOptions&, const std::string& value, std::string& error)> apply;
+};
+
+bool ParseInteger(const std::string& text, int low, int high, int& out) {
+    if (text.empty() || text.size() > 6) return false;
+    int v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return false;
+        v = v * 10 + (c - '0');
+    }
+    if (v < low || v > high) return false;
+    out = v;
+    return true;
+}
+
+bool IsLeapYear(int y) {
+    // The chart counts dates up to 1582 October 15 in the Julian calendar, later ones in the Gregorian.
+    if (y <= 1582) return y % 4 == 0;
+    return y % 4 == 0 && (y % 100 != 0 || y % 400 == 0);
+}
+
+bool ParseMoment(const std::string& text, LocalDateTime& t) {
+    // YYYY-MM-DDTHH:MM
+    if (text.size() != 16 || text[4] != '-' || text[7] != '-' || (text[10] != 'T' && text[10] != 't') ||
+        text[13] != ':')
+        return false;
+    if (!ParseInteger(text.substr(0, 4), 0, 9999, t.year) || !ParseInteger(text.substr(5, 2), 1, 12, t.month) ||
+        !ParseInteger(text.substr(8, 2), 1, 31, t.day) || !ParseInteger(text.substr(11, 2), 0, 23, t.hour) ||
+        !ParseInteger(text.substr(14, 2), 0, 59, t.minute))
+        return false;
+    static const int kDaysInMonth[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int days = kDaysInMonth[t.month - 1] + (t.month == 2 && IsLeapYear(t.year) ? 1 : 0);
+    if (t.day > days) return false;
+    t.second = 0;
+    return true;
+}
+
+std::vector<OptionSpec> Options() {
+    return {
+        {"--settings", "PATH", "settings file to read (default: KELO.INI beside the program)",
+         [](ChartOptions& o, const std::string& v, std::string&) {
+             o.settingsPath = v;
+             return true;
+         }},
+        {"--at", "YYYY-MM-DDTHH:MM",
+         "local civil date and time on the clock (default: now); the zone is settings line 18",
+         [](ChartOptions& o, const std::string& v, std::string& error) {
+             LocalDateTime t;
+             if (!ParseMoment(v, t)) {
+                 error = "--at wants a date and time as YYYY-MM-DDTHH:MM, not \"" + v + "\"";
+                 return false;
+             }
+             o.at = t;
+             return true;
+         }},
+        {"--date-order", "0|1|2", "date order: 0 month/day/year, 1 day/month/year, 2 year/month/day "
+                                  "(default: the user's locale)",
+         [](ChartOptions& o, const std::string& v, std::string& error) {
+             int n;
+             if (!ParseInteger(v, 0, 2, n)) {
+                 error = "--date-order wants 0, 1 or 2, not \"" + v + "\"";
+                 return false;
+             }
+             o.dateOrder = n;
+             return true;
+         }},
+        {"--clock-format", "0|1", "clock: 0 12-hour, 1 24-hour (default: the user's locale)",
+         [](ChartOptions& o, const std::string& v, std::string& error) {
+             int n;
+             if (!ParseInteger(v, 0, 1, n)) {
+                 error = "--clock-format wants 0 or 1, not \"" + v + "\"";
+                 return false;
+             }
+             o.clockFormat = n;
+             return true;
+         }},
+        {"--json", "", "print one JSON object instead of the readable chart",
+         [](ChartOptions& o, const std::string&, std::string&) {
+             o.json = true;
+             return true;
+         }},
+        {"--help", "", "show this help and exit",
+         [](ChartOptions& o, const std::string&, std::string&) {
+             o.help = true;
+             return true;
+         }},
+    };
+}
+
+bool ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs, ChartOptions& o,
+                      std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::string name = arg, value;
+        bool inlineValue = false;
+        if (std::size_t eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            name = arg.substr(0, eq);
+            value = arg.substr(eq + 1);
+            inlineValue = true;
+        }
+        if (name == "-h") name = "--help";
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& s : specs)
+            if (s.name == name) spec = &s;
+        if (spec == nullptr) {
+            error = "unknown option \"" + arg + "\"";
+            return false;
+        }
+        if (!spec->valueName.empty() && !inlineValue) {
+            if (i + 1 >= argc) {
+                error = spec->name + " wants a value (" + spec->valueName + ")";
+                return false;
+            }
+            value = argv[++i];
+        } else if (spec->valueName.empty() && inlineValue) {
+            error = spec->name + " takes no value";
+            return false;
+        }
+        if (!spec->apply(o, value, error)) return false;
+    }
+    return true;
+}
+
+void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& specs) {
+    out << "Usage: kelo-chart [OPTION]...\n"
+           "Compute the astrological chart of one moment for the place, house system and options of a\n"
+           "Kelo settings file, as the screen saver does at its minute mark, and print it.\n\n";
+    for (const OptionSpec& s : specs) {
+        std::string head = "  " + s.name + (s.valueName.empty() ? "" : " " + s.valueName);
+        out << head << (head.size() < 30 ? std::string(30 - head.size(), ' ') : "\n" + std::string(30, ' '))
+            << s.help << "\n";
+    }
+    out << "\nWith --json the keys are settingsError, messages, dayNumber, dayFraction, ramcRad,\n"
+           "mcLongitude, ascLongitude, siderealText, houseCusp (slots 1..12, slot 1 the 10th cusp),\n"
+           "bodyLongitude (1 Sun .. 9 Pluto, 10 Moon, 11 node, 12 opposite node, 13 Part of Fortune,\n"
+           "14 Ascendant, 15 Midheaven), retroFlags, precessionShift, siderealShift, altNodeLongitude,\n"
+           "houseLine, infoLines and moonVoid.\n\n"
+           "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
+           "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
+           "give a value that cannot be computed.\n"
+           "The environment variable KELO_WIN_INI may name a legacy win.ini whose iDate and iTime lines\n"
+           "are read before the locale.\n";
+}
+
+std::string ProgramDirectory() {
+    std::vector<char> buffer(4096);
+    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+    if (n <= 0) return ".";
+    std::string path(buffer.data(), static_cast<std::size_t>(n));
+    std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool TerminalIsUtf8() {
+    setlocale(LC_CTYPE, "");  // only the character set; numbers keep the "." of the C locale
+    const char* codeset = nl_langinfo(CODESET);
+    return codeset != nullptr && std::string(codeset) == "UTF-8";
+}
+
+// The boxes of the update become lines on standard error, and are kept for the JSON.
+class CollectedMessages : public MessageBoxes {
+public:
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon) override {
+        std::cerr << "kelo-chart: " << title << " " << text << "\n";
+        texts.push_back(text);
+    }
+    std::vector<std::string> texts;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<OptionSpec> specs = Options();
+    ChartOptions options;
+    std::string error;
+    if (!ParseCommandLine(argc, argv, specs, options, error)) {
+        std::cerr << "kelo-chart: " << error << " (see kelo-chart --help)\n";
+        return kExitUsage;
+    }
+    if (options.help) {
+        PrintHelp(std::cout, specs);
+        return kExitChart;
+    }
+
+    ChartState s;
+    s.programDir = ProgramDirectory();
+    s.settingsFileName = options.settingsPath.empty() ? s.programDir + "/KELO.INI" : options.settingsPath;
+
+    // Start-up, in the screen saver's order: regional format, constants, settings, element tables,
+    // wheel layout and house system.
+    FileTextLines files;
+    LocaleRegistry registry;
+    const char* winIni = std::getenv("KELO_WIN_INI");
+    ReadRegionalFormat(s, files, registry, winIni != nullptr ? winIni : "");
+    if (options.dateOrder) s.dateOrder = static_cast<int16_t>(*options.dateOrder);
+    if (options.clockFormat) s.clockFormat = static_cast<int16_t>(*options.clockFormat);
+    InitComputationConstants(s);
+    if (!ReadSettings(s)) {
+        std::cerr << "kelo-chart: cannot read the settings file " << s.settingsFileName << "\n";
+        return kExitUsage;
+    }
+    LoadElementTables(s);
+    ChooseHouseSystem(s);
+
+    // The clock: the moment given, or now. A clock format given on the command line gets texts of
+    // its own shape, so that the afternoon marker agrees with it.
+    SystemClock systemClock;
+    std::optional<FixedClock> fixedClock;
+    if (options.at)
+        fixedClock.emplace(*options.at, s.clockFormat);
+    else if (options.clockFormat)
+        fixedClock.emplace(systemClock.Now(), s.clockFormat);
+    Clock& clock = fixedClock ? static_cast<Clock&>(*fixedClock) : static_cast<Clock&>(systemClock);
+
+    CollectedMessages messages;
+    UpdateChart(s, clock, messages);
+
+    if (s.settingsError == 0) {
+        std::vector<std::string> bad = NonFiniteValues(s);
+        if (!bad.empty()) {
+            std::string names;
+            for (const std::string& b : bad) names += (names.empty() ? "" : ", ") + b;
+            std::cerr << "kelo-chart: the settings in " << s.settingsFileName
+                      << " give values that cannot be computed (not finite): " << names << "\n";
+            return kExitNotFinite;
+        }
+    }
+
+    if (options.json)
+        WriteChartJson(std::cout, s, messages.texts);
+    else if (s.settingsError == 0)
+        WriteChartText(std::cout, s, TerminalIsUtf8());
+    std::cout.flush();
+    return s.settingsError == 1 ? kExitSettingsCheck : kExitChart;
+}

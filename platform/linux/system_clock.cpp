@@ -1,0 +1,79 @@
+#include "platform/linux/system_clock.h"
+
+#include <time.h>
+
+#include <cctype>
+
+#include "shell/update_chart.h"
+
+namespace {
+
+std::string UpperLastTwo(const std::string& text) {
+    std::string tail = text.size() >= 2 ? text.substr(text.size() - 2) : text;
+    for (char& c : tail) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return tail;
+}
+
+}  // namespace
+
+SystemClock::SystemClock(const std::string& localeName) : locale_(localeName) {
+    dateFormat_ = locale_.DateFormat();
+    ChooseTimeFormat(locale_.TimeFormat());
+}
+
+SystemClock::SystemClock(const std::string& dateFormat, const std::string& timeFormat) : locale_("C") {
+    dateFormat_ = dateFormat;
+    ChooseTimeFormat(timeFormat);
+}
+
+void SystemClock::ChooseTimeFormat(const std::string& localeTimeFormat) {
+    clockFormat_ = ClockFormatOfFormat(localeTimeFormat);
+    timeFormat_ = localeTimeFormat;
+    appendMeridiem_ = false;
+    // Try the locale's format on a morning and an afternoon time whose parts all differ.
+    bool keeps = true;
+    for (LocalDateTime probe : {LocalDateTime{2026, 12, 7, 1, 24, 57}, LocalDateTime{2026, 12, 7, 13, 24, 57}}) {
+        std::string text = Format(timeFormat_, probe);
+        if (SecondsOfTimeText(text) != "57") keeps = false;
+        if (clockFormat_ == 0 && UpperLastTwo(text) != (probe.hour >= 12 ? "PM" : "AM")) keeps = false;
+    }
+    if (keeps) return;
+    if (clockFormat_ == 1) {
+        timeFormat_ = "%H:%M:%S";
+    } else {
+        timeFormat_ = "%I:%M:%S";
+        appendMeridiem_ = true;
+    }
+}
+
+std::string SystemClock::Format(const std::string& format, const LocalDateTime& t) const {
+    struct tm parts = {};
+    parts.tm_year = t.year - 1900;
+    parts.tm_mon = t.month - 1;
+    parts.tm_mday = t.day;
+    parts.tm_hour = t.hour;
+    parts.tm_min = t.minute;
+    parts.tm_sec = t.second;
+    parts.tm_isdst = -1;
+    char text[256];
+    std::size_t n = strftime_l(text, sizeof text, format.c_str(), &parts, locale_.Handle());
+    return std::string(text, n);
+}
+
+LocalDateTime SystemClock::Now() {
+    time_t now = time(nullptr);
+    struct tm parts = {};
+    localtime_r(&now, &parts);
+    return LocalDateTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,
+                         parts.tm_sec};
+}
+
+std::string SystemClock::GeneralDateTimeText(const LocalDateTime& t) {
+    return Format(dateFormat_, t) + " " + TimeText(t);
+}
+
+std::string SystemClock::TimeText(const LocalDateTime& t) {
+    std::string text = Format(timeFormat_, t);
+    if (appendMeridiem_) text += t.hour >= 12 ? " PM" : " AM";
+    return text;
+}
