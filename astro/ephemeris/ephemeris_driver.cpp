@@ -2,6 +2,7 @@
 // the two zodiac shifts.
 #include <array>
 #include <cmath>
+#include <string>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
