@@ -1,0 +1,281 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "astro/ephemeris/ephemeris.h"
+#include "astro/frame/angle_helpers.h"
+#include "platform/fake/recording_message_boxes.h"
+#include "platform/fixed_clock.h"
+#include "settings/settings_file.h"
+#include "shell/startup_values.h"
+#include "shell/update_chart.h"
+
+namespace {
+
+// Start-up as the screen saver does it, with the shipped settings (New York, Placidus).
+ChartState Started(int dateOrder = 0, int clockFormat = 0) {
+    ChartState s;
+    s.dateOrder = static_cast<int16_t>(dateOrder);
+    s.clockFormat = static_cast<int16_t>(clockFormat);
+    InitComputationConstants(s);
+    s.settingsFileName = KELO_SHIPPED_SETTINGS;
+    EXPECT_TRUE(ReadSettings(s));
+    LoadElementTables(s);
+    ChooseHouseSystem(s);
+    return s;
+}
+
+struct Update {
+    ChartState s;
+    FixedClock clock;
+    RecordingMessageBoxes boxes;
+    Update(LocalDateTime t, int dateOrder = 0, int clockFormat = 0)
+        : s(Started(dateOrder, clockFormat)), clock(t, clockFormat) {}
+    Update& Run() {
+        ChooseHouseSystem(s);
+        UpdateChart(s, clock, boxes);
+        return *this;
+    }
+};
+
+const LocalDateTime kEvening{2026, 12, 7, 22, 30, 0};
+
+TEST(UpdateChart, AFailedCheckLeavesThePreviousChart) {
+    Update u(kEvening);
+    u.Run();
+    ASSERT_EQ(u.s.settingsError, 0);
+    const ChartState before = u.s;
+    u.s.settingValues[18] = 14;  // zone out of range
+    u.clock.Set(LocalDateTime{2030, 1, 1, 8, 0, 0});
+    u.Run();
+    EXPECT_EQ(u.s.settingsError, 1);
+    EXPECT_EQ(u.boxes.Texts(), std::vector<std::string>{"Error in natal input data section. Please correct."});
+    EXPECT_EQ(u.s.infoLines, before.infoLines);
+    EXPECT_EQ(u.s.bodyLongitude, before.bodyLongitude);
+    EXPECT_EQ(u.s.houseCusp, before.houseCusp);
+    EXPECT_EQ(u.s.calendarYear, 2026);
+    EXPECT_EQ(u.s.dateText, before.dateText);
+
+    u.s.settingValues[18] = 5;  // corrected: the next update clears the error
+    u.Run();
+    EXPECT_EQ(u.s.settingsError, 0);
+    EXPECT_EQ(u.s.calendarYear, 2030);
+}
+
+TEST(UpdateChart, TheFirstUpdateFailingKeepsTheStartUpValues) {
+    Update u(kEvening);
+    u.s.settingValues[22] = -70;  // 70 degrees from the equator, typed with its sign
+    u.Run();
+    EXPECT_EQ(u.s.settingsError, 1);
+    EXPECT_EQ(u.s.houseLine, kEmptyHouseLine);
+    EXPECT_EQ(u.s.retroFlags, kEmptyRetroFlags);
+    EXPECT_EQ(u.s.bodyLongitude[1], 0);
+    EXPECT_EQ(u.s.infoLines[0], "");
+}
+
+TEST(UpdateChart, TakesTheDateInTheRegionalOrder) {
+    const char* expected[] = {"12/7/2026", "7/12/2026", "2026/12/7", "12/7/2026"};
+    for (int order = 0; order <= 3; ++order) {
+        Update u(kEvening, order);
+        u.Run();
+        EXPECT_EQ(u.s.dateText, expected[order]) << order;
+        EXPECT_EQ(u.s.calendarDay, 7);
+        EXPECT_EQ(u.s.calendarMonth, 12);
+        EXPECT_EQ(u.s.calendarYear, 2026);
+    }
+}
+
+TEST(UpdateChart, ClockTimeIsOnA12HourClockWithItsMeridiem) {
+    struct Case {
+        int hour, minute;
+        float clockTime;
+        const char* meridiem;
+    } cases[] = {{0, 5, 12.05f, "A.M."}, {12, 5, 12.05f, "P.M."}, {23, 59, 11.59f, "P.M."},
+                 {15, 7, 3.07f, "P.M."}, {0, 30, 12.30f, "A.M."}, {11, 59, 11.59f, "A.M."}};
+    for (int clockFormat : {0, 1}) {
+        for (const Case& c : cases) {
+            Update u(LocalDateTime{2026, 12, 7, c.hour, c.minute, 42}, 0, clockFormat);
+            u.Run();
+            EXPECT_EQ(u.s.clockTime, c.clockTime) << c.hour << ":" << c.minute << " format " << clockFormat;
+            EXPECT_EQ(u.s.meridiem, c.meridiem) << c.hour << ":" << c.minute << " format " << clockFormat;
+        }
+    }
+}
+
+// A 12-hour setting on a clock whose texts carry no afternoon marker: always "A.M.".
+TEST(UpdateChart, A12HourSettingReadsTheMarkerAtTheEndOfTheText) {
+    Update u(kEvening, 0, 0);
+    u.clock.SetClockFormat(1);  // texts of a 24-hour clock: "7/12/2026 22:30:00"
+    u.Run();
+    EXPECT_EQ(u.s.meridiem, "A.M.");
+
+    class LowerCaseClock : public FixedClock {
+    public:
+        using FixedClock::FixedClock;
+        std::string GeneralDateTimeText(const LocalDateTime&) override { return "12/7/2026 10:30:00 pm"; }
+    };
+    ChartState s = Started();
+    LowerCaseClock clock(kEvening);
+    RecordingMessageBoxes boxes;
+    UpdateChart(s, clock, boxes);
+    EXPECT_EQ(s.meridiem, "P.M.");
+}
+
+TEST(UpdateChart, ReadsTheClockOnce) {
+    class CountingClock : public FixedClock {
+    public:
+        using FixedClock::FixedClock;
+        LocalDateTime Now() override {
+            ++reads;
+            return FixedClock::Now();
+        }
+        int reads = 0;
+    };
+    ChartState s = Started();
+    CountingClock clock(kEvening);
+    RecordingMessageBoxes boxes;
+    UpdateChart(s, clock, boxes);
+    EXPECT_EQ(clock.reads, 1);
+}
+
+TEST(UpdateChart, PlaceFieldsCarryTheirHemispheres) {
+    struct Case {
+        float lon, lonDir, lat, latDir;
+        float lonDegMin, latDegMin;
+        const char *eastWest, *northSouth;
+    } cases[] = {{74, -1, 33.5f, -1, -74.0f, -33.5f, "EAST", "SOUTH"},
+                 {74, 1, 40, 1, 74.0f, 40.0f, "WEST", "NORTH"},
+                 {74, 0, 40, 0, 74.0f, 40.0f, "WEST", "NORTH"},
+                 {74, -1.5f, 40, -0.5f, 74.0f, 40.0f, "WEST", "NORTH"}};  // only exactly -1 turns them
+    for (const Case& c : cases) {
+        Update u(kEvening);
+        u.s.settingValues[19] = c.lon;
+        u.s.settingValues[20] = 0;
+        u.s.settingValues[21] = c.lonDir;
+        u.s.settingValues[22] = c.lat;
+        u.s.settingValues[23] = 0;
+        u.s.settingValues[24] = c.latDir;
+        u.Run();
+        EXPECT_EQ(u.s.longitudeDegMin, c.lonDegMin);
+        EXPECT_EQ(u.s.eastWest, c.eastWest);
+        EXPECT_EQ(u.s.latitudeDegMin, c.latDegMin);
+        EXPECT_EQ(u.s.northSouth, c.northSouth);
+    }
+    Update minutes(kEvening);
+    minutes.s.settingValues[20] = 30;
+    minutes.Run();
+    EXPECT_EQ(minutes.s.longitudeDegMin, 74.3f);
+    EXPECT_EQ(minutes.s.latitudeDegMin, 40.45f);
+    EXPECT_EQ(minutes.s.zoneHours, 5);
+}
+
+TEST(UpdateChart, NodeOptionUsesTheTrueNodeOnlyForExactly1) {
+    Update mean(kEvening), trueNode(kEvening), almost(kEvening);
+    trueNode.s.settingValues[29] = 1;
+    almost.s.settingValues[29] = 1.5f;
+    mean.Run();
+    trueNode.Run();
+    almost.Run();
+    EXPECT_EQ(almost.s.bodyLongitude, mean.s.bodyLongitude);
+    EXPECT_EQ(trueNode.s.bodyLongitude[11], mean.s.altNodeLongitude);
+    EXPECT_EQ(trueNode.s.bodyLongitude[12], Normalize360(mean.s.altNodeLongitude + 180));
+    EXPECT_NE(trueNode.s.bodyLongitude[11], mean.s.bodyLongitude[11]);
+    for (int b = 1; b <= 10; ++b) EXPECT_EQ(trueNode.s.bodyLongitude[b], mean.s.bodyLongitude[b]);
+}
+
+TEST(UpdateChart, ZodiacShiftMovesCuspsAndBodiesButNotTheHouseLine) {
+    Update tropical(kEvening), precession(kEvening), sidereal(kEvening), other(kEvening);
+    precession.s.settingValues[38] = 1;
+    sidereal.s.settingValues[38] = 2;
+    other.s.settingValues[38] = 3;
+    tropical.Run();
+    precession.Run();
+    sidereal.Run();
+    other.Run();
+    const ChartState& t = tropical.s;
+    for (int slot = 1; slot <= 13; ++slot) {
+        EXPECT_EQ(precession.s.houseCusp[slot], Normalize360(t.houseCusp[slot] + t.precessionShift)) << slot;
+        EXPECT_EQ(sidereal.s.houseCusp[slot], Normalize360(t.houseCusp[slot] - t.siderealShift)) << slot;
+    }
+    for (int b = 1; b <= 15; ++b) {
+        EXPECT_EQ(precession.s.bodyLongitude[b], Normalize360(t.bodyLongitude[b] + t.precessionShift)) << b;
+        EXPECT_EQ(sidereal.s.bodyLongitude[b], Normalize360(t.bodyLongitude[b] - t.siderealShift)) << b;
+    }
+    EXPECT_EQ(other.s.bodyLongitude, t.bodyLongitude);
+    EXPECT_EQ(other.s.houseCusp, t.houseCusp);
+    EXPECT_EQ(sidereal.s.houseLine, t.houseLine);  // houses are placed on the tropical positions
+    EXPECT_EQ(precession.s.houseLine, t.houseLine);
+}
+
+TEST(UpdateChart, FixedSignHousesSitOnTheSignBoundaries) {
+    // Slots 10, 11, 12, 1, 2, ... hold the 7th, 8th, 9th, 10th, 11th, ... cusps.
+    const int slotsFrom7th[] = {10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    for (float zodiac : {1.0f, 2.0f}) {
+        Update u(kEvening);
+        u.s.settingValues[38] = zodiac;
+        u.s.settingValues[42] = 99;
+        u.Run();
+        for (int i = 0; i < 12; ++i) {
+            double cusp = u.s.houseCusp[slotsFrom7th[i]];
+            double offBoundary = std::remainder(cusp - 30.0 * i, 360.0);
+            EXPECT_NEAR(offBoundary, 0, 1e-9) << "zodiac " << zodiac << " slot " << slotsFrom7th[i];
+        }
+        EXPECT_NEAR(u.s.houseCusp[4], 180, 1e-9);  // the 1st-house cusp
+    }
+    // With any other non-zero zodiac value the base angle is 0 and nothing is shifted.
+    Update other(kEvening);
+    other.s.settingValues[38] = 7;
+    other.s.settingValues[42] = 99;
+    other.Run();
+    EXPECT_EQ(other.s.houseCusp[10], 0);
+    EXPECT_EQ(other.s.houseCusp[1], 90);
+    // 42 not exactly 99, or a tropical zodiac: the house system's own cusps.
+    Update tropical(kEvening), not99(kEvening), zero38(kEvening);
+    not99.s.settingValues[38] = 2;
+    not99.s.settingValues[42] = 5;
+    zero38.s.settingValues[42] = 99;
+    tropical.Run();
+    not99.Run();
+    zero38.Run();
+    EXPECT_EQ(zero38.s.houseCusp, tropical.s.houseCusp);
+    EXPECT_EQ(not99.s.houseCusp[4], Normalize360(tropical.s.houseCusp[4] - tropical.s.siderealShift));
+}
+
+TEST(UpdateChart, TwoStatesDoNotSeeEachOther) {
+    Update a(kEvening), b(LocalDateTime{1987, 7, 14, 12, 0, 0}, 1, 1);
+    b.s.settingValues[27] = 3;
+    a.Run();
+    const ChartState aFirst = a.s;
+    b.Run();
+    a.Run();
+    EXPECT_EQ(a.s.bodyLongitude, aFirst.bodyLongitude);
+    EXPECT_EQ(a.s.infoLines, aFirst.infoLines);
+    EXPECT_EQ(b.s.infoLines[3], "Koch houses");
+    EXPECT_EQ(a.s.infoLines[3], "Placidus houses");
+}
+
+TEST(SecondsOfTimeText, TakesTheTwoCharactersAfterTheSecondSeparator) {
+    EXPECT_EQ(SecondsOfTimeText("10:30:59 PM"), "59");
+    EXPECT_EQ(SecondsOfTimeText("22:30:00"), "00");
+    EXPECT_EQ(SecondsOfTimeText("22.30.07"), "07");
+    EXPECT_EQ(SecondsOfTimeText("22,30,08"), "08");
+    EXPECT_EQ(SecondsOfTimeText("1:2:3"), "3");
+    // Without a second separator: the first two characters.
+    EXPECT_EQ(SecondsOfTimeText("22:30"), "22");
+    EXPECT_EQ(SecondsOfTimeText("10.30:15"), "10");  // ":" is looked for first, and occurs once
+    EXPECT_EQ(SecondsOfTimeText("abc"), "ab");
+    EXPECT_EQ(SecondsOfTimeText(""), "");
+    EXPECT_EQ(SecondsOfTimeText("22:30:"), "");
+}
+
+TEST(SecondsOfTimeText, OnlySecond00OfAMinuteReads00) {
+    for (int format : {0, 1}) {
+        FixedClock clock(LocalDateTime{2026, 12, 7, 12, 34, 59}, format);
+        EXPECT_NE(SecondsOfTimeText(clock.TimeText(clock.Now())), "00");
+        clock.Set(LocalDateTime{2026, 12, 7, 12, 35, 0});
+        EXPECT_EQ(SecondsOfTimeText(clock.TimeText(clock.Now())), "00");
+    }
+}
+
+}  // namespace
