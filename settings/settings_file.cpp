@@ -144,6 +144,7 @@ bool ReadSettings(ChartState& s) {
     }
     // A last line without a line end still counts; the end of the file right after a line end does not.
     if (!done && length > 0) endOfLine();
+    bool readError = std::ferror(file) != 0;  // a directory, a device that fails, ...
     std::fclose(file);
-    return true;
+    return !readError;
 }
