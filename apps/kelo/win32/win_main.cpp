@@ -1,0 +1,53 @@
+// Kelo.scr: the screen saver on Windows. The chart window's forms are the shell's; this file only
+// picks the platform objects for the command line Windows gives and runs the message loop.
+#include <windows.h>
+
+#include "apps/kelo/win32/screen_saver_command.h"
+#include "platform/platform.h"
+#include "platform/win32/gdiplus_surface.h"
+#include "platform/win32/win32_chart_window.h"
+#include "platform/win32/win32_options_dialog.h"
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_system.h"
+#include "platform/win32/win32_text.h"
+#include "shell/chart_state.h"
+#include "shell/kelo_form.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    const ScreenSaverCommand command =
+        ParseScreenSaverCommand(Utf8FromWide(ArgumentsAfterProgramName(GetCommandLineW())));
+    HWND previewHost = command.preview ? reinterpret_cast<HWND>(command.previewWindow) : nullptr;
+    if (command.preview && !IsWindow(previewHost)) return 1;  // nothing to draw into
+
+    GdiplusSession gdiplus;
+    Win32ChartWindow window(instance, previewHost);
+    Win32OptionsDialog options(instance);
+    Win32MessageBoxes fullScreenBoxes([&window] { return window.Handle(); });
+    PreviewMessageBoxes previewBoxes;
+    Win32Pointer fullScreenPointer;
+    PreviewPointer previewPointer;
+    Win32InstanceLock fullScreenLock;
+    PreviewInstanceLock previewLock;
+    Win32FontRegistry fonts;
+    Win32Clock clock;
+    Win32Registry registry;
+    Win32TextFileLines textFiles;
+    Win32Process process;
+
+    Platform platform{window,
+                      options,
+                      command.preview ? static_cast<MessageBoxes&>(previewBoxes) : fullScreenBoxes,
+                      command.preview ? static_cast<Pointer&>(previewPointer) : fullScreenPointer,
+                      fonts,
+                      clock,
+                      registry,
+                      textFiles,
+                      command.preview ? static_cast<InstanceLock&>(previewLock) : fullScreenLock,
+                      process};
+
+    ChartState s;
+    s.commandLine = command.shellCommandLine;
+    KeloForm form(s, platform);
+    window.Load(form);
+    return window.RunMessageLoop();
+}
