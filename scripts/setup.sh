@@ -5,7 +5,7 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
 apt-get install -y -qq --no-install-recommends \
   build-essential g++ cmake pkg-config git ca-certificates \
-  googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
   clang libclang-rt-14-dev \
   libcairo2-dev libfreetype-dev libfontconfig-dev libgtk-3-dev \
   python3 python3-fonttools fonts-dejavu-core \

@@ -102,6 +102,8 @@ void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<st
         {"houseLine", JsonString(s.houseLine)},
         {"infoLines", StringArray(std::vector<std::string>(s.infoLines.begin(), s.infoLines.end()))},
         {"moonVoid", std::to_string(s.moonVoid)},
+        {"dateText", JsonString(s.dateText)},
+        {"meridiem", JsonString(s.meridiem)},
     };
     members.insert(members.end(), extra.begin(), extra.end());
     out << "{\n";

@@ -6,9 +6,13 @@
 // Exit status: 0 a chart; 2 a bad command line or a settings file that cannot be read; 3 a settings
 // check failed (the JSON is still printed, the messages also go to standard error); 4 the settings lead
 // to a value that cannot be computed (not a finite number), so no chart is printed.
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <langinfo.h>
 #include <locale.h>
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <functional>
@@ -21,15 +25,27 @@
 #include "apps/kelo-chart/chart_text.h"
 #include "astro/ephemeris/ephemeris.h"
 #include "platform/fixed_clock.h"
+#ifdef _WIN32
+#include "platform/win32/win32_process.h"
+#include "platform/win32/win32_system.h"
+#else
 #include "platform/linux/file_text_lines.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
+#endif
 #include "settings/settings_file.h"
 #include "shell/regional_format.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
 namespace {
+
+#ifdef _WIN32
+// On Windows the regional codes come from the user's registry, the clock from GetLocalTime.
+using FileTextLines = Win32TextFileLines;
+using LocaleRegistry = Win32Registry;
+using SystemClock = Win32Clock;
+#endif
 
 constexpr int kExitChart = 0;
 constexpr int kExitUsage = 2;
@@ -195,6 +211,11 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& specs) {
            "are read before the locale.\n";
 }
 
+#ifdef _WIN32
+std::string ProgramDirectory() { return Win32Process().ProgramDir(); }
+
+bool TerminalIsUtf8() { return GetConsoleOutputCP() == CP_UTF8; }
+#else
 std::string ProgramDirectory() {
     std::vector<char> buffer(4096);
     ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
@@ -210,6 +231,7 @@ bool TerminalIsUtf8() {
     const char* codeset = nl_langinfo(CODESET);
     return codeset != nullptr && std::string(codeset) == "UTF-8";
 }
+#endif
 
 // The boxes of the update become lines on standard error, and are kept for the JSON.
 class CollectedMessages : public MessageBoxes {

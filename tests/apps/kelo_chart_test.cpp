@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <limits>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "apps/kelo-chart/chart_json.h"
+#include "apps/run_tool.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+const std::string kShipped = (fs::path(KELO_CHART_PROGRAM).parent_path() / "KELO.INI").string();
+
+// The shipped settings with some lines' first seven characters replaced, in a temporary file.
+class ChangedSettings {
+public:
+    ChangedSettings(std::initializer_list<std::pair<int, std::string>> changes) {
+        std::ifstream in(kShipped, std::ios::binary);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(in, line);) lines.push_back(line);
+        for (const auto& [n, value] : changes) {
+            std::string field = value;
+            field.resize(7, ' ');
+            lines.at(n - 1).replace(0, 7, field);
+        }
+        path_ = (fs::temp_directory_path() / ("kelo_chart_" + std::to_string(getpid()) + "_" +
+                                              std::to_string(counter_++) + ".ini"))
+                    .string();
+        std::ofstream out(path_, std::ios::binary);
+        for (const std::string& line : lines) out << line << "\n";
+    }
+    ~ChangedSettings() { fs::remove(path_); }
+    std::string Arg() const { return "--settings " + Quoted(path_); }
+
+private:
+    static inline int counter_ = 0;
+    std::string path_;
+};
+
+TEST(JsonNumber, IsTheShortestTextThatReadsBackAsTheSameDouble) {
+    EXPECT_EQ(JsonNumber(2451545), "2451545.0");
+    EXPECT_EQ(JsonNumber(0), "0.0");
+    EXPECT_EQ(JsonNumber(0.20833333333333334), "0.20833333333333334");
+    EXPECT_EQ(JsonNumber(-1e-7), "-1e-07");
+    for (double v : {1.0 / 3, 100.27132653054025, 359.99999999999994, 5e-324})
+        EXPECT_EQ(std::strtod(JsonNumber(v).c_str(), nullptr), v);
+}
+
+TEST(JsonString, EscapesQuotesControlsAndHighBytes) {
+    EXPECT_EQ(JsonString("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(JsonString(std::string("\x01\t", 2)), "\"\\u0001\\t\"");
+    EXPECT_EQ(JsonString("\xE9"), "\"\\u00e9\"");
+    EXPECT_EQ(json::parse(JsonString("06h  44m  41s ")), "06h  44m  41s ");
+}
+
+TEST(NonFiniteValues, NamesEveryValueThatCannotBeWritten) {
+    ChartState s;
+    EXPECT_TRUE(NonFiniteValues(s).empty());
+    s.ramcRad = std::numeric_limits<double>::quiet_NaN();
+    s.bodyLongitude[13] = std::numeric_limits<double>::infinity();
+    s.bodyLongitude[0] = std::numeric_limits<double>::quiet_NaN();  // index 0 is not written
+    EXPECT_EQ(NonFiniteValues(s), (std::vector<std::string>{"ramcRad", "bodyLongitude[13]"}));
+}
+
+TEST(KeloChart, PrintsTheShippedChartAsOneJsonObjectWithEveryKey) {
+    ToolRun run = RunTool("--at 2026-12-07T22:30 --date-order 1 --clock-format 1 --json");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    json j = json::parse(run.out);
+    for (const char* key : {"settingsError", "messages", "dayNumber", "dayFraction", "ramcRad", "mcLongitude",
+                            "ascLongitude", "siderealText", "houseCusp", "bodyLongitude", "retroFlags",
+                            "precessionShift", "siderealShift", "altNodeLongitude", "houseLine", "infoLines",
+                            "moonVoid"})
+        EXPECT_TRUE(j.contains(key)) << key;
+    EXPECT_EQ(j["houseCusp"].size(), 12u);
+    EXPECT_EQ(j["bodyLongitude"].size(), 15u);
+    EXPECT_EQ(j["retroFlags"].get<std::string>().size(), 15u);
+    EXPECT_EQ(j["houseLine"].get<std::string>().size(), 150u);
+    EXPECT_EQ(j["infoLines"][0], "07 Dec 2026 - 10.30 p.m. ( 5)");
+    EXPECT_EQ(j["infoLines"][1], "74W00, 40N45");
+    EXPECT_EQ(j["infoLines"][3], "Placidus houses");
+    EXPECT_EQ(j["dateText"], "7/12/2026");
+}
+
+TEST(KeloChart, TheReadableChartUsesTheSymbolsOnAUtf8Terminal) {
+    ToolRun utf8 = RunTool("--at 2026-12-07T22:30", "LC_ALL=C.UTF-8");
+    ASSERT_EQ(utf8.status, 0) << utf8.err;
+    for (const char* text : {"\u2609", "\u263D", "\u2647", "Sun", "Pluto", "Midheaven", "Cusps",
+                             "Moon void of course:", "74W00, 40N45", "Placidus houses", " 1ST"})
+        EXPECT_NE(utf8.out.find(text), std::string::npos) << text;
+    ToolRun ascii = RunTool("--at 2026-12-07T22:30", "LC_ALL=C");
+    ASSERT_EQ(ascii.status, 0);
+    for (unsigned char c : ascii.out) EXPECT_LT(c, 0x80);
+    EXPECT_NE(ascii.out.find("Sun"), std::string::npos);
+}
+
+TEST(KeloChart, RegionalFormatComesFromTheLocaleOrAWinIniAndTheCommandLineWins) {
+    ToolRun locale = RunTool("--at 2026-12-07T22:30 --json", "LC_ALL=C");  // C: m/d/y, 24-hour
+    ASSERT_EQ(locale.status, 0);
+    EXPECT_EQ(json::parse(locale.out)["dateText"], "12/7/2026");
+    EXPECT_EQ(json::parse(locale.out)["meridiem"], "P.M.");
+
+    std::string ini = (fs::temp_directory_path() / ("kelo_win_" + std::to_string(getpid()) + ".ini")).string();
+    std::ofstream(ini, std::ios::binary) << "[intl]\r\niDate=2\r\niTime=0\r\n";
+    ToolRun fromIni = RunTool("--at 2026-12-07T22:30 --json", "LC_ALL=C KELO_WIN_INI=" + Quoted(ini));
+    ToolRun overridden = RunTool("--at 2026-12-07T22:30 --date-order 1 --json", "KELO_WIN_INI=" + Quoted(ini));
+    fs::remove(ini);
+    EXPECT_EQ(json::parse(fromIni.out)["dateText"], "2026/12/7");
+    EXPECT_EQ(json::parse(fromIni.out)["meridiem"], "P.M.");  // 12-hour texts of the tool's own clock
+    EXPECT_EQ(json::parse(overridden.out)["dateText"], "7/12/2026");
+}
+
+TEST(KeloChart, ASettingsCheckFailureExitsWith3AndStillPrintsTheJson) {
+    ChangedSettings lat({{22, "-70"}});
+    ToolRun run = RunTool(lat.Arg() + " --at 2026-12-07T22:30 --json");
+    EXPECT_EQ(run.status, 3);
+    json j = json::parse(run.out);
+    EXPECT_EQ(j["settingsError"], 1);
+    EXPECT_EQ(j["messages"], json::array({"Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR "
+                                          "change house systems."}));
+    EXPECT_NE(run.err.find("Your latitude is too high."), std::string::npos);
+
+    ToolRun readable = RunTool(lat.Arg() + " --at 2026-12-07T22:30");
+    EXPECT_EQ(readable.status, 3);
+    EXPECT_NE(readable.err.find("Your latitude is too high."), std::string::npos);
+}
+
+TEST(KeloChart, AValueThatCannotBeComputedExitsWith4AndPrintsNoJson) {
+    ChangedSettings infinite({{19, "-1E999"}});  // passes the checks (no lower bound), gives no RAMC
+    ToolRun run = RunTool(infinite.Arg() + " --at 2026-12-07T22:30 --json");
+    EXPECT_EQ(run.status, 4);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("ramcRad"), std::string::npos);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+}
+
+TEST(KeloChart, BadCommandLinesAndUnreadableSettingsExitWith2) {
+    for (const char* args : {"--bogus", "--at", "--at 2026-13-01T00:00", "--at 2026-02-29T10:00", "--at 2026-12-07",
+                             "--date-order 3", "--clock-format x", "--json=1", "--settings"}) {
+        ToolRun run = RunTool(args);
+        EXPECT_EQ(run.status, 2) << args;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+    }
+    ToolRun missing = RunTool("--settings /nonexistent/KELO.INI");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("/nonexistent/KELO.INI"), std::string::npos);
+    EXPECT_EQ(RunTool("--at=2024-02-29T10:00 --json").status, 0);  // a leap day, the value after "="
+    EXPECT_EQ(RunTool("--at 1500-02-29T10:00 --json").status, 0);  // Julian leap year
+}
+
+TEST(KeloChart, HelpExplainsEveryOption) {
+    ToolRun run = RunTool("--help");
+    EXPECT_EQ(run.status, 0);
+    for (const char* option : {"--settings", "--at", "--date-order", "--clock-format", "--json", "--help"})
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <time.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "platform/linux/file_text_lines.h"
+#include "platform/linux/locale_formats.h"
+#include "platform/linux/locale_registry.h"
+#include "platform/linux/system_clock.h"
+#include "shell/regional_format.h"
+#include "shell/update_chart.h"
+
+namespace {
+
+TEST(LocaleFormats, DateOrderFollowsThePositionsOfDayMonthAndYear) {
+    struct Case {
+        const char* format;
+        int order;
+    } cases[] = {{"%m/%d/%Y", 0}, {"%m/%d/%y", 0}, {"%D", 0},         {"%d.%m.%Y", 1},  {"%e/%m/%y", 1},
+                 {"%-d/%-m/%Y", 1}, {"%d %b %Y", 1}, {"%Y-%m-%d", 2},   {"%F", 2},        {"%Y年%m月%d日", 2},
+                 {"%Ey/%m/%d", 2},  {"", 0},         {"%%d %m", 0}};
+    for (const Case& c : cases) EXPECT_EQ(DateOrderOfFormat(c.format), c.order) << c.format;
+}
+
+TEST(LocaleFormats, ClockFormatIs24HourForH_k_T_R) {
+    for (const char* f : {"%H:%M:%S", "%T", "%R", "%k:%M", "%OH.%M"}) EXPECT_EQ(ClockFormatOfFormat(f), 1) << f;
+    for (const char* f : {"%I:%M:%S %p", "%r", "%l:%M %p", ""}) EXPECT_EQ(ClockFormatOfFormat(f), 0) << f;
+}
+
+TEST(LocaleRegistry, AnswersTheInternationalKeyAsWindowsDoes) {
+    LocaleRegistry registry(2, 1);
+    RegKey key = 0;
+    ASSERT_EQ(registry.RegOpenKeyA(kHkeyCurrentUser, "control panel\\INTERNATIONAL", &key), kErrorSuccess);
+    ASSERT_NE(key, 0u);
+    uint32_t type = 0, size = 0;
+    ASSERT_EQ(registry.RegQueryValueExA(key, "idate", &type, nullptr, &size), kErrorSuccess);
+    EXPECT_EQ(type, kRegSz);
+    EXPECT_EQ(size, 2u);  // "2" and its NUL
+    char small[1];
+    uint32_t smallSize = sizeof small;
+    EXPECT_EQ(registry.RegQueryValueExA(key, "iDate", &type, small, &smallSize), kErrorMoreData);
+    EXPECT_EQ(smallSize, 2u);
+    EXPECT_EQ(registry.RegQueryValueExA(key, "sShortDate", &type, nullptr, &size), kErrorFileNotFound);
+    EXPECT_EQ(registry.RegCloseKey(key), kErrorSuccess);
+
+    RegKey other = 99;
+    EXPECT_EQ(registry.RegOpenKeyA(kHkeyCurrentUser, "Control Panel\\Desktop", &other), kErrorFileNotFound);
+    EXPECT_EQ(other, 0u);
+    EXPECT_NE(registry.RegQueryValueExA(0, "iDate", &type, nullptr, &size), kErrorSuccess);
+
+    ChartState s;
+    FileTextLines files;
+    ReadRegionalFormat(s, files, registry, "");
+    EXPECT_EQ(s.dateOrder, 2);
+    EXPECT_EQ(s.clockFormat, 1);
+}
+
+TEST(LocaleRegistry, TheCLocaleIsMonthFirstOnA24HourClock) {
+    for (const char* name : {"C", "C.UTF-8", "no_such_locale.UTF-8"}) {  // an unknown locale falls back to C
+        LocaleRegistry registry(name);
+        ChartState s;
+        FileTextLines files;
+        ReadRegionalFormat(s, files, registry, "");
+        EXPECT_EQ(s.dateOrder, 0) << name;
+        EXPECT_EQ(s.clockFormat, 1) << name;
+    }
+}
+
+TEST(SystemClock, TextsFollowTheFormatsAndKeepTheTickAndAfternoonRules) {
+    const LocalDateTime evening{2026, 12, 7, 22, 30, 5};
+    SystemClock us("%m/%d/%Y", "%I:%M:%S %p");
+    EXPECT_EQ(us.ClockFormat(), 0);
+    EXPECT_EQ(us.GeneralDateTimeText(evening), "12/07/2026 10:30:05 PM");
+    EXPECT_EQ(us.TimeText(evening), "10:30:05 PM");
+
+    SystemClock german("%d.%m.%Y", "%H:%M:%S");
+    EXPECT_EQ(german.ClockFormat(), 1);
+    EXPECT_EQ(german.GeneralDateTimeText(evening), "07.12.2026 22:30:05");
+
+    // Formats without seconds, or a 12-hour format without its marker, are replaced.
+    SystemClock noSeconds("%d.%m.%Y", "%H.%M");
+    EXPECT_EQ(noSeconds.TimeText(evening), "22:30:05");
+    SystemClock noMarker("%m/%d/%Y", "%I:%M:%S");
+    EXPECT_EQ(noMarker.TimeText(evening), "10:30:05 PM");
+    EXPECT_EQ(noMarker.TimeText(LocalDateTime{2026, 12, 7, 0, 5, 0}), "12:05:00 AM");
+
+    for (SystemClock* clock : {&us, &german, &noSeconds, &noMarker})
+        EXPECT_EQ(SecondsOfTimeText(clock->TimeText(evening)), "05");
+}
+
+TEST(SystemClock, NowIsTheLocalTime) {
+    SystemClock clock("C");
+    time_t before = time(nullptr);
+    LocalDateTime t = clock.Now();
+    struct tm local = {};
+    localtime_r(&before, &local);
+    EXPECT_EQ(t.year, local.tm_year + 1900);
+    EXPECT_EQ(t.month, local.tm_mon + 1);
+    EXPECT_GE(t.day, 1);
+    EXPECT_LE(t.hour, 23);
+    EXPECT_LE(t.second, 60);
+}
+
+TEST(FileTextLines, ReadsCrLfAndLfLinesAndReportsMissingFiles) {
+    std::string path = (std::filesystem::temp_directory_path() / "kelo_win_ini_test.ini").string();
+    std::ofstream(path, std::ios::binary) << "[intl]\r\niDate=1\n\r\nlast";
+    FileTextLines files;
+    std::vector<std::string> lines;
+    ASSERT_TRUE(files.ReadLines(path, lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"[intl]", "iDate=1", "", "last"}));
+    std::remove(path.c_str());
+    EXPECT_FALSE(files.ReadLines(path, lines));
+    EXPECT_TRUE(lines.empty());
+    EXPECT_FALSE(files.ReadLines("", lines));
+    EXPECT_FALSE(files.ReadLines(std::filesystem::temp_directory_path().string(), lines));
+}
+
+}  // namespace
