@@ -37,6 +37,10 @@ struct ChartState {
     double logicalHeight = 0;
     int32_t windowWidthTwips = 0;    // restored window size
     int32_t windowHeightTwips = 0;
+    std::string glyphFontPath;       // the glyph font file registered at start-up
+    int16_t fontRegistered = 0;      // 1 once start-up has registered the glyph font
+    int16_t pointerHidden = 0;       // 1 once start-up has hidden the pointer (settings value 32 = 0)
+    int16_t exitStatus = 0;          // status the process ends with: 1 when the settings could not be read
 
     // Planetary element tables, constant after LoadElementTables.
     // outerElements[body][1..21] for the Earth (1) and bodies 5..8; innerElements[body][1..11] for 1..4.
@@ -45,6 +49,7 @@ struct ChartState {
 
     // ---- Chart update cycle ----------------------------------------------------------------------
     int16_t settingsError = 0;       // 1 when a settings check failed in this update
+    int16_t tickInProgress = 0;      // 1 while a tick's update and paint run (a message box may be open)
     std::array<std::string, 4> infoLines;  // date and time, place, sidereal time, house system
     int16_t calendarDay = 0;
     int16_t calendarMonth = 0;
@@ -163,6 +168,8 @@ struct ChartState {
 
     // ---- Wheel, house sizes, intercepted signs and cusp labels -----------------------------------
     std::array<double, 13> houseSize{};  // by cusp slot 1..12
+    std::array<int16_t, 13> interceptedSign{};  // by house 1..12: the sign shown inside the house, or 0
+    std::vector<double> spokeAngles;     // degrees, every spoke of the last paint in drawing order
 
     // ---- Body glyph placement ---------------------------------------------------------------------
     std::array<double, 16> sortedLongitude{};
@@ -176,4 +183,9 @@ struct ChartState {
     double cuspDistance = 0;
     double slotIndex = 0;
     double glyphRadius = 0;
+    std::array<int16_t, 16> bodyDrawn{};     // by body: 1 when the last paint drew its glyph
+    std::array<int16_t, 16> textReversed{};  // by body: 1 when its position text ran reversed
+
+    // ---- Aspect lines and information text -------------------------------------------------------
+    std::vector<std::array<int16_t, 3>> aspectLines;  // (i, j, aspect code) of each line, drawing order
 };

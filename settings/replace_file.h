@@ -1,0 +1,13 @@
+// Writing a file so that it is never lost: the new contents go to a temporary file beside it, which is
+// flushed, closed and then renamed over the old file in one step. A failure at any point leaves the
+// old file as it was.
+#pragma once
+
+#include <string>
+
+// Replaces the file at path by contents. On failure returns false with a short reason in error (the
+// temporary file is removed) and the file at path is untouched.
+bool ReplaceFile(const std::string& path, const std::string& contents, std::string& error);
+
+// The temporary file ReplaceFile writes before the rename.
+std::string ReplacementFileName(const std::string& path);

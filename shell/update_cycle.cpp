@@ -1,0 +1,32 @@
+// The update cycle of the chart window: the one-second tick, the paint and the resize handlers.
+#include "render/paint.h"
+#include "shell/kelo_form.h"
+#include "shell/update_chart.h"
+
+// Timer1_Timer: once a second; in the tick whose time text shows the seconds "00", one chart update and
+// then the paint handler, directly.
+//   reads  the clock's time text
+//   writes the chart (UpdateChart), tickInProgress
+// A settings message box of the update keeps delivering ticks while it is open; those ticks do
+// nothing, so the boxes do not pile up one per minute behind each other.
+void KeloForm::Timer1_Timer() {
+    if (s.tickInProgress != 0) return;
+    const std::string timeText = p.clock.TimeText(p.clock.Now());
+    if (SecondsOfTimeText(timeText) != "00") return;
+    s.tickInProgress = 1;
+    struct Done {
+        ChartState& s;
+        ~Done() { s.tickInProgress = 0; }
+    } done{s};
+    UpdateChart(s, p.clock, p.boxes);
+    Form_Paint();
+}
+
+// Form_Paint: the whole picture from the data of the last update, then shown on the screen.
+void KeloForm::Form_Paint() {
+    PaintChart(s, p.window.PaintSurface());
+    p.window.PresentPaint();
+}
+
+// Form_Resize: the scale of the picture from the window's present logical size.
+void KeloForm::Form_Resize() { ResizeChart(s, p.window.PaintSurface()); }

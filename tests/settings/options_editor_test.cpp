@@ -1,0 +1,148 @@
+#include "settings/options_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "settings/replace_file.h"
+#include "settings/settings_checks.h"
+#include "shell/shell_fixture.h"
+
+namespace {
+
+// The settings editor on a settings file in a temporary folder.
+struct EditorRig {
+    TempFolder folder;
+    ChartState s;
+    FakeOptionsDialog dialog;
+    FakeMessageBoxes boxes;
+    OptionsForm form{s, dialog, boxes};
+
+    explicit EditorRig(const std::string& bytes) {
+        folder.Write("KELO.INI", bytes);
+        s.settingsFileName = folder.Path("KELO.INI");
+    }
+    std::string File() const { return folder.Read("KELO.INI"); }
+};
+
+TEST(EditorText, LoadingAppendsOneLineEndToEveryLineAndKeepsEmptyLines) {
+    EXPECT_EQ(SettingsTextFromFile("5\r\n74\r\n"), "5\r\n74\r\n");
+    EXPECT_EQ(SettingsTextFromFile("5\n74\n"), "5\r\n74\r\n");
+    EXPECT_EQ(SettingsTextFromFile("5\r\n74"), "5\r\n74\r\n");
+    EXPECT_EQ(SettingsTextFromFile("5\r\n\r\n74\r\n\r\n"), "5\r\n\r\n74\r\n\r\n");
+    EXPECT_EQ(SettingsTextFromFile(""), "");
+    EXPECT_EQ(SettingsTextFromFile("\r\n"), "\r\n");
+}
+
+TEST(EditorText, SavingDropsTheLoadedLineEndAndWritesExactlyOne) {
+    EXPECT_EQ(SettingsFileFromText("5\r\n74\r\n"), "5\r\n74\r\n");
+    EXPECT_EQ(SettingsFileFromText("5\r\n74"), "5\r\n74\r\n");
+    EXPECT_EQ(SettingsFileFromText(""), "\r\n");
+    EXPECT_EQ(SettingsFileFromText("5\r\n\r\n"), "5\r\n\r\n");
+}
+
+TEST(EditorRoundTrip, LoadAndSaveWithoutEditsRewritesTheSameLines) {
+    const std::string original = SettingsText();
+    EditorRig rig(original);
+    rig.form.Form_Load();
+    EXPECT_EQ(rig.dialog.text, original);
+    rig.form.btnSave_Click();
+    EXPECT_EQ(rig.File(), original);
+    EXPECT_TRUE(rig.boxes.shown.empty());
+    EXPECT_EQ(rig.s.settingValues[19], 74.0f);
+    EXPECT_FALSE(std::filesystem::exists(ReplacementFileName(rig.s.settingsFileName)));
+}
+
+TEST(EditorRoundTrip, AFileWithLinuxLineEndsIsSavedWithCarriageReturnAndLineFeed) {
+    EditorRig rig("5\n74\n");
+    rig.form.Form_Load();
+    rig.form.btnSave_Click();
+    EXPECT_EQ(rig.File(), "5\r\n74\r\n");
+}
+
+TEST(EditorRoundTrip, ADeletedFinalLineEndLosesNoCharacterOfTheLastLine) {
+    EditorRig rig("5\r\n74\r\n");
+    rig.form.Form_Load();
+    rig.dialog.text = "5\r\n74";
+    rig.form.txtContent_Change();
+    rig.form.btnSave_Click();
+    EXPECT_EQ(rig.File(), "5\r\n74\r\n");
+}
+
+TEST(EditorRoundTrip, AnEmptyTextBoxWritesOneEmptyLineAndKeepsTheValues) {
+    EditorRig rig(SettingsText());
+    rig.s.settingValues[18] = 5;
+    rig.form.Form_Load();
+    rig.dialog.text = "";
+    rig.form.btnSave_Click();
+    EXPECT_EQ(rig.File(), "\r\n");
+    EXPECT_EQ(rig.s.settingValues[18], 5.0f);
+}
+
+TEST(EditorRoundTrip, BlankLinesAreSavedButTheValuesAfterThemAreNotRead) {
+    EditorRig rig("1\r\n2\r\n3\r\n");
+    rig.form.Form_Load();
+    rig.dialog.text = "7\r\n\r\n9\r\n";
+    rig.form.btnSave_Click();
+    EXPECT_EQ(rig.File(), "7\r\n\r\n9\r\n");
+    EXPECT_EQ(rig.s.settingValues[1], 7.0f);
+    EXPECT_EQ(rig.s.settingValues[2], 0.0f);
+    EXPECT_EQ(rig.s.settingValues[3], 0.0f);
+}
+
+TEST(EditorRoundTrip, EverySaveReadsTheValuesAgainAndTheDialogStaysOpen) {
+    EditorRig rig(SettingsText());
+    rig.form.Form_Load();
+    for (const char* zone : {"-3", "7.5"}) {
+        const std::size_t line18 = rig.dialog.text.find("5       line 18");
+        const std::size_t at = line18 != std::string::npos ? line18 : rig.dialog.text.find("-3      line 18");
+        ASSERT_NE(at, std::string::npos);
+        std::string field = zone;
+        field.resize(7, ' ');
+        rig.dialog.text.replace(at, 7, field);
+        rig.form.btnSave_Click();
+        EXPECT_EQ(rig.s.settingValues[18], std::stof(zone));
+        EXPECT_FALSE(rig.dialog.unloaded);
+    }
+    rig.form.btnQuit_Click();
+    EXPECT_TRUE(rig.dialog.unloaded);
+}
+
+TEST(EditorSaveFailure, AFailedWriteReportsWhyAndKeepsTheOldFileTheTextAndTheValues) {
+    const std::string original = SettingsText();
+    EditorRig rig(original);
+    rig.s.settingValues[18] = 5;
+    rig.form.Form_Load();
+    // The temporary file cannot be created: a directory of that name stands beside the settings.
+    std::filesystem::create_directory(ReplacementFileName(rig.s.settingsFileName));
+    rig.dialog.text = "9\r\n";
+    rig.form.btnSave_Click();
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].title, "Warning!");
+    EXPECT_EQ(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(rig.boxes.shown[0].text.find("could not be saved"), std::string::npos);
+    EXPECT_EQ(rig.File(), original);
+    EXPECT_EQ(rig.dialog.text, "9\r\n");
+    EXPECT_EQ(rig.s.settingValues[18], 5.0f);
+}
+
+TEST(ReplaceFile, ReplacesTheWholeFileAndLeavesNoTemporaryFileEitherWay) {
+    TempFolder f;
+    f.Write("KELO.INI", "old contents, longer than the new\r\n");
+    std::string error;
+    EXPECT_TRUE(ReplaceFile(f.Path("KELO.INI"), "new\r\n", error));
+    EXPECT_EQ(f.Read("KELO.INI"), "new\r\n");
+    EXPECT_FALSE(std::filesystem::exists(f.Path("KELO.INI.tmp")));
+    // The target is a directory: the rename fails, the temporary file is removed.
+    std::filesystem::create_directory(f.Path("dir"));
+    std::filesystem::create_directory(f.Path("dir/KELO.INI"));
+    f.Write("dir/KELO.INI/keep", "x");
+    EXPECT_FALSE(ReplaceFile(f.Path("dir/KELO.INI"), "new\r\n", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(std::filesystem::exists(f.Path("dir/KELO.INI.tmp")));
+    EXPECT_EQ(f.Read("dir/KELO.INI/keep"), "x");
+    // A folder that does not exist.
+    EXPECT_FALSE(ReplaceFile(f.Path("missing/KELO.INI"), "new\r\n", error));
+}
+
+}  // namespace
