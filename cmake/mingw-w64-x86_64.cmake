@@ -30,3 +30,4 @@ find_program(KELO_WINE NAMES wine64 wine)
 if(KELO_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${KELO_WINE})
 endif()
+

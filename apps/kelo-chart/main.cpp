@@ -2,10 +2,12 @@
 // text or as one JSON object.
 //
 //   kelo-chart [--settings PATH] [--at YYYY-MM-DDTHH:MM] [--date-order 0|1|2] [--clock-format 0|1] [--json]
+//              [--png FILE] [--svg FILE] [--size WxH]
 //
 // Exit status: 0 a chart; 2 a bad command line or a settings file that cannot be read; 3 a settings
 // check failed (the JSON is still printed, the messages also go to standard error); 4 the settings lead
-// to a value that cannot be computed (not a finite number), so no chart is printed.
+// to a value that cannot be computed (not a finite number), so no chart is printed; 5 a picture could
+// not be written.
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -22,8 +24,10 @@
 #include <vector>
 
 #include "apps/kelo-chart/chart_json.h"
+#include "apps/kelo-chart/chart_picture.h"
 #include "apps/kelo-chart/chart_text.h"
 #include "astro/ephemeris/ephemeris.h"
+#include "render/render_tables.h"
 #include "platform/fixed_clock.h"
 #ifdef _WIN32
 #include "platform/win32/win32_process.h"
@@ -51,6 +55,7 @@ constexpr int kExitChart = 0;
 constexpr int kExitUsage = 2;
 constexpr int kExitSettingsCheck = 3;
 constexpr int kExitNotFinite = 4;
+constexpr int kExitPicture = 5;
 
 struct ChartOptions {
     std::string settingsPath;  // empty: KELO.INI beside the program
@@ -59,6 +64,7 @@ struct ChartOptions {
     std::optional<int> clockFormat;
     bool json = false;
     bool help = false;
+    PictureRequest picture;
 };
 
 // One command-line option: its name, the name of its value (empty for a switch), its help text, and
@@ -148,6 +154,16 @@ std::vector<OptionSpec> Options() {
              o.json = true;
              return true;
          }},
+        {"--png", "FILE", "also draw the chart as the screen saver shows it, as a PNG image",
+         [](ChartOptions& o, const std::string& v, std::string&) { return !(o.picture.pngPath = v).empty(); }},
+        {"--svg", "FILE", "also draw the chart as an SVG document",
+         [](ChartOptions& o, const std::string& v, std::string&) { return !(o.picture.svgPath = v).empty(); }},
+        {"--size", "WxH", "size of the pictures in pixels (default 1024x768)",
+         [](ChartOptions& o, const std::string& v, std::string& error) {
+             if (ParsePictureSize(v, o.picture.width, o.picture.height)) return true;
+             error = "--size wants WIDTHxHEIGHT, each 16..16384 pixels, not \"" + v + "\"";
+             return false;
+         }},
         {"--help", "", "show this help and exit",
          [](ChartOptions& o, const std::string&, std::string&) {
              o.help = true;
@@ -203,7 +219,7 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& specs) {
            "mcLongitude, ascLongitude, siderealText, houseCusp (slots 1..12, slot 1 the 10th cusp),\n"
            "bodyLongitude (1 Sun .. 9 Pluto, 10 Moon, 11 node, 12 opposite node, 13 Part of Fortune,\n"
            "14 Ascendant, 15 Midheaven), retroFlags, precessionShift, siderealShift, altNodeLongitude,\n"
-           "houseLine, infoLines and moonVoid.\n\n"
+           "houseLine, infoLines and moonVoid, and layout (the decisions of the chart's paint at --size).\n\n"
            "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
            "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
            "give a value that cannot be computed.\n"
@@ -277,6 +293,9 @@ int main(int argc, char** argv) {
     }
     LoadElementTables(s);
     ChooseHouseSystem(s);
+    LoadSlotAngles(s);
+    LoadCuspLabelOffsets(s);
+    LoadRimRadius(s);
 
     // The clock: the moment given, or now. A clock format given on the command line gets texts of
     // its own shape, so that the afternoon marker agrees with it.
@@ -302,8 +321,16 @@ int main(int argc, char** argv) {
         }
     }
 
+    std::vector<JsonMember> extra;
+    if (s.settingsError == 0 && (options.json || !options.picture.pngPath.empty() || !options.picture.svgPath.empty())) {
+        if (!PaintChartPictures(s, options.picture, error)) {
+            std::cerr << "kelo-chart: " << error << "\n";
+            return kExitPicture;
+        }
+        if (options.json) extra.push_back({"layout", LayoutJson(s)});
+    }
     if (options.json)
-        WriteChartJson(std::cout, s, messages.texts);
+        WriteChartJson(std::cout, s, messages.texts, extra);
     else if (s.settingsError == 0)
         WriteChartText(std::cout, s, TerminalIsUtf8());
     std::cout.flush();

@@ -50,7 +50,10 @@ public:
         std::error_code ec;
         std::filesystem::remove_all(path_, ec);
     }
-    std::string Path(const std::string& leaf = "") const { return leaf.empty() ? path_.string() : (path_ / leaf).string(); }
+    // With the platform's own separators ("bin/KELO.INI" is "bin\\KELO.INI" on Windows).
+    std::string Path(const std::string& leaf = "") const {
+        return leaf.empty() ? path_.string() : (path_ / leaf).make_preferred().string();
+    }
     void Write(const std::string& leaf, const std::string& bytes) const {
         std::filesystem::create_directories((path_ / leaf).parent_path());
         std::ofstream(path_ / leaf, std::ios::binary) << bytes;
