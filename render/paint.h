@@ -2,7 +2,20 @@
 #pragma once
 
 #include "platform/surface.h"
+#include "render/render_tables.h"
 #include "shell/chart_state.h"
 
-void PaintChart(ChartState& s, Surface& surface);   // Form_Paint
-void ResizeChart(ChartState& s, Surface& surface);  // Form_Resize
+// PaintChart (Form_Paint): clears the surface and draws the whole chart from the chart state, in this
+// order: the centred coordinate system (x from -scaleHalfWidth to scaleHalfWidth, y upwards, the same
+// ratio as before), background colour, wheel, house sizes, intercepted signs, the cell measurement,
+// cusp labels, body glyphs, the aspect display when settings value 47 is exactly 1, the information
+// text.
+//   reads  the chart (houseCusp, bodyLongitude, houseLine, retroFlags, moonVoid, infoLines), wheelMode,
+//          the rendering tables, settingValues, scaleHalfWidth
+//   writes the rendering fields: cell sizes, pen, houseSize, interceptedSign, spokeAngles, the placement
+//          fields, bodyDrawAngle, bodyDrawn, textReversed, aspectLines
+void PaintChart(ChartState& s, Surface& surface);
+
+// ResizeChart (Form_Resize): scaleHalfWidth = Round16(227 / |logical height / logical width|), in the
+// logical units the surface has now (303 for any 4:3 picture).
+void ResizeChart(ChartState& s, Surface& surface);

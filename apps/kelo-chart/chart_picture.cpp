@@ -1,0 +1,140 @@
+#include "apps/kelo-chart/chart_picture.h"
+
+#include "apps/kelo-chart/chart_json.h"
+#include "render/paint.h"
+#ifdef KELO_WITH_CAIRO
+#include "platform/cairo/cairo_surface.h"
+#include "platform/cairo/freetype_font_registry.h"
+#endif
+
+namespace {
+
+constexpr int kMinimumSide = 16;
+constexpr int kMaximumSide = 16384;
+constexpr double kLogicalWidth = 1024;  // the logical size start-up gives the chart window
+constexpr double kLogicalHeight = 768;
+
+#ifndef KELO_WITH_CAIRO
+// Without a drawing library the paint still runs, for its layout: a surface that keeps the coordinate
+// system and the text position and draws nothing. No layout decision depends on text metrics.
+class LayoutOnlySurface : public Surface {
+public:
+    void Clear() override {}
+    void SetCoordinates(double x1, double y1, double x2, double y2) override {
+        left_ = x1, top_ = y1, width_ = x2 - x1, height_ = y2 - y1;
+    }
+    double ScaleLeft() const override { return left_; }
+    double ScaleTop() const override { return top_; }
+    double ScaleWidth() const override { return width_; }
+    double ScaleHeight() const override { return height_; }
+    void SetBackColor(Rgb) override {}
+    void SetForeColor(Rgb c) override { fore_ = c; }
+    Rgb ForeColor() const override { return fore_; }
+    void SetFontName(const std::string&) override {}
+    void SetFontSize(double) override {}
+    void SetFontBold(bool) override {}
+    double CurrentX() const override { return x_; }
+    double CurrentY() const override { return y_; }
+    void SetCurrentX(double x) override { x_ = x; }
+    void SetCurrentY(double y) override { y_ = y; }
+    void Print(const std::string&) override { x_ = left_; }
+    double TextWidth(const std::string&) const override { return 0; }
+    double TextHeight(const std::string&) const override { return 0; }
+    void Line(double, double, double, double, Rgb) override {}
+    void Circle(double, double, double, Rgb) override {}
+
+private:
+    double left_ = 0, top_ = 0, width_ = kLogicalWidth, height_ = kLogicalHeight, x_ = 0, y_ = 0;
+    Rgb fore_;
+};
+#endif
+
+void Paint(ChartState& s, Surface& surface) {
+    surface.SetCoordinates(0, 0, kLogicalWidth, kLogicalHeight);
+    ResizeChart(s, surface);
+    PaintChart(s, surface);
+}
+
+std::string Array(const std::string& items) { return "[" + items + "]"; }
+
+}  // namespace
+
+#ifdef KELO_WITH_CAIRO
+bool PicturesAvailable() { return true; }
+#else
+bool PicturesAvailable() { return false; }
+#endif
+
+bool ParsePictureSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find_first_of("xX");
+    if (x == std::string::npos || x == 0 || x + 1 >= text.size() || text.size() > 11) return false;
+    int values[2] = {0, 0};
+    const std::string parts[2] = {text.substr(0, x), text.substr(x + 1)};
+    for (int i = 0; i < 2; ++i) {
+        for (char c : parts[i]) {
+            if (c < '0' || c > '9') return false;
+            values[i] = values[i] * 10 + (c - '0');
+        }
+        if (values[i] < kMinimumSide || values[i] > kMaximumSide) return false;
+    }
+    width = values[0];
+    height = values[1];
+    return true;
+}
+
+bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::string& error) {
+#ifdef KELO_WITH_CAIRO
+    FreeTypeFontRegistry fonts;
+    const std::string fontPath = s.programDir + "/glypha.ttf";
+    fonts.AddFontResourceA(fontPath);  // a missing font falls back to the system's sans face
+    {
+        CairoImageSurface image(fonts, request.width, request.height);
+        Paint(s, image);
+        if (!request.pngPath.empty() && !image.WritePng(request.pngPath)) {
+            error = "cannot write the PNG file " + request.pngPath;
+            return false;
+        }
+    }
+    if (!request.svgPath.empty()) {
+        CairoSvgSurface svg(fonts, request.svgPath, request.width, request.height);
+        Paint(s, svg);
+        if (!svg.Finish()) {
+            error = "cannot write the SVG file " + request.svgPath;
+            return false;
+        }
+    }
+    fonts.RemoveFontResourceA(fontPath);
+    return true;
+#else
+    if (!request.pngPath.empty() || !request.svgPath.empty()) {
+        error = "this kelo-chart was built without Cairo and draws no pictures";
+        return false;
+    }
+    LayoutOnlySurface surface;
+    Paint(s, surface);
+    return true;
+#endif
+}
+
+std::string LayoutJson(const ChartState& s) {
+    std::string houseSize, intercepted, spokes, angles, reversed, aspects;
+    for (int k = 1; k <= 12; ++k) {
+        houseSize += (k > 1 ? ", " : "") + JsonNumber(s.houseSize[k]);
+        intercepted += (k > 1 ? ", " : "") + std::to_string(s.interceptedSign[k]);
+    }
+    for (std::size_t i = 0; i < s.spokeAngles.size(); ++i) spokes += (i > 0 ? ", " : "") + JsonNumber(s.spokeAngles[i]);
+    for (int b = 1; b <= 15; ++b) {
+        const bool drawn = s.bodyDrawn[b] != 0;
+        angles += (b > 1 ? ", " : "") + (drawn ? JsonNumber(s.bodyDrawAngle[b]) : std::string("null"));
+        reversed += (b > 1 ? ", " : "") + std::string(!drawn ? "null" : s.textReversed[b] ? "true" : "false");
+    }
+    for (std::size_t i = 0; i < s.aspectLines.size(); ++i) {
+        const auto& a = s.aspectLines[i];
+        aspects += (i > 0 ? ", " : "") + Array(std::to_string(a[0]) + ", " + std::to_string(a[1]) + ", " +
+                                               std::to_string(a[2]));
+    }
+    return "{\n  \"wheelMode\": " + std::to_string(s.wheelMode) + ",\n  \"houseSize\": " + Array(houseSize) +
+           ",\n  \"intercepted\": " + Array(intercepted) + ",\n  \"spokeAngles\": " + Array(spokes) +
+           ",\n  \"bodyDrawAngle\": " + Array(angles) + ",\n  \"textReversed\": " + Array(reversed) +
+           ",\n  \"aspects\": " + Array(aspects) + "\n }";
+}

@@ -1,0 +1,50 @@
+#include "render/paint.h"
+
+#include <cmath>
+
+#include "astro/frame/numeric.h"
+#include "render/aspects.h"
+#include "render/body_glyphs.h"
+#include "render/text_primitives.h"
+#include "render/wheel.h"
+
+void ResizeChart(ChartState& s, Surface& surface) {
+    const double H = surface.ScaleHeight();
+    const double W = surface.ScaleWidth();
+    s.scaleHalfWidth = Round16(227 / std::fabs(H / W));
+}
+
+void PaintChart(ChartState& s, Surface& surface) {
+    surface.SetFontSize(12);
+    surface.SetFontName("GLYPHA");
+    surface.SetFontSize(12);
+    surface.Clear();
+
+    // Origin at the centre, y upwards, the ratio of the logical size kept.
+    const double H = surface.ScaleHeight();
+    const double W = surface.ScaleWidth();
+    const double r = std::fabs(H / W);
+    const double k = s.scaleHalfWidth;
+    surface.SetCoordinates(-k, static_cast<float>(k * r), k, static_cast<float>(-k * r));
+
+    surface.SetBackColor(Palette(Round16(s.settingValues[90])));
+    surface.SetForeColor(Rgb{0, 0, 0});
+
+    DrawWheel(s, surface);
+    ComputeHouseSizes(s);
+    DrawInterceptedSigns(s, surface);
+
+    // The cells, measured in the glyph font at the size of the body glyphs.
+    surface.SetFontSize(s.settingValues[72]);
+    const std::string reference = GlyphText(236);
+    s.glyphCellWidth = Round16(s.settingValues[60] + surface.TextWidth(reference));
+    s.glyphCellHeight = Round16(std::fabs(surface.TextHeight(reference)) + s.settingValues[62]);
+    s.digitCellWidth = Round16(s.settingValues[61] + surface.TextWidth("0"));
+    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + s.settingValues[63]);
+
+    DrawCuspLabels(s, surface);
+    PlaceBodies(s, surface);
+    s.aspectLines.clear();
+    if (IsExactly(s.settingValues[47], 1)) DrawAspects(s, surface);
+    DrawInfoText(s, surface);
+}
