@@ -31,7 +31,7 @@ std::string ReadText(const fs::path& p) {
 
 fs::path ChartsDir() {
     const char* data = std::getenv("KELO_TEST_DATA");
-    return fs::path(data ? data : "tests/data") / "charts";
+    return fs::path(data ? data : KELO_SOURCE_TEST_DATA) / "charts";
 }
 
 // Difference of two angles in degrees, across 0/360.
