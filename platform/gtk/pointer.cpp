@@ -1,0 +1,25 @@
+#include "platform/gtk/gtk_platform.h"
+
+int GtkPointer::ShowCursor(bool show) {
+    count_ += show ? 1 : -1;
+    Apply();
+    return count_;
+}
+
+void GtkPointer::Attach(GtkWidget* window) {
+    window_ = window;
+    g_signal_connect(window, "realize", G_CALLBACK(OnRealize), this);
+    Apply();
+}
+
+void GtkPointer::OnRealize(GtkWidget*, gpointer self) { static_cast<GtkPointer*>(self)->Apply(); }
+
+void GtkPointer::Apply() {
+    if (window_ == nullptr) return;
+    GdkWindow* w = gtk_widget_get_window(window_);
+    if (w == nullptr) return;
+    GdkCursor* cursor = nullptr;
+    if (count_ < 0) cursor = gdk_cursor_new_for_display(gdk_window_get_display(w), GDK_BLANK_CURSOR);
+    gdk_window_set_cursor(w, cursor);
+    if (cursor != nullptr) g_object_unref(cursor);
+}
