@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -17,7 +18,7 @@ class SettingsFile {
 public:
     explicit SettingsFile(const std::string& bytes) {
         path_ = (std::filesystem::temp_directory_path() /
-                 ("kelo_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
+                 ("kelo_settings_" + std::to_string(getpid()) + "_" +
                   std::to_string(counter_++) + ".ini"))
                     .string();
         std::ofstream(path_, std::ios::binary) << bytes;

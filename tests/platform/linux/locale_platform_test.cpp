@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <time.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -105,7 +106,7 @@ TEST(SystemClock, NowIsTheLocalTime) {
 }
 
 TEST(FileTextLines, ReadsCrLfAndLfLinesAndReportsMissingFiles) {
-    std::string path = (std::filesystem::temp_directory_path() / "kelo_win_ini_test.ini").string();
+    std::string path = (std::filesystem::temp_directory_path() / ("kelo_win_ini_" + std::to_string(getpid()) + ".ini")).string();
     std::ofstream(path, std::ios::binary) << "[intl]\r\niDate=1\n\r\nlast";
     FileTextLines files;
     std::vector<std::string> lines;
