@@ -50,6 +50,7 @@ struct ChartState {
     // ---- Chart update cycle ----------------------------------------------------------------------
     int16_t settingsError = 0;       // 1 when a settings check failed in this update
     int16_t tickInProgress = 0;      // 1 while a tick's update and paint run (a message box may be open)
+    int16_t chartComputed = 0;       // 1 once an update has passed the settings checks
     std::array<std::string, 4> infoLines;  // date and time, place, sidereal time, house system
     int16_t calendarDay = 0;
     int16_t calendarMonth = 0;

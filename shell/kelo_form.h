@@ -54,6 +54,7 @@ public:
 
 private:
     void OpenOptionsEditor();
+    void RunUpdate();
     void HidePointer();
     void RestorePointer();
     void EndScreenSaver();

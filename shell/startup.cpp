@@ -88,7 +88,7 @@ void KeloForm::Form_Load() {
     LoadRimRadius(s);
 
     // 14. The first chart of the present moment.
-    UpdateChart(s, p.clock, p.boxes);
+    RunUpdate();
 
     // 15. Restored size, logical size, then full screen.
     p.window.SetSizeTwips(s.windowWidthTwips, s.windowHeightTwips);

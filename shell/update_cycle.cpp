@@ -1,4 +1,5 @@
 // The update cycle of the chart window: the one-second tick, the paint and the resize handlers.
+#include "astro/frame/numeric.h"
 #include "render/paint.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
@@ -18,13 +19,27 @@ void KeloForm::Timer1_Timer() {
         ChartState& s;
         ~Done() { s.tickInProgress = 0; }
     } done{s};
-    UpdateChart(s, p.clock, p.boxes);
+    RunUpdate();
     Form_Paint();
 }
 
-// Form_Paint: the whole picture from the data of the last update, then shown on the screen.
+// One chart update; chartComputed records that there is a chart to show.
+void KeloForm::RunUpdate() {
+    UpdateChart(s, p.clock, p.boxes);
+    if (s.settingsError == 0) s.chartComputed = 1;
+}
+
+// Form_Paint: the whole picture from the data of the last good update, then shown on the screen.
+// Before the first good update (the settings failed their checks at start-up) there is no chart to
+// show: the window shows only its background colour, not a wheel of bodies all at 0 degrees.
 void KeloForm::Form_Paint() {
-    PaintChart(s, p.window.PaintSurface());
+    Surface& surface = p.window.PaintSurface();
+    if (s.chartComputed != 0) {
+        PaintChart(s, surface);
+    } else {
+        surface.SetBackColor(Palette(Round16(s.settingValues[90])));
+        surface.Clear();
+    }
     p.window.PresentPaint();
 }
 

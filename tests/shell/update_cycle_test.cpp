@@ -50,16 +50,37 @@ TEST(Tick, ATickInsideASettingsMessageBoxStartsNoNestedUpdate) {
     EXPECT_EQ(rig.window.presents, 2);
 }
 
-TEST(Tick, AFailedUpdateLeavesTheChartOfTheInitialStateOnScreen) {
-    ShellRig rig(SettingsText({{22, "67"}}));
+TEST(Tick, AFailedUpdateLeavesTheChartOfTheLastGoodUpdateOnScreen) {
+    ShellRig rig;
+    ASSERT_EQ(rig.Start(), std::nullopt);
+    rig.TickAt(12, 35, 0);
+    const std::string shown = rig.s.infoLines[0];
+    const double sun = rig.s.bodyLongitude[1];
+    ASSERT_NE(shown.find("12.35"), std::string::npos) << shown;
+    // The same program with its latitude beyond the limit of its house system.
+    rig.s.settingValues[22] = 67;
+    rig.TickAt(12, 36, 0);
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.s.infoLines[0], shown);
+    EXPECT_EQ(rig.s.bodyLongitude[1], sun);
+    EXPECT_EQ(rig.window.presents, 2);
+    EXPECT_EQ(rig.window.surface.clears, 2);
+    EXPECT_GT(rig.window.surface.prints, 0);  // the last chart, drawn again
+}
+
+TEST(Tick, WithoutAnyGoodUpdateTheWindowShowsOnlyItsBackground) {
+    ShellRig rig(SettingsText({{22, "67"}, {90, "1"}}));
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.s.settingsError, 1);
-    EXPECT_TRUE(rig.s.infoLines[0].empty());
-    EXPECT_EQ(rig.s.bodyLongitude[1], 0.0);
+    rig.form.Form_Paint();  // the first expose
     rig.TickAt(12, 35, 0);
-    EXPECT_TRUE(rig.s.infoLines[0].empty());
+    EXPECT_EQ(rig.boxes.shown.size(), 2u);
+    EXPECT_EQ(rig.window.presents, 2);
+    EXPECT_EQ(rig.window.surface.prints, 0);
+    EXPECT_EQ(rig.window.surface.circles, 0);
+    EXPECT_EQ(rig.window.surface.lines, 0);
+    EXPECT_EQ(rig.window.surface.BackColor(), (Rgb{0, 0, 128}));
     EXPECT_EQ(rig.s.calendarYear, 0);
-    EXPECT_EQ(rig.window.presents, 1);
 }
 
 TEST(PaintAndResize, TheHandlersDrawOnTheWindowSurfaceAndShowIt) {
