@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# "/c": the settings editor shows the file's text; Save writes it back with CR LF line ends and no
+# extra empty line; an edit saved takes effect when Quit starts the screen saver.
+source "$(dirname "$0")/lib.sh"
+set_setting 33 3
+cp "$SETTINGS" "$CASE_DIR/original.ini"
+start_kelo kelo /c
+wait_for_window 'Program Options' 15
+dialog=$WINDOW
+read -r x y w h <<<"$(window_geometry "$dialog")"
+[ "$w" = 632 ] && [ "$h" = 453 ] || fail "dialog ${w}x$h, not 632x453 (9480 x 6795 twips)"
+xdotool search --onlyvisible --name '^SCRNSAVE KELO$' >/dev/null 2>&1 && fail "the chart window is up already"
+save() { click_in "$dialog" 136 416; sleep 0.5; }
+quit() { click_in "$dialog" 472 416; }
+
+# Save without an edit: the text the editor showed is the file, byte for byte.
+save
+cmp -s "$SETTINGS" "$CASE_DIR/original.ini" || fail "an unedited save changed the file"
+
+# Line 33 from 3 (a key) to 1 (a click).
+click_in "$dialog" 60 60
+xdotool key ctrl+Home
+xdotool key --delay 15 --repeat 32 Down
+xdotool key Delete
+xdotool type 1
+save
+[ "$(sed -n 33p "$SETTINGS" | cut -c1-8)" = "1       " ] || fail "line 33 reads '$(sed -n 33p "$SETTINGS")'"
+lines=$(wc -l <"$SETTINGS")
+[ "$lines" = "$(wc -l <"$CASE_DIR/original.ini")" ] || fail "$lines lines after the save"
+[ "$(tr -cd '\r' <"$SETTINGS" | wc -c)" = "$lines" ] || fail "not every line ends in CR LF"
+[ "$(tail -c 2 "$SETTINGS" | od -An -c | tr -d ' ')" = '\r\n' ] || fail "the file does not end in CR LF"
+[ "$(tail -c 4 "$SETTINGS" | od -An -c | tr -d ' ')" != '\r\n\r\n' ] || fail "an empty line at the end"
+diff <(sed 33d "$SETTINGS") <(sed 33d "$CASE_DIR/original.ini") >/dev/null || fail "other lines changed"
+[ ! -e "$SETTINGS.tmp" ] || fail "the temporary file was left behind"
+
+# Quit: the screen saver starts with the settings just saved.
+quit
+wait_for_window 'SCRNSAVE KELO' 15
+sleep 0.5
+xdotool key a
+still_running "$KELO_PID" "a key, with the new exit mode 1"
+xdotool click 1
+wait_for_exit "$KELO_PID" 5
+[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+pass "text shown and saved with CR LF; the saved exit mode is in force after Quit"

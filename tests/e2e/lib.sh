@@ -1,0 +1,134 @@
+# Shared by the end-to-end cases: a private copy of the program folder, the program started and
+# watched, windows found and driven with xdotool, screenshots with ImageMagick.
+# Needs KELO_BIN_DIR (kelo, KELO.INI, glypha.ttf) and DISPLAY (an X server of its own).
+set -euo pipefail
+: "${KELO_BIN_DIR:?}" "${DISPLAY:?}"
+
+CASE_NAME=$(basename "$0" .sh)
+CASE_DIR=$(mktemp -d "${TMPDIR:-/tmp}/kelo-e2e-$CASE_NAME.XXXXXX")
+PROGRAM_DIR=$CASE_DIR/program
+mkdir -p "$PROGRAM_DIR" "$CASE_DIR/runtime" "$CASE_DIR/config"
+chmod 700 "$CASE_DIR/runtime"
+cp "$KELO_BIN_DIR/kelo" "$KELO_BIN_DIR/KELO.INI" "$KELO_BIN_DIR/glypha.ttf" "$PROGRAM_DIR/"
+SETTINGS=$PROGRAM_DIR/KELO.INI
+# The instance lock and the user's settings of this case only; the message boxes traced to the log.
+export XDG_RUNTIME_DIR=$CASE_DIR/runtime XDG_CONFIG_HOME=$CASE_DIR/config G_MESSAGES_DEBUG=kelo
+unset DBUS_SESSION_BUS_ADDRESS
+STARTED_PIDS=()
+
+cleanup() {
+  local pid
+  for pid in "${STARTED_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  if [ -n "${KEEP_E2E:-}" ]; then echo "   (kept $CASE_DIR)"; else rm -rf "$CASE_DIR"; fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL [$CASE_NAME]: $*" >&2
+  local log
+  for log in "$CASE_DIR"/*.log; do [ -e "$log" ] && { echo "--- $log" >&2; tail -20 "$log" >&2; }; done
+  exit 1
+}
+
+pass() { echo "ok   [$CASE_NAME] $*"; }
+
+# set_setting N VALUE: settings value N (the first seven characters of line N), CR LF kept.
+set_setting() {
+  awk -v n="$1" -v v="$2" 'NR == n { $0 = sprintf("%-7s", v) substr($0, 8) } { print }' ORS='\n' \
+    "$SETTINGS" >"$SETTINGS.new"
+  mv "$SETTINGS.new" "$SETTINGS"
+}
+
+# start_kelo NAME [ARGS...]: starts the program from its folder; its pid in KELO_PID, output in NAME.log.
+start_kelo() {
+  local name=$1
+  shift
+  (cd "$PROGRAM_DIR" && exec ./kelo "$@") >"$CASE_DIR/$name.log" 2>&1 &
+  KELO_PID=$!
+  STARTED_PIDS+=("$KELO_PID")
+}
+
+running() { kill -0 "$1" 2>/dev/null; }
+
+# wait_for_exit PID SECONDS: fails if it still runs then; the exit status in EXIT_STATUS.
+wait_for_exit() {
+  local pid=$1 deadline=$((SECONDS + $2))
+  while running "$pid"; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "pid $pid still running after $2 s"
+    sleep 0.1
+  done
+  EXIT_STATUS=0
+  wait "$pid" || EXIT_STATUS=$?
+}
+
+# still_running PID WHAT: the program must not have ended (after a moment for the event to arrive).
+still_running() {
+  sleep 0.7
+  running "$1" || fail "the program ended on $2"
+}
+
+# wait_for_window TITLE SECONDS: the id of the visible window of that exact title, in WINDOW.
+wait_for_window() {
+  local deadline=$((SECONDS + $2))
+  WINDOW=
+  while [ -z "$WINDOW" ]; do
+    WINDOW=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)
+    [ -n "$WINDOW" ] && break
+    [ "$SECONDS" -lt "$deadline" ] || fail "no window \"$1\" after $2 s"
+    sleep 0.2
+  done
+}
+
+# window_geometry ID: X Y WIDTH HEIGHT of the window.
+window_geometry() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# click_in ID X Y: a left click at a position inside the window.
+click_in() {
+  xdotool mousemove --window "$1" "$2" "$3"
+  sleep 0.2
+  xdotool click 1
+}
+
+# wait_for_log NAME TEXT COUNT SECONDS: the log holds TEXT at least COUNT times.
+wait_for_log() {
+  local deadline=$((SECONDS + $4))
+  while [ "$(grep -cF -- "$2" "$CASE_DIR/$1.log" || true)" -lt "$3" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "\"$2\" not $3 times in $1.log after $4 s"
+    sleep 0.2
+  done
+}
+
+# dismiss_box: closes the message box on the screen with its OK button.
+dismiss_box() {
+  wait_for_window 'Warning!' 10
+  local x y w h
+  read -r x y w h <<<"$(window_geometry "$WINDOW")"
+  click_in "$WINDOW" $((w / 2)) $((h - 16))
+  local deadline=$((SECONDS + 5))
+  while xdotool search --onlyvisible --name '^Warning!$' >/dev/null 2>&1; do
+    [ "$SECONDS" -lt "$deadline" ] || fail "the message box did not close"
+    sleep 0.1
+  done
+}
+
+# screenshot NAME [CROP]: the whole screen (or a WxH+X+Y part of it) as NAME.png; prints its number
+# of distinct colours.
+screenshot() {
+  local file=$CASE_DIR/$1.png
+  import -window root "$file"
+  if [ -n "${2:-}" ]; then convert "$file" -crop "$2" +repage "$file"; fi
+  identify -format '%k' "$file"
+}
+
+# has_colour NAME '#RRGGBB': the screenshot NAME.png holds pixels of exactly that colour.
+has_colour() {
+  local histogram
+  histogram=$(convert "$CASE_DIR/$1.png" -format %c histogram:info:-)
+  grep -qF "$2" <<<"$histogram"
+}
+
+screen_size() { xdotool getdisplaygeometry | tr ' ' x; }
