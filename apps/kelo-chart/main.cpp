@@ -112,13 +112,13 @@ bool ParseMoment(const std::string& text, LocalDateTime& t) {
 
 std::vector<OptionSpec> Options() {
     return {
-        {"--settings", "PATH", "settings file to read (default: KELO.INI beside the program)",
+        {"--settings", "PATH", "settings file (default: KELO.INI beside the program)",
          [](ChartOptions& o, const std::string& v, std::string&) {
              o.settingsPath = v;
              return true;
          }},
         {"--at", "YYYY-MM-DDTHH:MM",
-         "local civil date and time on the clock (default: now); the zone is settings line 18",
+         "local date and time on the clock (default: now; zone: settings line 18)",
          [](ChartOptions& o, const std::string& v, std::string& error) {
              LocalDateTime t;
              if (!ParseMoment(v, t)) {
@@ -128,8 +128,7 @@ std::vector<OptionSpec> Options() {
              o.at = t;
              return true;
          }},
-        {"--date-order", "0|1|2", "date order: 0 month/day/year, 1 day/month/year, 2 year/month/day "
-                                  "(default: the user's locale)",
+        {"--date-order", "0|1|2", "0 month/day/year, 1 day/month/year, 2 year/month/day (default: locale)",
          [](ChartOptions& o, const std::string& v, std::string& error) {
              int n;
              if (!ParseInteger(v, 0, 2, n)) {
@@ -139,7 +138,7 @@ std::vector<OptionSpec> Options() {
              o.dateOrder = n;
              return true;
          }},
-        {"--clock-format", "0|1", "clock: 0 12-hour, 1 24-hour (default: the user's locale)",
+        {"--clock-format", "0|1", "0 12-hour clock, 1 24-hour clock (default: locale)",
          [](ChartOptions& o, const std::string& v, std::string& error) {
              int n;
              if (!ParseInteger(v, 0, 1, n)) {
