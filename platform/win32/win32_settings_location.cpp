@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/win32/win32_text.h"
 
 namespace {
@@ -38,7 +41,8 @@ std::string LocateWindowsSettingsFile(const std::string& programDir, const std::
     if (!IsFile(beside)) return beside;
 
     // First use: the user's own copy of the settings beside the program.
-    CreateDirectoryW(WideFromUtf8(userFolder).c_str(), nullptr);
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(WideFromUtf8(userFolder)), ec);
     if (!CopyFileW(WideFromUtf8(beside).c_str(), WideFromUtf8(userFile).c_str(), TRUE) && !IsFile(userFile))
         return beside;
     return userFile;

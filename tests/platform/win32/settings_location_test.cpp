@@ -1,0 +1,68 @@
+// Where Kelo.scr keeps KELO.INI, and saving it on Windows.
+#include <gtest/gtest.h>
+
+#include "platform/win32/win32_settings_location.h"
+#include "settings/replace_file.h"
+#include "tests/platform/win32/win32_fixture.h"
+
+// <windows.h> names its own ReplaceFile (a macro for ReplaceFileW); here the settings writer is meant.
+#undef ReplaceFile
+
+namespace {
+
+const std::string kSettings = "5       18: zone\r\n74      19: longitude\r\n";
+
+auto Writable(bool answer) {
+    return [answer](const std::string&) { return answer; };
+}
+
+TEST(WindowsSettingsLocation, AWritableProgramFolderKeepsTheFileBesideTheProgram) {
+    WinTempFolder f;
+    f.Write("scr\\KELO.INI", kSettings);
+    EXPECT_EQ(LocateWindowsSettingsFile(f.Path("scr"), f.Path("appdata")), f.Path("scr\\KELO.INI"));
+    EXPECT_EQ(LocateWindowsSettingsFile(f.Path("scr"), f.Path("appdata"), Writable(true)), f.Path("scr\\KELO.INI"));
+    EXPECT_FALSE(std::filesystem::exists(f.Path("appdata\\Kelo")));
+    EXPECT_TRUE(FolderIsWritable(f.Path("scr")));
+    EXPECT_FALSE(FolderIsWritable(f.Path("no such folder")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(f.Path("scr")), {}), 1) << "no probe left behind";
+}
+
+TEST(WindowsSettingsLocation, AReadOnlyProgramFolderMovesTheSettingsToApplicationData) {
+    WinTempFolder f;
+    f.Write("Windows\\KELO.INI", kSettings);
+    const std::string user = f.Path("appdata\\Kelo\\KELO.INI");
+    // First use: the user's copy is made from the file beside the program.
+    EXPECT_EQ(LocateWindowsSettingsFile(f.Path("Windows"), f.Path("appdata"), Writable(false)), user);
+    EXPECT_EQ(f.Read("appdata\\Kelo\\KELO.INI"), kSettings);
+    // Later: the user's edits are kept, the file beside the program is not copied again.
+    f.Write("appdata\\Kelo\\KELO.INI", "6       18: zone\r\n");
+    EXPECT_EQ(LocateWindowsSettingsFile(f.Path("Windows"), f.Path("appdata"), Writable(false)), user);
+    EXPECT_EQ(f.Read("appdata\\Kelo\\KELO.INI"), "6       18: zone\r\n");
+}
+
+TEST(WindowsSettingsLocation, WithoutAnyFileTheNameBesideTheProgramIsReportedMissing) {
+    WinTempFolder f;
+    std::filesystem::create_directories(f.Path("Windows"));
+    EXPECT_EQ(LocateWindowsSettingsFile(f.Path("Windows"), f.Path("appdata"), Writable(false)), f.Path("Windows\\KELO.INI"));
+    EXPECT_FALSE(std::filesystem::exists(f.Path("appdata\\Kelo\\KELO.INI")));
+    // No application-data folder known: beside the program, whatever its folder allows.
+    EXPECT_EQ(LocateWindowsSettingsFile(f.Path("Windows"), "", Writable(false)), f.Path("Windows\\KELO.INI"));
+    // A drive's root as the program folder.
+    EXPECT_EQ(LocateWindowsSettingsFile("C:\\", "", Writable(true)), "C:\\KELO.INI");
+}
+
+TEST(WindowsSave, ReplacesAnExistingFileInOneStep) {
+    WinTempFolder f;
+    f.Write("KELO.INI", kSettings);
+    std::string error;
+    ASSERT_TRUE(ReplaceFile(f.Path("KELO.INI"), "6       18: zone\r\n", error)) << error;
+    EXPECT_EQ(f.Read("KELO.INI"), "6       18: zone\r\n");
+    EXPECT_FALSE(std::filesystem::exists(ReplacementFileName(f.Path("KELO.INI"))));
+    // A file that cannot be replaced (a folder in its place) is reported and left as it was.
+    std::filesystem::create_directories(f.Path("blocked\\KELO.INI"));
+    EXPECT_FALSE(ReplaceFile(f.Path("blocked\\KELO.INI"), kSettings, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_TRUE(std::filesystem::is_directory(f.Path("blocked\\KELO.INI")));
+}
+
+}  // namespace
