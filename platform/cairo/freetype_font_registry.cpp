@@ -90,12 +90,19 @@ int FreeTypeFontRegistry::AddFontResourceA(const std::string& path) {
         FT_Face face = nullptr;
         if (FT_New_Face(library, path.c_str(), index, &face) != 0) break;
         count = face->num_faces;
+        // Cairo keeps one face per FreeType face, so the emboldened weight gets a FreeType face of its own.
+        FT_Face boldFace = nullptr;
+        if (FT_New_Face(library, path.c_str(), index, &boldFace) != 0) {
+            FT_Done_Face(face);
+            break;
+        }
         Face f;
         f.path = path;
         f.family = face->family_name != nullptr ? face->family_name : "";
         f.regular = CairoFaceOf(face, false);
-        f.bold = CairoFaceOf(face, true);
-        FT_Done_Face(face);  // the two Cairo faces hold their own references
+        f.bold = CairoFaceOf(boldFace, true);
+        FT_Done_Face(face);  // the Cairo faces hold their own references
+        FT_Done_Face(boldFace);
         faces_.push_back(f);
         ++added;
     }
