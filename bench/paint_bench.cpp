@@ -1,0 +1,70 @@
+// Speed of the chart picture: PaintChart of one computed chart (the shipped default settings, aspects
+// on) into Cairo images of several sizes, and the paint's own work on a surface that draws nothing.
+#include <benchmark/benchmark.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "astro/ephemeris/ephemeris.h"
+#include "platform/cairo/cairo_surface.h"
+#include "platform/cairo/freetype_font_registry.h"
+#include "platform/fake/recording_surface.h"
+#include "platform/fixed_clock.h"
+#include "platform/message_boxes.h"
+#include "render/paint.h"
+#include "render/render_tables.h"
+#include "settings/settings_file.h"
+#include "shell/startup_values.h"
+#include "shell/update_chart.h"
+
+namespace {
+
+class NoMessageBoxes : public MessageBoxes {
+public:
+    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
+};
+
+ChartState ComputedChart() {
+    ChartState s;
+    InitComputationConstants(s);
+    s.settingsFileName = KELO_BENCH_SETTINGS;
+    if (!ReadSettings(s)) throw std::runtime_error("cannot read " + s.settingsFileName);
+    LoadElementTables(s);
+    ChooseHouseSystem(s);
+    LoadSlotAngles(s);
+    LoadCuspLabelOffsets(s);
+    LoadRimRadius(s);
+    s.settingValues[47] = 1;  // aspect lines on: the fuller picture
+    FixedClock clock(LocalDateTime{2026, 12, 7, 22, 30, 0}, 0);
+    NoMessageBoxes boxes;
+    UpdateChart(s, clock, boxes);
+    return s;
+}
+
+void BM_PaintChartCairo(benchmark::State& state) {
+    ChartState s = ComputedChart();
+    FreeTypeFontRegistry fonts;
+    if (fonts.AddFontResourceA(KELO_BENCH_FONT) == 0) throw std::runtime_error("cannot load " KELO_BENCH_FONT);
+    CairoImageSurface surface(fonts, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    surface.SetCoordinates(0, 0, 1024, 768);
+    ResizeChart(s, surface);
+    for (auto _ : state) {
+        PaintChart(s, surface);
+        cairo_surface_flush(surface.Image());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PaintChartCairo)->Args({1920, 1080})->Args({1024, 768})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
+
+void BM_PaintChartLayoutOnly(benchmark::State& state) {
+    ChartState s = ComputedChart();
+    for (auto _ : state) {
+        RecordingSurface surface;
+        ResizeChart(s, surface);
+        PaintChart(s, surface);
+        benchmark::DoNotOptimize(surface.ops.data());
+    }
+}
+BENCHMARK(BM_PaintChartLayoutOnly)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
