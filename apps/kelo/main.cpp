@@ -63,6 +63,9 @@ int main(int argc, char** argv) {
     // Numbers and dates are written by the program's own rules; only the character type follows the
     // user's locale (for keyboard input).
     gtk_disable_setlocale();
+    // The chart is drawn with Cairo into an image; GDK's OpenGL probe would only load a GL driver (and
+    // with a software one, LLVM: tens of megabytes) that nothing uses.
+    g_setenv("GDK_GL", "disable", FALSE);
     setlocale(LC_CTYPE, "");
     std::string commandLine = CommandLineOf(argc, argv);
     GtkApplication* app = gtk_application_new(kApplicationId, G_APPLICATION_NON_UNIQUE);

@@ -165,6 +165,7 @@ void GtkChartWindow::ShowMaximized() {
     gtk_widget_show_all(window_);
     gtk_window_present(w);
     inhibit_.Begin(app_, w, kInhibitReason);
+    g_log("kelo", G_LOG_LEVEL_DEBUG, "idle inhibit: %s", inhibit_.How());
 }
 
 // ---- Painting ------------------------------------------------------------------------------------------

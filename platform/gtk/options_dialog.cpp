@@ -47,6 +47,7 @@ void GtkOptionsDialog::ShowModal(OptionsDialogEvents& events) {
     // txtContent: multi-line, both scroll bars always shown, no wrapping.
     GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
     gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_ALWAYS, GTK_POLICY_ALWAYS);
+    gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);
     gtk_scrolled_window_set_shadow_type(GTK_SCROLLED_WINDOW(scroller), GTK_SHADOW_IN);
     gtk_widget_set_size_request(scroller, Pixels(kTxtContent.width), Pixels(kTxtContent.height));
     GtkWidget* text = gtk_text_view_new();
