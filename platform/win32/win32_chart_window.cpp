@@ -141,6 +141,11 @@ void Win32ChartWindow::ShowMaximized() {
         ShowWindow(hwnd_, SW_SHOWNA);
     } else {
         ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
+        // The maximised rectangle once more, as a plain move: a display server without a window manager
+        // (Wine on a bare X server) would otherwise keep the pop-up at its restored size.
+        RECT screen = PrimaryMonitorRect();
+        SetWindowPos(hwnd_, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
+                     screen.bottom - screen.top, SWP_NOACTIVATE);
         SetForegroundWindow(hwnd_);
     }
     UpdateWindow(hwnd_);
