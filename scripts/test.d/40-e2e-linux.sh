@@ -23,7 +23,8 @@ finish() {
 }
 trap finish EXIT
 
-# start_display SIZE: an Xvfb on a free display number; prints ":N".
+# start_display SIZE: an Xvfb on a free display number, ":N" in STARTED_DISPLAY (not run in a
+# subshell, so that the server is in the list the exit stops).
 start_display() {
   local file=$work/display.$1
   Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$file" >"$work/xvfb.$1.log" 2>&1 &
@@ -34,11 +35,13 @@ start_display() {
     waited=$((waited + 1))
     [ "$waited" -lt 100 ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.$1.log" >&2; exit 1; }
   done
-  echo ":$(head -1 "$file")"
+  STARTED_DISPLAY=":$(head -1 "$file")"
 }
 
-small=$(start_display 1024x768)
-large=$(start_display 1920x1080)
+start_display 1024x768
+small=$STARTED_DISPLAY
+start_display 1920x1080
+large=$STARTED_DISPLAY
 
 # run_case DISPLAY SECONDS CASE
 run_case() {
