@@ -22,6 +22,8 @@ public:
     virtual double ScaleTop() const = 0;     // logical y of the top edge
     virtual double ScaleWidth() const = 0;   // signed: negative when the axis runs backwards
     virtual double ScaleHeight() const = 0;
+    // The background colour. As on the chart window, setting it repaints the whole surface in it, so
+    // that a paint which clears first and sets its background afterwards shows the new colour at once.
     virtual void SetBackColor(Rgb c) = 0;
     virtual void SetForeColor(Rgb c) = 0;
     virtual Rgb ForeColor() const = 0;
