@@ -221,7 +221,7 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& specs) {
            "houseLine, infoLines and moonVoid, and layout (the decisions of the chart's paint at --size).\n\n"
            "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
            "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
-           "give a value that cannot be computed.\n"
+           "give a value that cannot be computed; 5 a picture could not be written.\n"
            "The environment variable KELO_WIN_INI may name a legacy win.ini whose iDate and iTime lines\n"
            "are read before the locale.\n";
 }
