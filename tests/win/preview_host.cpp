@@ -1,7 +1,7 @@
 // A stand-in for the screen-saver settings page in the preview test: a small window titled
 // "Kelo preview host" whose handle is written to standard output, as Windows would pass it after "/p".
-// After the given number of seconds it writes how many child windows it holds and closes, so that the
-// preview inside it sees its host go away.
+// After the given number of seconds it writes how many child windows it holds (and the client size of
+// the last one) and closes, so that the preview inside it sees its host go away.
 //   preview_host.exe SECONDS [CLIENT_WIDTH CLIENT_HEIGHT]
 #include <windows.h>
 
@@ -12,17 +12,24 @@ namespace {
 
 constexpr UINT_PTR kCloseTimer = 1;
 
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<int*>(count);
+struct Children {
+    int count = 0;
+    RECT client{};  // of the last child
+};
+
+BOOL CALLBACK CountChild(HWND child, LPARAM found) {
+    auto* children = reinterpret_cast<Children*>(found);
+    ++children->count;
+    GetClientRect(child, &children->client);
     return TRUE;
 }
 
 LRESULT CALLBACK HostProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_TIMER: {
-            int children = 0;
+            Children children;
             EnumChildWindows(hwnd, CountChild, reinterpret_cast<LPARAM>(&children));
-            std::printf("children %d\n", children);
+            std::printf("children %d %ldx%ld\n", children.count, children.client.right, children.client.bottom);
             std::fflush(stdout);
             DestroyWindow(hwnd);
             return 0;

@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# Kelo.scr /c (and /c:HWND as the Settings button gives it): "Program Options" with the file's text;
+# an edit plus Save writes the file with CR LF line ends and no extra empty line; Quit starts the
+# screen saver with the settings just saved.
+source "$(dirname "$0")/e2e_lib.sh"
+
+for command in "/c" "/c:12345"; do
+  folder=$(make_folder options 33=6)
+  original=$(cat "$folder/KELO.INI")
+  start_scr "$folder" "$command"
+  scr=$SCR_PID
+  dialog=$(wait_window "Program Options" 60) || fail "$command: no options dialog"
+  xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "$command: the chart came before the editor"
+  sleep 1
+  # The caret starts in the text box: change the exit mode on line 33 from 6 to 3.
+  xdotool windowfocus "$dialog" 2>/dev/null || true
+  xdotool key ctrl+Home
+  for _ in $(seq 32); do xdotool key Down; done
+  xdotool key Home Delete type 3
+  # Tab to Save and press it; the dialog stays open.
+  xdotool key Tab space
+  sleep 2
+  kill -0 "$scr" 2>/dev/null || fail "$command: Save closed the program"
+  /usr/bin/python3 - "$folder/KELO.INI" <<'PY' || fail "$command: the saved file is wrong"
+import sys
+data = open(sys.argv[1], "rb").read()
+lines = data.split(b"\r\n")
+assert data.endswith(b"\r\n") and not data.endswith(b"\r\n\r\n"), "one line end after the last line"
+assert b"\n" not in data.replace(b"\r\n", b""), "every line ends in CR LF"
+assert len(lines) - 1 == 92, f"{len(lines) - 1} lines"
+assert lines[32].startswith(b"3       33:"), lines[32]
+PY
+  [ "$(sed -n 33p "$folder/KELO.INI" | cut -c1)" = "3" ] || fail "$command: line 33 not saved"
+  echo "ok   $command: Save wrote the edit with CR LF line ends and no extra empty line"
+
+  # Quit (the next button) starts the screen saver, which now ends on a key only.
+  xdotool key Tab space
+  window=$(wait_window "SCRNSAVE KELO" 60) || fail "$command: Quit did not start the screen saver"
+  sleep 2
+  xdotool windowfocus "$window" 2>/dev/null || true
+  xdotool mousemove 20 20 mousemove 400 400 click 1
+  sleep 2
+  kill -0 "$scr" 2>/dev/null || fail "$command: the new exit mode 3 was not used (the pointer ended it)"
+  xdotool key b
+  wait_exit "$scr" 10 || fail "$command: a key did not end the screen saver"
+  [ "$original" != "$(cat "$folder/KELO.INI")" ] || fail "$command: file unchanged"
+  echo "ok   $command: Quit started the screen saver with the saved settings"
+done

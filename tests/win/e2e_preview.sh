@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Kelo.scr /p HWND: the live chart in a child window covering a small host window's client area, no
+# window of its own on the screen, no reaction to input, gone with its host.
+# Wine 8 does not put on the screen what a process draws into a child of another process's window (the
+# host's client area stays as the host left it), so the picture itself is checked by the full-screen
+# tests; here the child window, its size and its life are.
+source "$(dirname "$0")/e2e_lib.sh"
+
+folder=$(make_folder preview 33=6)
+cp "$KELO_WIN_BIN/preview_host.exe" "$folder/"
+(cd "$folder" && exec "$WINE" preview_host.exe 14 200 150 </dev/null >"$folder/host.out" 2>/dev/null) &
+host=$!
+STARTED_PIDS+=("$host")
+host_window=$(wait_window "Kelo preview host" 60) || fail "no host window"
+for _ in $(seq 40); do [ -s "$folder/host.out" ] && break; sleep 0.25; done
+hwnd=$(head -n1 "$folder/host.out" | tr -d '\r')
+[ -n "$hwnd" ] || fail "the host did not tell its window"
+
+start_scr "$folder" /p "$hwnd"
+scr=$SCR_PID
+sleep 6
+kill -0 "$scr" 2>/dev/null || fail "the preview ended early"
+xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "the preview opened a window of its own"
+import -window "$host_window" "$KELO_E2E_WORK/preview.png"
+# The preview reacts to no input.
+xdotool mousemove 100 100 mousemove 150 120 click 1 key a
+sleep 1
+kill -0 "$scr" 2>/dev/null || fail "input ended the preview"
+echo "ok   /p $hwnd: running inside the host, no full-screen window, no reaction to input"
+
+# The host closes after its time: the preview goes with it.
+wait_exit "$host" 30 || fail "the host did not close"
+grep -q "children 1 200x150" "$folder/host.out" || fail "the host held: $(tail -n1 "$folder/host.out")"
+echo "ok   one child window covering the host's 200x150 client area"
+wait_exit "$scr" 10 || fail "the preview outlived its host"
+echo "ok   the preview ended with its host"
