@@ -1,6 +1,8 @@
 // Perturbations of Jupiter, Saturn, Uranus and Neptune: periodic corrections of the working elements
 // (mean anomaly, perihelion, eccentricity, semi-major axis) and the extra longitude terms of Uranus and
 // Neptune.
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <span>
@@ -384,22 +386,48 @@ constexpr PlanetSeries kSaturnSeries{kSaturnMean, kSaturnPeri, kSaturnEcc, kSatu
 constexpr PlanetSeries kUranusSeries{kUranusMean, kUranusPeri, kUranusEcc, kUranusAxis, 0.0000001, 1};
 constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc, kNeptuneAxis, 0.0000001, 0.000001};
 
-double FactorValue(const ChartState& s, const Angles& angles, const Factor& f) {
-    switch (f.fn) {
-        case Fn::Sin: return SinDeg(f.multiple * angles[f.angle]);
-        case Fn::Cos: return CosDeg(s, f.multiple * angles[f.angle]);
-        case Fn::One: break;
+// The sines and cosines of one planet's terms, each computed once: many terms share a factor (sin zeta
+// appears in a dozen cells of Saturn's tables), and the same call on the same argument gives the same
+// value, so the sums are those of the plain term-by-term evaluation.
+class FactorValues {
+public:
+    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {}
+
+    double operator()(const Factor& f) {
+        if (f.fn == Fn::One) return 1;
+        if (f.multiple < 0 || f.multiple > kMaxMultiple) return Evaluate(f);
+        const std::size_t i = Index(f);
+        if (!known_[i]) {
+            value_[i] = Evaluate(f);
+            known_[i] = true;
+        }
+        return value_[i];
     }
-    return 1;
-}
+
+private:
+    double Evaluate(const Factor& f) const {
+        const double argument = f.multiple * angles_[f.angle];
+        return f.fn == Fn::Sin ? SinDeg(argument) : CosDeg(s_, argument);
+    }
+    static constexpr int kMaxMultiple = 5;
+    static constexpr std::size_t kSlots = 2 * (kMaxMultiple + 1) * kAngleCount;
+    static std::size_t Index(const Factor& f) {
+        return (static_cast<std::size_t>(f.fn == Fn::Cos) * (kMaxMultiple + 1) + f.multiple) * kAngleCount +
+               f.angle;
+    }
+    const ChartState& s_;
+    const Angles& angles_;
+    std::array<double, kSlots> value_{};
+    std::array<bool, kSlots> known_{};
+};
 
 // Sum of (c0 + c1 nu + c2 nu^2) x row x column over the terms.
-double SumTerms(const ChartState& s, const Angles& angles, std::span<const Term> terms) {
+double SumTerms(const ChartState& s, FactorValues& factor, std::span<const Term> terms) {
     const double nu = s.perturbNu;
     double sum = 0;
     for (const Term& t : terms) {
         const double coefficient = t.c0 + t.c1 * nu + t.c2 * nu * nu;
-        sum = sum + coefficient * FactorValue(s, angles, t.row) * FactorValue(s, angles, t.column);
+        sum = sum + coefficient * factor(t.row) * factor(t.column);
     }
     return sum;
 }
@@ -425,11 +453,11 @@ void AddOuterAngles(const ChartState& s, Angles& a) {
 
 // Apply the four sums to the working elements, with e the eccentricity before its own correction.
 //   meanAnomalyBase: the incoming mean anomaly (Jupiter, Saturn) or the planet's own Mp (Uranus, Neptune)
-void ApplySeries(ChartState& s, const Angles& angles, const PlanetSeries& series, double meanAnomalyBase) {
-    const double dMean = SumTerms(s, angles, series.mean);
-    const double dPeri = SumTerms(s, angles, series.peri);
-    const double dEcc = SumTerms(s, angles, series.ecc) * series.eccScale;
-    const double dAxis = SumTerms(s, angles, series.axis) * series.axisScale;
+void ApplySeries(ChartState& s, FactorValues& factor, const PlanetSeries& series, double meanAnomalyBase) {
+    const double dMean = SumTerms(s, factor, series.mean);
+    const double dPeri = SumTerms(s, factor, series.peri);
+    const double dEcc = SumTerms(s, factor, series.ecc) * series.eccScale;
+    const double dAxis = SumTerms(s, factor, series.axis) * series.axisScale;
     const double e = s.eccentricity;
     s.meanAnomaly = meanAnomalyBase + dMean - dPeri / e;
     s.argPerihelion = s.argPerihelion + dPeri / e;
@@ -459,14 +487,18 @@ void ComputePerturbationArguments(ChartState& s) {
 //   writes the arguments; meanAnomaly, argPerihelion, eccentricity, semiMajorAxis (AU)
 void PerturbJupiter(ChartState& s) {
     ComputePerturbationArguments(s);
-    ApplySeries(s, SharedAngles(s), kJupiterSeries, s.meanAnomaly);
+    const Angles a = SharedAngles(s);
+    FactorValues factor(s, a);
+    ApplySeries(s, factor, kJupiterSeries, s.meanAnomaly);
 }
 
 // Saturn: corrects the working elements by the perturbations of Jupiter (and Uranus, the terms in eta).
 //   reads and writes as PerturbJupiter
 void PerturbSaturn(ChartState& s) {
     ComputePerturbationArguments(s);
-    ApplySeries(s, SharedAngles(s), kSaturnSeries, s.meanAnomaly);
+    const Angles a = SharedAngles(s);
+    FactorValues factor(s, a);
+    ApplySeries(s, factor, kSaturnSeries, s.meanAnomaly);
 }
 
 // Uranus: replaces the mean anomaly by its own, corrects the working elements and sets the extra
@@ -485,8 +517,9 @@ void PerturbUranus(ChartState& s) {
     a[kTwoSPlusEta] = 2 * s.perturbS + a[kEtaOwn];
     a[kSPlusThreeTheta] = s.perturbS + 3 * a[kTheta];
     const double Mp = 72.64878 + 428.37911 * T + 0.000079 * T * T;
-    ApplySeries(s, a, kUranusSeries, Mp);
-    s.longitudeCorrection = SumTerms(s, a, kUranusLongitude);
+    FactorValues factor(s, a);
+    ApplySeries(s, factor, kUranusSeries, Mp);
+    s.longitudeCorrection = SumTerms(s, factor, kUranusLongitude);
 }
 
 // Neptune: as Uranus, with its own mean anomaly and longitude term.
@@ -499,6 +532,7 @@ void PerturbNeptune(ChartState& s) {
     a[kZetaOwn] = a[kG] - s.perturbP;  // zetaN
     a[kEtaOwn] = a[kG] - s.perturbQ;   // etaN
     const double Mp = 37.73063 + 218.46134 * T - 0.00007 * T * T;
-    ApplySeries(s, a, kNeptuneSeries, Mp);
-    s.longitudeCorrection = SumTerms(s, a, kNeptuneLongitude);
+    FactorValues factor(s, a);
+    ApplySeries(s, factor, kNeptuneSeries, Mp);
+    s.longitudeCorrection = SumTerms(s, factor, kNeptuneLongitude);
 }
