@@ -36,8 +36,10 @@
 #include "platform/linux/file_text_lines.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
+#include "platform/linux/user_dirs.h"
 #endif
 #include "settings/settings_file.h"
+#include "shell/program_files.h"
 #include "shell/regional_format.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
@@ -231,15 +233,7 @@ std::string ProgramDirectory() { return Win32Process().ProgramDir(); }
 
 bool TerminalIsUtf8() { return GetConsoleOutputCP() == CP_UTF8; }
 #else
-std::string ProgramDirectory() {
-    std::vector<char> buffer(4096);
-    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
-    if (n <= 0) return ".";
-    std::string path(buffer.data(), static_cast<std::size_t>(n));
-    std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
+std::string ProgramDirectory() { return ProgramDirOfThisProcess(); }
 
 bool TerminalIsUtf8() {
     setlocale(LC_CTYPE, "");  // only the character set; numbers keep the "." of the C locale
@@ -275,7 +269,14 @@ int main(int argc, char** argv) {
 
     ChartState s;
     s.programDir = ProgramDirectory();
+#ifdef _WIN32
     s.settingsFileName = options.settingsPath.empty() ? s.programDir + "/KELO.INI" : options.settingsPath;
+#else
+    // The screen saver's rule: KELO.INI beside the program, else the user's copy of the installed default.
+    s.settingsFileName = options.settingsPath.empty()
+                             ? LocateSettingsFile(s.programDir, UserConfigDirOfThisUser())
+                             : options.settingsPath;
+#endif
 
     // Start-up, in the screen saver's order: regional format, constants, settings, element tables,
     // wheel layout and house system.

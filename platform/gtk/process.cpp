@@ -1,30 +1,11 @@
-#include <pwd.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/gtk/gtk_platform.h"
+#include "platform/linux/user_dirs.h"
 
-std::string GtkProcess::ProgramDir() {
-    std::error_code ec;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec) return ".";
-    return exe.parent_path().string();
-}
+std::string GtkProcess::ProgramDir() { return ProgramDirOfThisProcess(); }
 
-std::string GtkProcess::UserConfigDir() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') return config;
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] != '/') {
-        const struct passwd* pw = getpwuid(getuid());
-        home = pw != nullptr ? pw->pw_dir : nullptr;
-    }
-    if (home == nullptr) return "";
-    return std::string(home) + "/.config";
-}
+std::string GtkProcess::UserConfigDir() { return UserConfigDirOfThisUser(); }
 
 void GtkProcess::End(int status) {
     // The windows go with the display connection; nothing of GTK runs after this.
