@@ -3,7 +3,7 @@
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
-apt-get install -y -qq --no-install-recommends \
+apt-get install -y -qq \
   build-essential g++ cmake pkg-config git ca-certificates \
   googletest libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev \
   clang libclang-rt-14-dev \
