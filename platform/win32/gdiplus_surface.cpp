@@ -126,8 +126,11 @@ double GdiplusSurface::LogicalY(double deviceY) const {
 void GdiplusSurface::Clear() {
     UseGdiplus();
     graphics_->Clear(GdiplusColor(back_));
-    currentX_ = x1_;
-    currentY_ = y1_;
+}
+
+void GdiplusSurface::SetBackColor(Rgb c) {
+    back_ = c;
+    Clear();
 }
 
 void GdiplusSurface::SetCoordinates(double x1, double y1, double x2, double y2) {
@@ -199,8 +202,6 @@ void GdiplusSurface::Line(double x1, double y1, double x2, double y2, Rgb color)
     Gdiplus::Pen pen(GdiplusColor(color), PenWidth());
     graphics_->DrawLine(&pen, static_cast<Gdiplus::REAL>(DeviceX(x1)), static_cast<Gdiplus::REAL>(DeviceY(y1)),
                         static_cast<Gdiplus::REAL>(DeviceX(x2)), static_cast<Gdiplus::REAL>(DeviceY(y2)));
-    currentX_ = x2;
-    currentY_ = y2;
 }
 
 void GdiplusSurface::Circle(double cx, double cy, double radius, Rgb color) {
@@ -210,6 +211,4 @@ void GdiplusSurface::Circle(double cx, double cy, double radius, Rgb color) {
     graphics_->DrawEllipse(&pen, static_cast<Gdiplus::REAL>(DeviceX(cx) - r),
                            static_cast<Gdiplus::REAL>(DeviceY(cy) - r), static_cast<Gdiplus::REAL>(2 * r),
                            static_cast<Gdiplus::REAL>(2 * r));
-    currentX_ = cx;
-    currentY_ = cy;
 }

@@ -59,7 +59,8 @@ public:
     double ScaleTop() const override { return y1_; }
     double ScaleWidth() const override { return x2_ - x1_; }
     double ScaleHeight() const override { return y2_ - y1_; }
-    void SetBackColor(Rgb c) override { back_ = c; }
+    // A new background colour fills the whole surface with it, as it does a form.
+    void SetBackColor(Rgb c) override;
     void SetForeColor(Rgb c) override { fore_ = c; }
     Rgb ForeColor() const override { return fore_; }
     void SetFontName(const std::string& face) override { face_ = face; }

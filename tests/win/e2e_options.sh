@@ -2,7 +2,7 @@
 # Kelo.scr /c (and /c:HWND as the Settings button gives it): "Program Options" with the file's text;
 # an edit plus Save writes the file with CR LF line ends and no extra empty line; Quit starts the
 # screen saver with the settings just saved.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/lib_e2e.sh"
 
 for command in "/c" "/c:12345"; do
   folder=$(make_folder options 33=6)

@@ -4,7 +4,7 @@
 # Wine 8 does not put on the screen what a process draws into a child of another process's window (the
 # host's client area stays as the host left it), so the picture itself is checked by the full-screen
 # tests; here the child window, its size and its life are.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/lib_e2e.sh"
 
 folder=$(make_folder preview 33=6)
 cp "$KELO_WIN_BIN/preview_host.exe" "$folder/"

@@ -2,7 +2,7 @@
 # The regional date order from the registry value iDate (set with wine reg), through the same reader
 # and Win32 registry calls as the screen saver: kelo-chart.exe without --date-order prints the date text
 # day/month/year. A win.ini line iDate=2 comes first. The screen saver runs under the same setting.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/lib_e2e.sh"
 
 key='HKCU\Control Panel\International'
 old=$("$WINE" reg query "$key" /v iDate 2>/dev/null | tr -d '\r' | awk '/iDate/ { print $3 }')

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Kelo.scr /s: the chart full screen; in exit mode 3 Shift alone goes on and a letter ends it; a
 # second instance ends at once while the first runs on.
-source "$(dirname "$0")/e2e_lib.sh"
+source "$(dirname "$0")/lib_e2e.sh"
 
 folder=$(make_folder saver 33=3)
 start_scr "$folder" /s

@@ -52,8 +52,8 @@ TEST_F(SurfaceTest, AWidePictureIsLetterboxedWithOneScale) {
     EXPECT_DOUBLE_EQ(surface.ScaleWidth(), 606);
     EXPECT_DOUBLE_EQ(surface.ScaleHeight(), -454.5);
 
-    surface.SetBackColor(kBlue);
-    surface.Clear();
+    surface.SetBackColor(kBlue);  // fills the surface, as Clear does
+    EXPECT_EQ(CountPixels(surface, kBlue), 1920 * 1080);
     // A circle of radius 227.25 touches the top and bottom, not the sides: the bands stay background.
     surface.Circle(0, 0, 227.25, kWhite);
     EXPECT_EQ(surface.PixelAt(100, 540), kBlue);

@@ -1,4 +1,4 @@
-# Shared steps of the Windows end-to-end tests, sourced by tests/win/e2e_*.sh.
+# Shared steps of the Windows end-to-end tests, sourced by tests/win/e2e_*.sh (not itself a test).
 # Needs: WINEPREFIX (initialised), DISPLAY (an X server, Xvfb in CI), KELO_WIN_BIN (the folder with
 # Kelo.scr, glypha.ttf and preview_host.exe) and KELO_E2E_WORK (a scratch folder).
 set -euo pipefail
