@@ -11,6 +11,12 @@ public:
     // The user's configuration directory ($XDG_CONFIG_HOME, else ~/.config); empty on a platform that
     // keeps settings only beside the program.
     virtual std::string UserConfigDir() = 0;
+    // The settings file when this platform has a rule of its own for it (Windows: beside the program
+    // while its folder is writable, else the user's application-data copy); empty: the shell's rule.
+    virtual std::string SettingsFileName(const std::string& programDir) {
+        (void)programDir;
+        return {};
+    }
     // Ends the process with the status: every window closes and no further event handler runs.
     // Does not return.
     [[noreturn]] virtual void End(int status) = 0;

@@ -41,7 +41,8 @@ void KeloForm::Form_Load() {
 
     // 3. Where the program and its files lie.
     s.programDir = p.process.ProgramDir();
-    s.settingsFileName = LocateSettingsFile(s.programDir, p.process.UserConfigDir());
+    s.settingsFileName = p.process.SettingsFileName(s.programDir);
+    if (s.settingsFileName.empty()) s.settingsFileName = LocateSettingsFile(s.programDir, p.process.UserConfigDir());
     s.scaleHalfWidth = 312;
 
     // 4. The glyph font, face "GLYPHA", for the life of the process (result ignored).

@@ -2,6 +2,7 @@
 
 #include <shlobj.h>
 
+#include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_text.h"
 
 std::string Win32Process::ProgramDir() {
@@ -28,6 +29,10 @@ std::string Win32Process::UserConfigDir() {
     if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &folder))) result = Utf8FromWide(folder);
     CoTaskMemFree(folder);
     return result;
+}
+
+std::string Win32Process::SettingsFileName(const std::string& programDir) {
+    return LocateWindowsSettingsFile(programDir, UserConfigDir());
 }
 
 void Win32Process::End(int status) { ExitProcess(static_cast<UINT>(status)); }

@@ -15,6 +15,8 @@ public:
     std::string ProgramDir() override;
     // %APPDATA% (the roaming application-data folder), UTF-8; empty if Windows does not know it.
     std::string UserConfigDir() override;
+    // KELO.INI beside the .scr while its folder is writable, else %APPDATA%\Kelo\KELO.INI made from it.
+    std::string SettingsFileName(const std::string& programDir) override;
     [[noreturn]] void End(int status) override;
 };
 

@@ -159,6 +159,8 @@ TEST(Win32Process, TheProgramFolderHoldsThisTestProgram) {
     EXPECT_NE(dir.back(), '\\');
     EXPECT_NE(GetFileAttributesW(WideFromUtf8(dir + "\\test_platform_win32.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(process.UserConfigDir().empty());
+    // A writable program folder keeps the settings file beside the program.
+    EXPECT_EQ(process.SettingsFileName(dir), dir + "\\KELO.INI");
 }
 
 }  // namespace
