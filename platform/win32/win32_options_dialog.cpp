@@ -39,10 +39,12 @@ UINT WindowDpi(HWND window) {
 
 int Pixels(int twips, UINT dpi) { return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0)); }
 
-HFONT MakeFont(const wchar_t* face, double points, bool bold, UINT dpi) {
+// pitchAndFamily names what a system without the face should take instead (a fixed-pitch face for
+// the settings text, whose values line up in columns).
+HFONT MakeFont(const wchar_t* face, double points, bool bold, UINT dpi, BYTE pitchAndFamily) {
     return CreateFontW(-static_cast<int>(std::lround(points * dpi / 72.0)), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
                        FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       CLEARTYPE_QUALITY, DEFAULT_PITCH, face);
+                       CLEARTYPE_QUALITY, pitchAndFamily, face);
 }
 
 }  // namespace
@@ -117,8 +119,8 @@ void Win32OptionsDialog::Layout() {
                      Pixels(c.width, dpi), Pixels(c.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
 
     ReleaseFonts();
-    editFont_ = MakeFont(L"Courier New", 9, false, dpi);
-    buttonFont_ = MakeFont(L"MS Sans Serif", 8.25, true, dpi);
+    editFont_ = MakeFont(L"Courier New", 9, false, dpi, FIXED_PITCH | FF_MODERN);
+    buttonFont_ = MakeFont(L"MS Sans Serif", 8.25, true, dpi, VARIABLE_PITCH | FF_SWISS);
     SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_), TRUE);
     SendDlgItemMessageW(dialog_, IDC_BTNSAVE, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
     SendDlgItemMessageW(dialog_, IDC_BTNQUIT, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
@@ -141,8 +143,14 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             Layout();
             SetDlgItemTextW(dialog_, IDC_TXTCONTENT, WideFromCp1252(pendingText_).c_str());
             events_->Form_Load();
+            // The caret at the start of the text, nothing selected (the dialog manager would select
+            // all of it).
+            HWND edit = GetDlgItem(dialog_, IDC_TXTCONTENT);
+            SetFocus(edit);
+            SendMessageW(edit, EM_SETSEL, 0, 0);
+            SendMessageW(edit, EM_SCROLLCARET, 0, 0);
             SetForegroundWindow(dialog_);
-            return TRUE;
+            return FALSE;  // the focus is set
         }
         case WM_DPICHANGED:
             Layout();
