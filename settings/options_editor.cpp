@@ -58,7 +58,7 @@ void OptionsForm::Form_Load() {
 
 void OptionsForm::btnSave_Click() {
     std::string error;
-    if (!ReplaceFile(s.settingsFileName, SettingsFileFromText(dialog.ContentText()), error)) {
+    if (!ReplaceFileSafely(s.settingsFileName, SettingsFileFromText(dialog.ContentText()), error)) {
         boxes.ShowMessage("The settings could not be saved to " + s.settingsFileName + " (" + error +
                               "). The file is unchanged; the text is still in the editor.",
                           kWarningTitle, MessageIcon::Exclamation);

@@ -10,7 +10,7 @@ namespace fs = std::filesystem;
 
 std::string ReplacementFileName(const std::string& path) { return path + ".tmp"; }
 
-bool ReplaceFile(const std::string& path, const std::string& contents, std::string& error) {
+bool ReplaceFileSafely(const std::string& path, const std::string& contents, std::string& error) {
     const std::string temporary = ReplacementFileName(path);
     std::FILE* file = std::fopen(temporary.c_str(), "wb");
     if (file == nullptr) {

@@ -7,7 +7,7 @@
 
 // Replaces the file at path by contents. On failure returns false with a short reason in error (the
 // temporary file is removed) and the file at path is untouched.
-bool ReplaceFile(const std::string& path, const std::string& contents, std::string& error);
+bool ReplaceFileSafely(const std::string& path, const std::string& contents, std::string& error);
 
-// The temporary file ReplaceFile writes before the rename.
+// The temporary file ReplaceFileSafely writes before the rename.
 std::string ReplacementFileName(const std::string& path);

@@ -126,23 +126,23 @@ TEST(EditorSaveFailure, AFailedWriteReportsWhyAndKeepsTheOldFileTheTextAndTheVal
     EXPECT_EQ(rig.s.settingValues[18], 5.0f);
 }
 
-TEST(ReplaceFile, ReplacesTheWholeFileAndLeavesNoTemporaryFileEitherWay) {
+TEST(ReplaceFileSafely, ReplacesTheWholeFileAndLeavesNoTemporaryFileEitherWay) {
     TempFolder f;
     f.Write("KELO.INI", "old contents, longer than the new\r\n");
     std::string error;
-    EXPECT_TRUE(ReplaceFile(f.Path("KELO.INI"), "new\r\n", error));
+    EXPECT_TRUE(ReplaceFileSafely(f.Path("KELO.INI"), "new\r\n", error));
     EXPECT_EQ(f.Read("KELO.INI"), "new\r\n");
     EXPECT_FALSE(std::filesystem::exists(f.Path("KELO.INI.tmp")));
     // The target is a directory: the rename fails, the temporary file is removed.
     std::filesystem::create_directory(f.Path("dir"));
     std::filesystem::create_directory(f.Path("dir/KELO.INI"));
     f.Write("dir/KELO.INI/keep", "x");
-    EXPECT_FALSE(ReplaceFile(f.Path("dir/KELO.INI"), "new\r\n", error));
+    EXPECT_FALSE(ReplaceFileSafely(f.Path("dir/KELO.INI"), "new\r\n", error));
     EXPECT_FALSE(error.empty());
     EXPECT_FALSE(std::filesystem::exists(f.Path("dir/KELO.INI.tmp")));
     EXPECT_EQ(f.Read("dir/KELO.INI/keep"), "x");
     // A folder that does not exist.
-    EXPECT_FALSE(ReplaceFile(f.Path("missing/KELO.INI"), "new\r\n", error));
+    EXPECT_FALSE(ReplaceFileSafely(f.Path("missing/KELO.INI"), "new\r\n", error));
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include "settings/replace_file.h"
 #include "tests/platform/win32/win32_fixture.h"
 
-// <windows.h> names its own ReplaceFile (a macro for ReplaceFileW); here the settings writer is meant.
-#undef ReplaceFile
 
 namespace {
 
@@ -55,12 +53,12 @@ TEST(WindowsSave, ReplacesAnExistingFileInOneStep) {
     WinTempFolder f;
     f.Write("KELO.INI", kSettings);
     std::string error;
-    ASSERT_TRUE(ReplaceFile(f.Path("KELO.INI"), "6       18: zone\r\n", error)) << error;
+    ASSERT_TRUE(ReplaceFileSafely(f.Path("KELO.INI"), "6       18: zone\r\n", error)) << error;
     EXPECT_EQ(f.Read("KELO.INI"), "6       18: zone\r\n");
     EXPECT_FALSE(std::filesystem::exists(ReplacementFileName(f.Path("KELO.INI"))));
     // A file that cannot be replaced (a folder in its place) is reported and left as it was.
     std::filesystem::create_directories(f.Path("blocked\\KELO.INI"));
-    EXPECT_FALSE(ReplaceFile(f.Path("blocked\\KELO.INI"), kSettings, error));
+    EXPECT_FALSE(ReplaceFileSafely(f.Path("blocked\\KELO.INI"), kSettings, error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(std::filesystem::is_directory(f.Path("blocked\\KELO.INI")));
 }
