@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <map>
 
-#include "platform/cairo/windows1252.h"
+#include "platform/windows1252.h"
 
 namespace {
 

@@ -1,24 +1,11 @@
 #include "platform/gtk/ansi_text.h"
 
-#include "platform/cairo/windows1252.h"
+#include "platform/windows1252.h"
 
 namespace {
 
 // A text view cannot hold a NUL character; it shows the NUL symbol instead.
 constexpr char32_t kNulSymbol = 0x2400;
-
-void AppendUtf8(std::string& out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // The next code point of a UTF-8 text; a byte that does not start a valid sequence reads as U+FFFD.
 char32_t NextCodePoint(const std::string& s, std::size_t& i) {

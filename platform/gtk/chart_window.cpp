@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-#include "platform/cairo/windows1252.h"
+#include "platform/windows1252.h"
 
 namespace {
 

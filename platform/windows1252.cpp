@@ -1,4 +1,4 @@
-#include "platform/cairo/windows1252.h"
+#include "platform/windows1252.h"
 
 #include <iterator>
 
@@ -13,6 +13,8 @@ constexpr char32_t kHighCodes[] = {
 };
 static_assert(std::size(kHighCodes) == 32);
 
+}  // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
@@ -25,8 +27,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-}  // namespace
 
 char32_t Windows1252ToUnicode(unsigned char code) {
     if (code >= 128 && code < 160) return kHighCodes[code - 128];
