@@ -12,7 +12,7 @@
 
 #include "platform/cairo/cairo_surface.h"
 #include "platform/cairo/freetype_font_registry.h"
-#include "platform/cairo/windows1252.h"
+#include "platform/windows1252.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
 
