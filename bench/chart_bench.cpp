@@ -6,29 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "astro/ephemeris/ephemeris.h"
+#include "bench/bench_chart.h"
 #include "platform/fixed_clock.h"
-#include "platform/message_boxes.h"
 #include "settings/settings_file.h"
-#include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
 namespace {
-
-class NoMessageBoxes : public MessageBoxes {
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-};
-
-ChartState StartedState() {
-    ChartState s;
-    InitComputationConstants(s);
-    s.settingsFileName = KELO_BENCH_SETTINGS;
-    if (!ReadSettings(s)) throw std::runtime_error("cannot read " + s.settingsFileName);
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
-    return s;
-}
 
 void BM_UpdateChart(benchmark::State& state) {
     ChartState s = StartedState();

@@ -5,32 +5,19 @@
 #include <stdexcept>
 #include <string>
 
-#include "astro/ephemeris/ephemeris.h"
+#include "bench/bench_chart.h"
 #include "platform/cairo/cairo_surface.h"
 #include "platform/cairo/freetype_font_registry.h"
 #include "platform/fake/recording_surface.h"
 #include "platform/fixed_clock.h"
-#include "platform/message_boxes.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
-#include "settings/settings_file.h"
-#include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
 namespace {
 
-class NoMessageBoxes : public MessageBoxes {
-public:
-    void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
-};
-
 ChartState ComputedChart() {
-    ChartState s;
-    InitComputationConstants(s);
-    s.settingsFileName = KELO_BENCH_SETTINGS;
-    if (!ReadSettings(s)) throw std::runtime_error("cannot read " + s.settingsFileName);
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
+    ChartState s = StartedState();
     LoadSlotAngles(s);
     LoadCuspLabelOffsets(s);
     LoadRimRadius(s);
