@@ -173,7 +173,7 @@ std::vector<OptionSpec> Options() {
     };
 }
 
-bool ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& specs, ChartOptions& o,
+bool ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& optionTable, ChartOptions& o,
                       std::string& error) {
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -185,33 +185,33 @@ bool ParseCommandLine(int argc, char** argv, const std::vector<OptionSpec>& spec
             inlineValue = true;
         }
         if (name == "-h") name = "--help";
-        const OptionSpec* spec = nullptr;
-        for (const OptionSpec& s : specs)
-            if (s.name == name) spec = &s;
-        if (spec == nullptr) {
+        const OptionSpec* option = nullptr;
+        for (const OptionSpec& s : optionTable)
+            if (s.name == name) option = &s;
+        if (option == nullptr) {
             error = "unknown option \"" + arg + "\"";
             return false;
         }
-        if (!spec->valueName.empty() && !inlineValue) {
+        if (!option->valueName.empty() && !inlineValue) {
             if (i + 1 >= argc) {
-                error = spec->name + " wants a value (" + spec->valueName + ")";
+                error = option->name + " wants a value (" + option->valueName + ")";
                 return false;
             }
             value = argv[++i];
-        } else if (spec->valueName.empty() && inlineValue) {
-            error = spec->name + " takes no value";
+        } else if (option->valueName.empty() && inlineValue) {
+            error = option->name + " takes no value";
             return false;
         }
-        if (!spec->apply(o, value, error)) return false;
+        if (!option->apply(o, value, error)) return false;
     }
     return true;
 }
 
-void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& specs) {
+void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& optionTable) {
     out << "Usage: kelo-chart [OPTION]...\n"
            "Compute the astrological chart of one moment for the place, house system and options of a\n"
            "Kelo settings file, as the screen saver does at its minute mark, and print it.\n\n";
-    for (const OptionSpec& s : specs) {
+    for (const OptionSpec& s : optionTable) {
         std::string head = "  " + s.name + (s.valueName.empty() ? "" : " " + s.valueName);
         out << head << (head.size() < 30 ? std::string(30 - head.size(), ' ') : "\n" + std::string(30, ' '))
             << s.help << "\n";
@@ -255,15 +255,15 @@ public:
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<OptionSpec> specs = Options();
+    const std::vector<OptionSpec> optionTable = Options();
     ChartOptions options;
     std::string error;
-    if (!ParseCommandLine(argc, argv, specs, options, error)) {
+    if (!ParseCommandLine(argc, argv, optionTable, options, error)) {
         std::cerr << "kelo-chart: " << error << " (see kelo-chart --help)\n";
         return kExitUsage;
     }
     if (options.help) {
-        PrintHelp(std::cout, specs);
+        PrintHelp(std::cout, optionTable);
         return kExitChart;
     }
 
