@@ -15,6 +15,7 @@
 #include "platform/fixed_clock.h"
 #include "shell/chart_state.h"
 #include "shell/kelo_form.h"
+#include "support/temp_folder.h"
 
 // A complete settings file: New York, Placidus, exit on a key, pointer left visible; changes replace
 // the first seven characters of the lines named.
@@ -36,36 +37,6 @@ inline std::string SettingsText(const std::map<int, std::string>& changes = {}) 
     return text;
 }
 
-class TempFolder {
-public:
-    TempFolder() {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("kelo-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 std::to_string(reinterpret_cast<std::uintptr_t>(this)) + "-" + std::to_string(++counter));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    // With the platform's own separators ("bin/KELO.INI" is "bin\\KELO.INI" on Windows).
-    std::string Path(const std::string& leaf = "") const {
-        return leaf.empty() ? path_.string() : (path_ / leaf).make_preferred().string();
-    }
-    void Write(const std::string& leaf, const std::string& bytes) const {
-        std::filesystem::create_directories((path_ / leaf).parent_path());
-        std::ofstream(path_ / leaf, std::ios::binary) << bytes;
-    }
-    std::string Read(const std::string& leaf) const {
-        std::ifstream in(path_ / leaf, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-
-private:
-    std::filesystem::path path_;
-};
 
 // The chart window's form over a faked platform, its program folder holding the settings file.
 struct ShellRig {

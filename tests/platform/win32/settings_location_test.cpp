@@ -15,7 +15,7 @@ auto Writable(bool answer) {
 }
 
 TEST(WindowsSettingsLocation, AWritableProgramFolderKeepsTheFileBesideTheProgram) {
-    WinTempFolder f;
+    TempFolder f;
     f.Write("scr\\KELO.INI", kSettings);
     EXPECT_EQ(LocateWindowsSettingsFile(f.Path("scr"), f.Path("appdata")), f.Path("scr\\KELO.INI"));
     EXPECT_EQ(LocateWindowsSettingsFile(f.Path("scr"), f.Path("appdata"), Writable(true)), f.Path("scr\\KELO.INI"));
@@ -26,7 +26,7 @@ TEST(WindowsSettingsLocation, AWritableProgramFolderKeepsTheFileBesideTheProgram
 }
 
 TEST(WindowsSettingsLocation, AReadOnlyProgramFolderMovesTheSettingsToApplicationData) {
-    WinTempFolder f;
+    TempFolder f;
     f.Write("Windows\\KELO.INI", kSettings);
     const std::string user = f.Path("appdata\\Kelo\\KELO.INI");
     // First use: the user's copy is made from the file beside the program.
@@ -39,7 +39,7 @@ TEST(WindowsSettingsLocation, AReadOnlyProgramFolderMovesTheSettingsToApplicatio
 }
 
 TEST(WindowsSettingsLocation, WithoutAnyFileTheNameBesideTheProgramIsReportedMissing) {
-    WinTempFolder f;
+    TempFolder f;
     std::filesystem::create_directories(f.Path("Windows"));
     EXPECT_EQ(LocateWindowsSettingsFile(f.Path("Windows"), f.Path("appdata"), Writable(false)), f.Path("Windows\\KELO.INI"));
     EXPECT_FALSE(std::filesystem::exists(f.Path("appdata\\Kelo\\KELO.INI")));
@@ -50,7 +50,7 @@ TEST(WindowsSettingsLocation, WithoutAnyFileTheNameBesideTheProgramIsReportedMis
 }
 
 TEST(WindowsSave, ReplacesAnExistingFileInOneStep) {
-    WinTempFolder f;
+    TempFolder f;
     f.Write("KELO.INI", kSettings);
     std::string error;
     ASSERT_TRUE(ReplaceFileSafely(f.Path("KELO.INI"), "6       18: zone\r\n", error)) << error;

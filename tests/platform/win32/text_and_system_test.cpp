@@ -95,7 +95,7 @@ TEST(Win32Registry, TheCurrentUserRootIsTheRealOne) {
 }
 
 TEST(Win32TextFileLines, SplitsAtEveryWindowsLineEnd) {
-    WinTempFolder folder;
+    TempFolder folder;
     folder.Write("win.ini", "[intl]\r\niDate=1\niTime=1\rlast");
     Win32TextFileLines files;
     std::vector<std::string> lines;
@@ -109,7 +109,7 @@ TEST(Win32TextFileLines, SplitsAtEveryWindowsLineEnd) {
 }
 
 TEST(Win32TextFileLines, FeedTheRegionalScanOfALegacyIniFile) {
-    WinTempFolder folder;
+    TempFolder folder;
     folder.Write("win.ini", "[intl]\r\niDate=2\r\n sTime=:\r\n");
     Win32TextFileLines files;
     Win32Registry registry;
