@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/frame/numeric.h"
-#include "render/aspects.h"
+#include "render/pair_lines.h"
 #include "render/body_glyphs.h"
 #include "render/text_primitives.h"
 #include "render/wheel.h"

@@ -2,7 +2,7 @@
 // the information text.
 #include <gtest/gtest.h>
 
-#include "render/aspects.h"
+#include "render/pair_lines.h"
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"

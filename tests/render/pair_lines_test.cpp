@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "render/aspects.h"
+#include "render/pair_lines.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
 

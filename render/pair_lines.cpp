@@ -1,4 +1,4 @@
-#include "render/aspects.h"
+#include "render/pair_lines.h"
 
 #include <cmath>
 
