@@ -9,7 +9,7 @@ size=${2:-1024x768}
 seconds=${3:-120}
 work=$(mktemp -d)
 cp "$bin/kelo" "$bin/KELO.INI" "$bin/glypha.ttf" "$work/"
-Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 until [ -s "$work/display" ]; do sleep 0.1; done
 export DISPLAY=:$(head -1 "$work/display") XDG_RUNTIME_DIR=$work

@@ -24,10 +24,11 @@ finish() {
 trap finish EXIT
 
 # start_display SIZE: an Xvfb on a free display number, ":N" in STARTED_DISPLAY (not run in a
-# subshell, so that the server is in the list the exit stops).
+# subshell, so that the server is in the list the exit stops). -noreset: without it the server resets
+# whenever its last client leaves, between two cases, and a program connecting just then is refused.
 start_display() {
   local file=$work/display.$1
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$file" >"$work/xvfb.$1.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$file" >"$work/xvfb.$1.log" 2>&1 &
   servers+=($!)
   local waited=0
   until [ -s "$file" ]; do
