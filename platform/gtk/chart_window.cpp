@@ -13,7 +13,6 @@ namespace {
 
 constexpr const char* kWindowTitle = "SCRNSAVE KELO";
 constexpr const char* kInhibitReason = "Kelo shows the chart of the present moment";
-constexpr int kTickMarginMs = 2;  // after the boundary, so that the clock already reads the new second
 constexpr int kDefaultTwipsPerPixel = 15;
 constexpr int kTwipsPerInch = 1440;
 

@@ -168,6 +168,9 @@ public:
     const IdleInhibit& Inhibit() const { return inhibit_; }
     // Milliseconds from the wall-clock time nowMs to just after the next multiple of intervalMs.
     static int DelayToNextTick(gint64 nowMs, int intervalMs);
+    // A tick lands this long after the second changes, so that the clock already reads the new second
+    // even where it is read from a coarser clock than the timer runs on.
+    static constexpr int kTickMarginMs = 50;
     // The character a key press produces in the 8-bit code page, or -1 for a key without one.
     static int KeyAsciiOf(guint keyval, GdkModifierType state);
 

@@ -61,7 +61,11 @@ std::string SystemClock::Format(const std::string& format, const LocalDateTime& 
 }
 
 LocalDateTime SystemClock::Now() {
-    time_t now = time(nullptr);
+    // The precise real-time clock: time() may read the kernel's coarse clock, which lags the second's
+    // change by a few milliseconds, and a tick just after second 00 would then still read 59.
+    struct timespec precise = {};
+    clock_gettime(CLOCK_REALTIME, &precise);
+    time_t now = precise.tv_sec;
     struct tm parts = {};
     localtime_r(&now, &parts);
     return LocalDateTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,

@@ -12,7 +12,9 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"KeloChartWindow";
 constexpr wchar_t kWindowTitle[] = L"SCRNSAVE KELO";
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kAfterSecondMs = 15;  // a tick lands this long after the clock's second changes
+// A tick lands this long after the clock's second changes: more than one step of the system timer
+// (about 15.6 ms), by which both SetTimer and GetLocalTime are coarse.
+constexpr UINT kAfterSecondMs = 50;
 
 RECT PrimaryMonitorRect() {
     HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
