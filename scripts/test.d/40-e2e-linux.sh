@@ -50,7 +50,7 @@ run_case() {
 }
 
 # The minute-mark case and the large screen in the background...
-( run_case "$large" 160 07-latitude-limit && run_case "$large" 40 01-fullscreen-chart ) >"$work/large.out" 2>&1 &
+( run_case "$large" 100 07-latitude-limit && run_case "$large" 40 01-fullscreen-chart ) >"$work/large.out" 2>&1 &
 large_job=$!
 
 # ...the others in turn on the small one.
