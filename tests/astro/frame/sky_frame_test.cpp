@@ -6,6 +6,7 @@
 #include <set>
 
 #include "astro/frame/angle_helpers.h"
+#include "support/moment.h"
 
 namespace {
 
@@ -13,18 +14,7 @@ namespace {
 // longitude and latitude in degrees.minutes (west and north positive).
 ChartState SkyAt(int year, int month, int day, float clock, const char* meridiem, float zone, float lon,
                  float lat) {
-    ChartState s;
-    s.piValue = 3.1415926535;
-    s.calendarYear = static_cast<int16_t>(year);
-    s.calendarMonth = static_cast<int16_t>(month);
-    s.calendarDay = static_cast<int16_t>(day);
-    s.clockTime = clock;
-    s.meridiem = meridiem;
-    s.zoneHours = zone;
-    s.longitudeDegMin = lon;
-    s.eastWest = lon < 0 ? "EAST" : "WEST";
-    s.latitudeDegMin = lat;
-    s.northSouth = lat < 0 ? "SOUTH" : "NORTH";
+    ChartState s = UpdateInputsAt(Moment{year, month, day, clock, meridiem, zone, lon, lat});
     ComputeSkyFrame(s);
     return s;
 }

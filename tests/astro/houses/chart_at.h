@@ -1,33 +1,14 @@
 // A moment and a place as the update cycle fills them, with the sky frame and the cusps computed.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "astro/frame/sky_frame.h"
 #include "astro/houses/houses.h"
-
-struct Moment {
-    int year, month, day;
-    float clock;           // 12-hour clock, hours.minutes
-    const char* meridiem;  // "A.M." or "P.M."
-    float zone;            // hours added to local time to give UT
-    float lon, lat;        // degrees.minutes, west and north positive
-};
+#include "support/moment.h"
 
 inline ChartState ChartAt(const Moment& m, const std::string& letter) {
-    ChartState s;
-    s.piValue = 3.1415926535;
-    s.calendarYear = static_cast<int16_t>(m.year);
-    s.calendarMonth = static_cast<int16_t>(m.month);
-    s.calendarDay = static_cast<int16_t>(m.day);
-    s.clockTime = m.clock;
-    s.meridiem = m.meridiem;
-    s.zoneHours = m.zone;
-    s.longitudeDegMin = m.lon;
-    s.eastWest = m.lon < 0 ? "EAST" : "WEST";
-    s.latitudeDegMin = m.lat;
-    s.northSouth = m.lat < 0 ? "SOUTH" : "NORTH";
+    ChartState s = UpdateInputsAt(m);
     s.houseSystemLetter = letter;
     ComputeSkyFrame(s);
     ComputeHouseCusps(s);

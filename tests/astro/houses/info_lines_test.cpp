@@ -9,18 +9,8 @@ namespace {
 
 ChartState InfoAt(int year, int month, int day, float clock, const char* meridiem, float zone, float lon,
                   float lat) {
-    ChartState s;
-    s.calendarYear = static_cast<int16_t>(year);
-    s.calendarMonth = static_cast<int16_t>(month);
-    s.calendarDay = static_cast<int16_t>(day);
+    ChartState s = UpdateInputsAt(Moment{year, month, day, clock, meridiem, zone, lon, lat});
     s.dateText = std::to_string(month) + "/" + std::to_string(day) + "/" + std::to_string(year);
-    s.clockTime = clock;
-    s.meridiem = meridiem;
-    s.zoneHours = zone;
-    s.longitudeDegMin = lon;
-    s.eastWest = lon < 0 ? "EAST" : "WEST";
-    s.latitudeDegMin = lat;
-    s.northSouth = lat < 0 ? "SOUTH" : "NORTH";
     s.siderealText = "03h  41m  38s ";
     s.houseSystemLetter = "P";
     BuildInfoLines(s);
