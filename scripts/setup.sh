@@ -10,4 +10,6 @@ apt-get install -y -qq \
   libcairo2-dev libfreetype-dev libfontconfig-dev libgtk-3-dev \
   python3 python3-fonttools fonts-dejavu-core \
   xvfb xauth xdotool x11-utils imagemagick \
-  g++-mingw-w64-x86-64 wine wine64
+  g++-mingw-w64-x86-64 wine wine64 \
+  ccache xscreensaver x11-xserver-utils tzdata unicode-cldr-core \
+  nsis lintian appstream desktop-file-utils
