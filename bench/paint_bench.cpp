@@ -12,6 +12,7 @@
 #include "platform/fixed_clock.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
+#include "settings/setting_lines.h"
 #include "shell/update_chart.h"
 
 namespace {
@@ -21,7 +22,7 @@ ChartState ComputedChart() {
     LoadSlotAngles(s);
     LoadCuspLabelOffsets(s);
     LoadRimRadius(s);
-    s.settingValues[47] = 1;  // aspect lines on: the fuller picture
+    s.settingValues[kAspectLinesLine] = 1;  // aspect lines on: the fuller picture
     FixedClock clock(LocalDateTime{2026, 12, 7, 22, 30, 0}, 0);
     NoMessageBoxes boxes;
     UpdateChart(s, clock, boxes);

@@ -6,6 +6,7 @@
 #include "astro/frame/numeric.h"
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_file.h"
 
 namespace {
@@ -182,16 +183,16 @@ void DrawBody(ChartState& s, Surface& surface) {
     const int b = static_cast<int>(s.bodyOrder[static_cast<int>(s.currentRank)]);
     const double theta = s.penAngle;
     const double H = s.currentHouse;
-    const int L = (IsExactly(s.settingValues[28], 1) && s.wheelMode == 0) ? 3 : 4;
+    const int L = (IsExactly(s.settingValues[kTextTurnLine], 1) && s.wheelMode == 0) ? 3 : 4;
 
     s.zodiacInput = s.sortedLongitude[static_cast<int>(s.currentRank)];
     SplitZodiacPosition(s);
 
     // The glyph at the rim.
-    surface.SetFontSize(s.settingValues[72]);
+    surface.SetFontSize(s.settingValues[kBodyGlyphSizeLine]);
     s.penY = s.glyphRadius * SinDeg(theta);
     s.penX = s.glyphRadius * CosDeg(s, theta);
-    surface.SetForeColor(Palette(Round16(s.settingValues[82])));
+    surface.SetForeColor(Palette(Round16(s.settingValues[kBodyGlyphColourLine])));
     surface.SetCurrentY(static_cast<float>(s.penY));
     surface.SetCurrentX(static_cast<float>(s.penX));
     PrintBodyGlyph(s, surface);
@@ -201,12 +202,12 @@ void DrawBody(ChartState& s, Surface& surface) {
     s.textReversed[b] = reversed ? 1 : 0;
     if (!reversed) {
         // Forward: minutes, sign, degrees, each printed after its step inwards.
-        surface.SetForeColor(Palette(Round16(s.settingValues[85])));
+        surface.SetForeColor(Palette(Round16(s.settingValues[kBodyMinutesColourLine])));
         MeasureDigitCell(s, surface);
         AdjustDigitCell(s);
         StepDigitCell(s, surface);
 
-        surface.SetFontSize(s.settingValues[75]);
+        surface.SetFontSize(s.settingValues[kBodyMinutesSizeLine]);
         MeasureDigitCell(s, surface);
         AdjustDigitCell(s);
         s.printValue = s.zodiacMinutes;
@@ -219,12 +220,12 @@ void DrawBody(ChartState& s, Surface& surface) {
         MeasureDigitCell(s, surface);
         StepDigitCell(s, surface);
 
-        surface.SetFontSize(s.settingValues[74]);
-        surface.SetForeColor(Palette(Round16(s.settingValues[84])));
+        surface.SetFontSize(s.settingValues[kBodySignSizeLine]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kBodySignColourLine])));
         PrintSignGlyph(s, surface);
 
-        surface.SetFontSize(s.settingValues[73]);
-        surface.SetForeColor(Palette(Round16(s.settingValues[83])));
+        surface.SetFontSize(s.settingValues[kBodyDegreesSizeLine]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kBodyDegreesColourLine])));
         MeasureDigitCell(s, surface);
         StepDigitCell(s, surface);
         s.printValue = s.zodiacDegrees;
@@ -235,25 +236,25 @@ void DrawBody(ChartState& s, Surface& surface) {
         // Reversed: degrees, sign, minutes, each printed before its step inwards.
         StepGlyphCell(s, surface);
 
-        surface.SetFontSize(s.settingValues[73]);
+        surface.SetFontSize(s.settingValues[kBodyDegreesSizeLine]);
         MeasureDigitCell(s, surface);
-        surface.SetForeColor(Palette(Round16(s.settingValues[83])));
+        surface.SetForeColor(Palette(Round16(s.settingValues[kBodyDegreesColourLine])));
         s.printValue = s.zodiacDegrees;
         PrintBoldTensDigit(s, surface);
         StepDigitCell(s, surface);
         PrintBoldUnitsDigit(s, surface);
         StepDigitCell(s, surface);
 
-        surface.SetFontSize(s.settingValues[74]);
-        surface.SetForeColor(Palette(Round16(s.settingValues[84])));
+        surface.SetFontSize(s.settingValues[kBodySignSizeLine]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kBodySignColourLine])));
         PrintSignGlyph(s, surface);
         const std::string sign = GlyphText(Round32(s.zodiacSign + 191));
-        s.digitCellWidth = Round16(s.settingValues[60] + surface.TextWidth(sign));
-        s.digitCellHeight = Round16(std::fabs(surface.TextHeight(sign)) + s.settingValues[62]);
+        s.digitCellWidth = Round16(s.settingValues[kGlyphCellExtraWidthLine] + surface.TextWidth(sign));
+        s.digitCellHeight = Round16(std::fabs(surface.TextHeight(sign)) + s.settingValues[kGlyphCellExtraHeightLine]);
         StepDigitCell(s, surface);
 
-        surface.SetFontSize(s.settingValues[75]);
-        surface.SetForeColor(Palette(Round16(s.settingValues[85])));
+        surface.SetFontSize(s.settingValues[kBodyMinutesSizeLine]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kBodyMinutesColourLine])));
         MeasureDigitCell(s, surface);
         s.printValue = s.zodiacMinutes;
         PrintTensDigit(s, surface);
@@ -267,9 +268,9 @@ void DrawBody(ChartState& s, Surface& surface) {
     const size_t flag = static_cast<size_t>(b - 1);
     if (b < 11 && flag < s.retroFlags.size() && s.retroFlags[flag] == 'R') {
         if (!reversed) StepDigitCell(s, surface);
-        surface.SetFontSize(s.settingValues[76]);
+        surface.SetFontSize(s.settingValues[kRetrogradeSizeLine]);
         const Rgb remembered = surface.ForeColor();
-        surface.SetForeColor(Palette(Round16(s.settingValues[86])));
+        surface.SetForeColor(Palette(Round16(s.settingValues[kRetrogradeColourLine])));
         surface.Print(GlyphText(156));
         surface.SetForeColor(remembered);
     }
@@ -280,11 +281,11 @@ void PrintBodyGlyph(ChartState& s, Surface& surface) {
     const std::string glyph = GlyphText(Round32(b + 223.0));
     int sizeValue = 0, colourValue = 0;
     if (b == 14) {
-        sizeValue = 55, colourValue = 56;
+        sizeValue = kAscendantSizeLine, colourValue = kAscendantColourLine;
     } else if (b == 15) {
-        sizeValue = 57, colourValue = 58;
+        sizeValue = kMidheavenSizeLine, colourValue = kMidheavenColourLine;
     } else if (b == 10 && s.moonVoid == 1) {
-        sizeValue = 53, colourValue = 54;
+        sizeValue = kVoidMoonSizeLine, colourValue = kVoidMoonColourLine;
     }
     if (sizeValue == 0) {
         surface.Print(glyph);

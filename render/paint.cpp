@@ -7,6 +7,7 @@
 #include "render/body_glyphs.h"
 #include "render/text_primitives.h"
 #include "render/wheel.h"
+#include "settings/setting_lines.h"
 
 void ResizeChart(ChartState& s, Surface& surface) {
     const double H = surface.ScaleHeight();
@@ -27,7 +28,7 @@ void PaintChart(ChartState& s, Surface& surface) {
     const double k = s.scaleHalfWidth;
     surface.SetCoordinates(-k, static_cast<float>(k * r), k, static_cast<float>(-k * r));
 
-    surface.SetBackColor(Palette(Round16(s.settingValues[90])));
+    surface.SetBackColor(Palette(Round16(s.settingValues[kBackgroundColourLine])));
     surface.SetForeColor(Rgb{0, 0, 0});
 
     DrawWheel(s, surface);
@@ -35,16 +36,17 @@ void PaintChart(ChartState& s, Surface& surface) {
     DrawInterceptedSigns(s, surface);
 
     // The cells, measured in the glyph font at the size of the body glyphs.
-    surface.SetFontSize(s.settingValues[72]);
+    surface.SetFontSize(s.settingValues[kBodyGlyphSizeLine]);
     const std::string reference = GlyphText(236);
-    s.glyphCellWidth = Round16(s.settingValues[60] + surface.TextWidth(reference));
-    s.glyphCellHeight = Round16(std::fabs(surface.TextHeight(reference)) + s.settingValues[62]);
-    s.digitCellWidth = Round16(s.settingValues[61] + surface.TextWidth("0"));
-    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + s.settingValues[63]);
+    const auto& v = s.settingValues;
+    s.glyphCellWidth = Round16(v[kGlyphCellExtraWidthLine] + surface.TextWidth(reference));
+    s.glyphCellHeight = Round16(std::fabs(surface.TextHeight(reference)) + v[kGlyphCellExtraHeightLine]);
+    s.digitCellWidth = Round16(v[kDigitCellExtraWidthLine] + surface.TextWidth("0"));
+    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + v[kDigitCellExtraHeightLine]);
 
     DrawCuspLabels(s, surface);
     PlaceBodies(s, surface);
     s.aspectLines.clear();
-    if (IsExactly(s.settingValues[47], 1)) DrawAspects(s, surface);
+    if (IsExactly(s.settingValues[kAspectLinesLine], 1)) DrawAspects(s, surface);
     DrawInfoText(s, surface);
 }

@@ -6,6 +6,7 @@
 #include "astro/frame/numeric.h"
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -18,18 +19,18 @@ int AspectCode(const ChartState& s, double separation) {
     const float sep = static_cast<float>(separation);
     const auto& v = s.settingValues;
     int code = kNoAspect;
-    if (60 - v[2] <= sep && sep <= 60 + v[2]) code = 3;
-    if (90 - v[3] <= sep && sep <= 90 + v[3]) code = 4;
-    if (120 - v[4] <= sep && sep <= 120 + v[4]) code = 5;
-    if (sep >= 180 - v[5]) code = 6;
-    if (150 - v[10] <= sep && sep <= 150 + v[10]) code = 11;
+    if (60 - v[kOrb60Line] <= sep && sep <= 60 + v[kOrb60Line]) code = 3;
+    if (90 - v[kOrb90Line] <= sep && sep <= 90 + v[kOrb90Line]) code = 4;
+    if (120 - v[kOrb120Line] <= sep && sep <= 120 + v[kOrb120Line]) code = 5;
+    if (sep >= 180 - v[kOrb180Line]) code = 6;
+    if (150 - v[kOrb150Line] <= sep && sep <= 150 + v[kOrb150Line]) code = 11;
     return code;
 }
 
 }  // namespace
 
 void DrawAspects(ChartState& s, Surface& surface) {
-    surface.SetFontSize(s.settingValues[77]);
+    surface.SetFontSize(s.settingValues[kAspectGlyphSizeLine]);
     const double R = 120;
     s.aspectLines.clear();
     for (int i = 1; i <= 10; ++i) {
@@ -43,11 +44,11 @@ void DrawAspects(ChartState& s, Surface& surface) {
             if (!(code > 2 && code <= 12 && (code < 7 || code > 10))) continue;
 
             if (code == 3 || code == 5)
-                surface.SetForeColor(Palette(Round16(s.settingValues[87])));
+                surface.SetForeColor(Palette(Round16(s.settingValues[kTrineSextileColourLine])));
             else if (code == 4 || code == 6)
-                surface.SetForeColor(Palette(Round16(s.settingValues[88])));
+                surface.SetForeColor(Palette(Round16(s.settingValues[kSquareOppositionColourLine])));
             else
-                surface.SetForeColor(Palette(Round16(s.settingValues[89])));
+                surface.SetForeColor(Palette(Round16(s.settingValues[kQuincunxColourLine])));
 
             // Between the two glyphs' directions on the inner circle, flattened by 0.96.
             const double x1 = R * CosDeg(s, s.bodyDrawAngle[i]);
@@ -70,8 +71,8 @@ void DrawAspects(ChartState& s, Surface& surface) {
 
 void DrawInfoText(ChartState& s, Surface& surface) {
     surface.SetFontName("GLYPHA");
-    surface.SetFontSize(s.settingValues[68]);
-    surface.SetForeColor(Palette(Round16(s.settingValues[78])));
+    surface.SetFontSize(s.settingValues[kInfoTextSizeLine]);
+    surface.SetForeColor(Palette(Round16(s.settingValues[kInfoTextColourLine])));
     surface.SetCurrentX(surface.ScaleLeft() + 10);
     surface.SetCurrentY(surface.ScaleTop() - 10);
     for (int i = 0; i <= 3; ++i) {

@@ -4,6 +4,7 @@
 
 #include "astro/frame/angle_helpers.h"
 #include "astro/frame/numeric.h"
+#include "settings/setting_lines.h"
 
 std::string GlyphText(int code) { return std::string(1, static_cast<char>(static_cast<unsigned char>(code))); }
 
@@ -51,12 +52,12 @@ void StepDigitCell(ChartState& s, Surface& surface) {
 }
 
 void AdjustDigitCell(ChartState& s) {
-    if (s.settingValues[75] >= 9) s.digitCellHeight = static_cast<int16_t>(s.digitCellHeight - 3);
+    if (s.settingValues[kBodyMinutesSizeLine] >= 9) s.digitCellHeight = static_cast<int16_t>(s.digitCellHeight - 3);
 }
 
 void MeasureDigitCell(ChartState& s, Surface& surface) {
-    s.digitCellWidth = Round16(s.settingValues[61] + surface.TextWidth("0"));
-    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + s.settingValues[63]);
+    s.digitCellWidth = Round16(s.settingValues[kDigitCellExtraWidthLine] + surface.TextWidth("0"));
+    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + s.settingValues[kDigitCellExtraHeightLine]);
 }
 
 void MoveTo(Surface& surface, double x, double y) {

@@ -4,6 +4,7 @@
 #include "astro/frame/numeric.h"
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ void HouseOrderedCusps(const ChartState& s, double (&e)[14]) {
 }
 
 void DrawWheel(ChartState& s, Surface& surface) {
-    const Rgb c = Palette(Round16(s.settingValues[92]));
+    const Rgb c = Palette(Round16(s.settingValues[kSpokeColourLine]));
     s.spokeAngles.clear();
     if (s.wheelMode == 0) {
         // Equal sectors: a floating-point loop over twelve steps of pi / 6.
@@ -51,7 +52,7 @@ void DrawWheel(ChartState& s, Surface& surface) {
             s.spokeAngles.push_back(d);
         }
     }
-    const Rgb ring = Palette(Round16(s.settingValues[91]));
+    const Rgb ring = Palette(Round16(s.settingValues[kWheelCircleColourLine]));
     surface.Circle(0, 0, 217, ring);
     surface.Circle(0, 0, 120, ring);
 }
@@ -80,8 +81,8 @@ void DrawInterceptedSigns(ChartState& s, Surface& surface) {
         }
     }
 
-    surface.SetFontSize(s.settingValues[70]);
-    surface.SetForeColor(Palette(Round16(s.settingValues[80])));
+    surface.SetFontSize(s.settingValues[kSignGlyphSizeLine]);
+    surface.SetForeColor(Palette(Round16(s.settingValues[kCuspSignColourLine])));
     for (int j = 1; j <= 12; ++j) {
         if (s.interceptedSign[j] == 0) continue;
         // The middle of the house, as an angle from the Descendant.
@@ -112,8 +113,8 @@ void DrawInterceptedSigns(ChartState& s, Surface& surface) {
 
 void DrawCuspLabels(ChartState& s, Surface& surface) {
     for (int i = 1; i <= 12; ++i) {
-        surface.SetFontSize(s.settingValues[69]);
-        surface.SetForeColor(Palette(Round16(s.settingValues[79])));
+        surface.SetFontSize(s.settingValues[kCuspDegreesSizeLine]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kCuspDegreesColourLine])));
         s.zodiacInput = s.houseCusp[i];
         SplitZodiacPosition(s);
 
@@ -151,12 +152,12 @@ void DrawCuspLabels(ChartState& s, Surface& surface) {
         PrintBoldUnitsDigit(s, surface);
 
         MoveTo(surface, px[2], py[2]);
-        surface.SetFontSize(s.settingValues[70]);
-        surface.SetForeColor(Palette(Round16(s.settingValues[80])));
+        surface.SetFontSize(s.settingValues[kSignGlyphSizeLine]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kCuspSignColourLine])));
         PrintSignGlyph(s, surface);
 
-        surface.SetForeColor(Palette(Round16(s.settingValues[81])));
-        surface.SetFontSize(s.settingValues[71]);
+        surface.SetForeColor(Palette(Round16(s.settingValues[kCuspMinutesColourLine])));
+        surface.SetFontSize(s.settingValues[kCuspMinutesSizeLine]);
         s.printValue = s.zodiacMinutes;
         MoveTo(surface, px[3], py[3]);
         PrintTensDigit(s, surface);

@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "settings/setting_lines.h"
+
 void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes) {
     if (s.houseSystemLetter == "M" || s.houseSystemLetter == "I") return;
-    const float degrees = s.settingValues[22];
-    const float minutes = s.settingValues[23];
+    const float degrees = s.settingValues[kLatitudeDegreesLine];
+    const float minutes = s.settingValues[kLatitudeMinutesLine];
     // The size of the latitude counts, whichever way the degree field was typed: -70 is as far from the
     // equator as 70. The joined value is the single the chart update builds from the two fields.
     const float d = std::fabs(degrees);
@@ -19,11 +21,11 @@ void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes) {
 void CheckNatalData(ChartState& s, MessageBoxes& boxes) {
     const auto& v = s.settingValues;
     // Zone
-    if (!(v[18] >= -13 && v[18] <= 12)) ReportNatalDataError(s, boxes);
+    if (!(v[kTimeZoneLine] >= -13 && v[kTimeZoneLine] <= 12)) ReportNatalDataError(s, boxes);
     // Longitude degrees and minutes
-    if (!(v[19] <= 180 && v[20] <= 59)) ReportNatalDataError(s, boxes);
+    if (!(v[kLongitudeDegreesLine] <= 180 && v[kLongitudeMinutesLine] <= 59)) ReportNatalDataError(s, boxes);
     // Latitude minutes
-    if (!(v[23] <= 59)) ReportNatalDataError(s, boxes);
+    if (!(v[kLatitudeMinutesLine] <= 59)) ReportNatalDataError(s, boxes);
 }
 
 void ReportNatalDataError(ChartState& s, MessageBoxes& boxes) {

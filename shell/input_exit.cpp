@@ -1,5 +1,6 @@
 // Input that ends the screen saver, and the exit path.
 #include "astro/frame/numeric.h"
+#include "settings/setting_lines.h"
 #include "shell/kelo_form.h"
 
 namespace {
@@ -20,14 +21,14 @@ bool IsOneOf(float mode, const int (&values)[4]) {
 
 // Form_Click: ends the screen saver in exit modes 1, 2, 5 and 6.
 void KeloForm::Form_Click() {
-    if (IsOneOf(s.settingValues[33], kClickModes)) EndScreenSaver();
+    if (IsOneOf(s.settingValues[kExitModeLine], kClickModes)) EndScreenSaver();
 }
 
 // Form_KeyPress: a key with a character ends the screen saver in exit modes of 3 or more; the
 // character itself is not looked at.
 void KeloForm::Form_KeyPress(int keyAscii) {
     (void)keyAscii;
-    if (s.settingValues[33] >= kKeyModeThreshold) EndScreenSaver();
+    if (s.settingValues[kExitModeLine] >= kKeyModeThreshold) EndScreenSaver();
 }
 
 // Form_MouseMove: in exit modes 0, 2, 4 and 6, the rule of the first movement.
@@ -37,7 +38,7 @@ void KeloForm::Form_KeyPress(int keyAscii) {
 void KeloForm::Form_MouseMove(int button, int shift, float x, float y) {
     (void)button;
     (void)shift;
-    if (!IsOneOf(s.settingValues[33], kMovementModes)) return;
+    if (!IsOneOf(s.settingValues[kExitModeLine], kMovementModes)) return;
     if (s.lastPointerX == 0 && s.lastPointerY == 0) {
         s.lastPointerX = x;
         s.lastPointerY = y;
@@ -59,7 +60,7 @@ void KeloForm::EndScreenSaver() {
 void KeloForm::Form_Unload(int& cancel) {
     (void)cancel;
     // 1. The pointer's display count back to what it was before start-up.
-    if (s.pointerHidden != 0 && IsExactly(s.settingValues[32], 0)) RestorePointer();
+    if (s.pointerHidden != 0 && IsExactly(s.settingValues[kPointerLine], 0)) RestorePointer();
     // 2. The font registration (result ignored).
     if (s.fontRegistered != 0) p.fonts.RemoveFontResourceA(s.glyphFontPath);
     // 3. The chart window belongs to the platform, which closes it with the process.

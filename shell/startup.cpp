@@ -5,6 +5,7 @@
 #include "astro/frame/numeric.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "shell/kelo_form.h"
@@ -75,7 +76,7 @@ void KeloForm::Form_Load() {
     }
 
     // 10. Hide the pointer when the settings ask for it.
-    if (IsExactly(s.settingValues[32], 0)) HidePointer();
+    if (IsExactly(s.settingValues[kPointerLine], 0)) HidePointer();
 
     // 11. Planetary element tables.
     LoadElementTables(s);

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "astro/frame/numeric.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -33,8 +34,8 @@ void InitComputationConstants(ChartState& s) {
 }
 
 void ChooseHouseSystem(ChartState& s) {
-    s.wheelMode = Round16(s.settingValues[13]);
+    s.wheelMode = Round16(s.settingValues[kWheelModeLine]);
     s.houseSystemLetter = "P";
     for (const HouseSystemChoice& c : kHouseSystemChoices)
-        if (IsExactly(s.settingValues[27], c.settingValue)) s.houseSystemLetter = c.letter;
+        if (IsExactly(s.settingValues[kHouseSystemLine], c.settingValue)) s.houseSystemLetter = c.letter;
 }

@@ -8,6 +8,7 @@
 #include "astro/frame/numeric.h"
 #include "astro/frame/sky_frame.h"
 #include "astro/houses/houses.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 
@@ -50,7 +51,7 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     s.calendarMonth = Round16(t.month);
 
     // 6. Zone.
-    s.zoneHours = v[18];
+    s.zoneHours = v[kTimeZoneLine];
 
     // 7. Date text in the regional order, "/" between the parts, no leading zeros.
     const std::string d = std::to_string(t.day), m = std::to_string(t.month), y = std::to_string(t.year);
@@ -76,11 +77,11 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     }
 
     // 10. Place as degrees.minutes, west and north positive.
-    s.longitudeDegMin = v[19] + v[20] / 100;
-    if (IsExactly(v[21], -1)) s.longitudeDegMin = -s.longitudeDegMin;
+    s.longitudeDegMin = v[kLongitudeDegreesLine] + v[kLongitudeMinutesLine] / 100;
+    if (IsExactly(v[kLongitudeDirectionLine], -1)) s.longitudeDegMin = -s.longitudeDegMin;
     s.eastWest = s.longitudeDegMin < 0 ? "EAST" : "WEST";
-    s.latitudeDegMin = v[22] + v[23] / 100;
-    if (IsExactly(v[24], -1)) s.latitudeDegMin = -s.latitudeDegMin;
+    s.latitudeDegMin = v[kLatitudeDegreesLine] + v[kLatitudeMinutesLine] / 100;
+    if (IsExactly(v[kLatitudeDirectionLine], -1)) s.latitudeDegMin = -s.latitudeDegMin;
     s.northSouth = s.latitudeDegMin < 0 ? "SOUTH" : "NORTH";
 
     // 11. Sky frame, house cusps, ephemeris.
@@ -89,16 +90,16 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     ComputeEphemeris(s);
 
     // 12. Node option: the true node for the node and its opposite point.
-    if (IsExactly(v[29], 1)) {
+    if (IsExactly(v[kNodeLine], 1)) {
         s.bodyLongitude[11] = s.altNodeLongitude;
         s.bodyLongitude[12] = Normalize360(s.altNodeLongitude + 180);
     }
 
     // 13. Fixed-sign houses: cusps every 30 degrees from a base that the zodiac shift puts on 0 Aries.
-    if (v[38] != 0 && IsExactly(v[42], 99)) {
+    if (v[kZodiacLine] != 0 && IsExactly(v[kFixedSignHousesLine], 99)) {
         double base = 0;
-        if (IsExactly(v[38], 1)) base = -s.precessionShift;
-        if (IsExactly(v[38], 2)) base = s.siderealShift;
+        if (IsExactly(v[kZodiacLine], 1)) base = -s.precessionShift;
+        if (IsExactly(v[kZodiacLine], 2)) base = s.siderealShift;
         for (int slot = 1; slot <= 12; ++slot) s.houseCusp[slot] = Normalize360(base + kFixedSignSlotOffset[slot]);
     }
 
@@ -106,10 +107,10 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     BuildHouseLine(s);
 
     // 15. Zodiac shift of the cusps and the bodies.
-    if (IsExactly(v[38], 1)) {
+    if (IsExactly(v[kZodiacLine], 1)) {
         for (int slot = 1; slot <= 13; ++slot) s.houseCusp[slot] = Normalize360(s.houseCusp[slot] + s.precessionShift);
         for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] + s.precessionShift);
-    } else if (IsExactly(v[38], 2)) {
+    } else if (IsExactly(v[kZodiacLine], 2)) {
         for (int slot = 1; slot <= 13; ++slot) s.houseCusp[slot] = Normalize360(s.houseCusp[slot] - s.siderealShift);
         for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] - s.siderealShift);
     }

@@ -1,6 +1,7 @@
 // The update cycle of the chart window: the one-second tick, the paint and the resize handlers.
 #include "astro/frame/numeric.h"
 #include "render/paint.h"
+#include "settings/setting_lines.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
 
@@ -37,7 +38,7 @@ void KeloForm::Form_Paint() {
     if (s.chartComputed != 0) {
         PaintChart(s, surface);
     } else {
-        surface.SetBackColor(Palette(Round16(s.settingValues[90])));
+        surface.SetBackColor(Palette(Round16(s.settingValues[kBackgroundColourLine])));
         surface.Clear();
     }
     p.window.PresentPaint();

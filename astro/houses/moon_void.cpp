@@ -4,6 +4,7 @@
 
 #include "astro/frame/numeric.h"
 #include "astro/houses/houses.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ double DegreeInSign(double longitude) {
 
 // Moon void of course: no body that the Moon still passes within its sign (a higher degree within
 // its own sign) stands in a whole-sign aspect to the Moon.
-//   reads  bodyLongitude 1..14, settingValues[14] (non-zero: the Part of Fortune takes part)
+//   reads  bodyLongitude 1..14, settingValues[kFortuneInVoidTestLine] (non-zero: the Part of Fortune takes part)
 //   writes moonVoid (1 void, 0 not), degreeInSign and degreeOrder 1..14 (working tables)
 // Notes: no orbs or speeds; conjunction, sextile, square, trine and opposition count by sign
 // distance (0, 2, 3, 4, 6, 8, 9, 10 signs); the nodes, the Ascendant and the Midheaven take no part.
@@ -58,7 +59,7 @@ void TestMoonVoid(ChartState& s) {
     for (int i = p; i <= 14; ++i) {
         const int e = static_cast<int>(s.degreeOrder[i]);
         if (e == kMoon || e == kNode || e == kOppositeNode || e == kAscendant) continue;
-        if (e == kPartOfFortune && s.settingValues[14] == 0) continue;
+        if (e == kPartOfFortune && s.settingValues[kFortuneInVoidTestLine] == 0) continue;
         const double bodySign = Int(s.bodyLongitude[e] / 30) + 1;
         if (bodySign == moonSign) hasAspect = true;
         const double d = RoundHalfEven(std::fabs(moonSign - bodySign));

@@ -10,6 +10,7 @@
 
 #include "apps/kelo-chart/chart_json.h"
 #include "apps/run_tool.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ TEST(KeloChart, RegionalFormatComesFromTheLocaleOrAWinIniAndTheCommandLineWins) 
 }
 
 TEST(KeloChart, ASettingsCheckFailureExitsWith3AndStillPrintsTheJson) {
-    ChangedSettings lat({{22, "-70"}});
+    ChangedSettings lat({{kLatitudeDegreesLine, "-70"}});
     ToolRun run = RunTool(lat.Arg() + " --at 2026-12-07T22:30 --json");
     EXPECT_EQ(run.status, 3);
     json j = json::parse(run.out);
@@ -133,7 +134,8 @@ TEST(KeloChart, ASettingsCheckFailureExitsWith3AndStillPrintsTheJson) {
 }
 
 TEST(KeloChart, AValueThatCannotBeComputedExitsWith4AndPrintsNoJson) {
-    ChangedSettings infinite({{19, "-1E999"}});  // passes the checks (no lower bound), gives no RAMC
+    // Passes the checks (no lower bound), gives no RAMC.
+    ChangedSettings infinite({{kLongitudeDegreesLine, "-1E999"}});
     ToolRun run = RunTool(infinite.Arg() + " --at 2026-12-07T22:30 --json");
     EXPECT_EQ(run.status, 4);
     EXPECT_EQ(run.out, "");

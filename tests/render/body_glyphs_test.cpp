@@ -8,6 +8,7 @@
 #include "render/body_glyphs.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -223,7 +224,7 @@ TEST(TextDirection, TrueCuspsReverseTheLeftHalf) {
 TEST(TextDirection, EqualSectorsReverseByHouse) {
     for (float layout : {0.0f, 1.0f}) {
         ChartState s = MakeChart(0);
-        s.settingValues[28] = layout;
+        s.settingValues[kTextTurnLine] = layout;
         RecordingSurface surface;
         PaintOn(s, surface);
         const int L = layout == 1 ? 3 : 4;

@@ -6,6 +6,7 @@
 
 #include "apps/kelo-chart/chart_picture.h"
 #include "render_fixture.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST(LayoutJson, TrueCuspChart) {
     SetBody(s, 13, 15, 12);
     SetBody(s, 14, 25, 1);
     SetBody(s, 15, 295, 10);
-    s.settingValues[2] = 0.5f;
+    s.settingValues[kOrb60Line] = 0.5f;
     const json layout = PaintAndRead(s);
 
     EXPECT_EQ(layout["wheelMode"], 1);
@@ -104,7 +105,7 @@ TEST(LayoutJson, EqualSectorChart) {
     SetBody(s, 11, 308, 10);
     SetBody(s, 14, 25, 1);
     SetBody(s, 15, 295, 10);
-    s.settingValues[47] = 0;  // aspects off
+    s.settingValues[kAspectLinesLine] = 0;  // aspects off
     const json layout = PaintAndRead(s);
 
     EXPECT_EQ(layout["wheelMode"], 0);

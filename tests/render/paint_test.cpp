@@ -6,6 +6,7 @@
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
+#include "settings/setting_lines.h"
 
 using Kind = RecordingSurface::Kind;
 
@@ -37,7 +38,7 @@ TEST(PaintCoordinates, StartUpHalfWidthIsUsedUntilTheFirstResize) {
 
 TEST(PaintSequence, ClearsThenSetsCoordinatesBackgroundAndDrawsInLayerOrder) {
     ChartState s = MakeChart();
-    s.settingValues[90] = 1;  // blue background
+    s.settingValues[kBackgroundColourLine] = 1;  // blue background
     RecordingSurface surface;
     PaintOn(s, surface);
     const auto& ops = surface.ops;
@@ -71,7 +72,10 @@ TEST(PaintSequence, ClearsThenSetsCoordinatesBackgroundAndDrawsInLayerOrder) {
 
 TEST(PaintSequence, CellsAreMeasuredInTheBodyGlyphSize) {
     ChartState s = MakeChart();
-    s.settingValues[60] = 2, s.settingValues[61] = 1, s.settingValues[62] = 3, s.settingValues[63] = 0.5;
+    s.settingValues[kGlyphCellExtraWidthLine] = 2;
+    s.settingValues[kDigitCellExtraWidthLine] = 1;
+    s.settingValues[kGlyphCellExtraHeightLine] = 3;
+    s.settingValues[kDigitCellExtraHeightLine] = 0.5;
     RecordingSurface surface;
     PaintOn(s, surface);
     // Glyph 236 at 16 points is 12.8 wide and 16 high; "0" is 8 wide.
@@ -82,7 +86,7 @@ TEST(PaintSequence, CellsAreMeasuredInTheBodyGlyphSize) {
 TEST(PaintSequence, AspectDisplayOnlyForSettingExactlyOne) {
     for (float v : {0.0f, 2.0f, 1.5f, 0.999f}) {
         ChartState s = MakeChart();
-        s.settingValues[47] = v;
+        s.settingValues[kAspectLinesLine] = v;
         RecordingSurface surface;
         PaintOn(s, surface);
         EXPECT_EQ(surface.Lines().size(), 13u) << v;  // the spokes only
@@ -146,17 +150,17 @@ TEST(TextPrimitives, StepsMoveBackAlongTheRayWithTheVerticalStepScaled) {
 TEST(TextPrimitives, DigitCellsAreLoweredFromMinuteSizeNine) {
     ChartState s = MakeChart();
     s.digitCellHeight = 10;
-    s.settingValues[75] = 8.99f;
+    s.settingValues[kBodyMinutesSizeLine] = 8.99f;
     AdjustDigitCell(s);
     EXPECT_EQ(s.digitCellHeight, 10);
-    s.settingValues[75] = 9;
+    s.settingValues[kBodyMinutesSizeLine] = 9;
     AdjustDigitCell(s);
     EXPECT_EQ(s.digitCellHeight, 7);
 }
 
 TEST(InfoText, FourLinesFromTenUnitsInsideTheTopLeftCorner) {
     ChartState s = MakeChart();
-    s.settingValues[78] = 14;
+    s.settingValues[kInfoTextColourLine] = 14;
     RecordingSurface surface;
     PaintOn(s, surface);
     const auto p = surface.Prints();

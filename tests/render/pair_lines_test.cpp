@@ -7,6 +7,7 @@
 #include "render/pair_lines.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ ChartState QuietChart() {
     SetBody(s, 1, 10, 12);
     for (int b = 2; b <= 9; ++b) SetBody(s, b, 348.0 + b, 12);
     SetBody(s, 10, 275, 9);  // 85 from the Sun, 73..79 from the others
-    s.settingValues[3] = 4;  // square orb 4: 86..94
+    s.settingValues[kOrb90Line] = 4;  // square orb 4: 86..94
     return s;
 }
 
@@ -33,7 +34,7 @@ std::vector<std::array<int16_t, 3>> Pairs(const ChartState& s) { return s.aspect
 TEST(Aspects, ASextileIsDrawnTwiceBetweenTheDrawnGlyphsWithItsGlyphCentred) {
     ChartState s = QuietChart();
     SetBody(s, 10, 70, 2);  // Sun 10, Moon 70: 60 degrees, orb 6
-    s.settingValues[87] = 10;
+    s.settingValues[kTrineSextileColourLine] = 10;
     RecordingSurface surface;
     PaintOn(s, surface);
     const std::vector<std::array<int16_t, 3>> expected = {{1, 10, 3}, {10, 1, 3}};
@@ -82,14 +83,14 @@ TEST(Aspects, EachAspectItsCodeGlyphAndColour) {
 
 TEST(Aspects, OrbBoundariesInSinglePrecisionAndTheOneSidedOpposition) {
     ChartState s = QuietChart();
-    s.settingValues[5] = 6;
+    s.settingValues[kOrb180Line] = 6;
     SetBody(s, 10, 185, 6);  // 175 from the Sun: within 180 - 6
     RecordingSurface a;
     PaintOn(s, a);
     ASSERT_EQ(s.aspectLines.size(), 2u);
     EXPECT_EQ(s.aspectLines[0][2], 6);
 
-    s.settingValues[5] = 4;  // 175 < 176: none
+    s.settingValues[kOrb180Line] = 4;  // 175 < 176: none
     RecordingSurface b;
     PaintOn(s, b);
     EXPECT_TRUE(s.aspectLines.empty());
@@ -104,7 +105,7 @@ TEST(Aspects, OrbBoundariesInSinglePrecisionAndTheOneSidedOpposition) {
 
 TEST(Aspects, TheLaterAspectWinsWhereOrbsOverlap) {
     ChartState s = QuietChart();
-    s.settingValues[3] = 15, s.settingValues[4] = 25;  // square 75..105, trine 95..145
+    s.settingValues[kOrb90Line] = 15, s.settingValues[kOrb120Line] = 25;  // square 75..105, trine 95..145
     SetBody(s, 10, 110, 4);                             // 100 from the Sun
     RecordingSurface surface;
     PaintOn(s, surface);

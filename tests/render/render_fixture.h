@@ -9,6 +9,7 @@
 #include "platform/fake/recording_surface.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
+#include "settings/setting_lines.h"
 #include "shell/chart_state.h"
 
 inline constexpr double kAsc = 15;  // Ascendant of the default chart: house j begins at 15 + 30 (j - 1)
@@ -31,6 +32,7 @@ inline void SetBody(ChartState& s, int b, double longitude, int house) {
     s.houseLine.replace(10 * b - 10, 10, std::string(kOrdinals[house]) + " HOUSE");
 }
 
+// The values of the shipped KELO.INI, by line number as the file lists them.
 inline void SetDefaultSettings(ChartState& s) {
     auto& v = s.settingValues;
     v.fill(0);
@@ -54,7 +56,7 @@ inline ChartState MakeChart(int wheelMode = 1) {
     LoadCuspLabelOffsets(s);
     LoadRimRadius(s);
     SetDefaultSettings(s);
-    s.settingValues[13] = static_cast<float>(wheelMode);
+    s.settingValues[kWheelModeLine] = static_cast<float>(wheelMode);
     s.wheelMode = static_cast<int16_t>(wheelMode);
     s.retroFlags = std::string(15, ' ');
     s.houseLine = std::string(150, ' ');

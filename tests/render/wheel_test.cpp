@@ -6,6 +6,7 @@
 #include "render/text_primitives.h"
 #include "render/wheel.h"
 #include "render_fixture.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ TEST(WheelSpokes, AnyWheelModeOtherThanZeroDrawsTrueCusps) {
 
 TEST(WheelCircles, OuterThenInnerInTheRingColour) {
     ChartState s = MakeChart();
-    s.settingValues[91] = 12;
+    s.settingValues[kWheelCircleColourLine] = 12;
     RecordingSurface surface;
     PaintOn(s, surface);
     const auto circles = surface.OfKind(RecordingSurface::Kind::Circle);
@@ -103,7 +104,7 @@ TEST(HouseSizes, CuspSlotOrderAndThe277Point5Replacement) {
 TEST(InterceptedSigns, ASignBetweenCuspsTwoSignsApartIsShownInItsHouse) {
     ChartState s = MakeChart(1);
     SetInterceptingCusps(s);
-    s.settingValues[80] = 13;
+    s.settingValues[kCuspSignColourLine] = 13;
     RecordingSurface surface;
     PaintOn(s, surface);
     const int16_t expected[13] = {0, 2, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0};

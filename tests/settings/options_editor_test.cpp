@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "settings/replace_file.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "shell/shell_fixture.h"
 
@@ -49,7 +50,7 @@ TEST(EditorRoundTrip, LoadAndSaveWithoutEditsRewritesTheSameLines) {
     rig.form.btnSave_Click();
     EXPECT_EQ(rig.File(), original);
     EXPECT_TRUE(rig.boxes.shown.empty());
-    EXPECT_EQ(rig.s.settingValues[19], 74.0f);
+    EXPECT_EQ(rig.s.settingValues[kLongitudeDegreesLine], 74.0f);
     EXPECT_FALSE(std::filesystem::exists(ReplacementFileName(rig.s.settingsFileName)));
 }
 
@@ -71,12 +72,12 @@ TEST(EditorRoundTrip, ADeletedFinalLineEndLosesNoCharacterOfTheLastLine) {
 
 TEST(EditorRoundTrip, AnEmptyTextBoxWritesOneEmptyLineAndKeepsTheValues) {
     EditorRig rig(SettingsText());
-    rig.s.settingValues[18] = 5;
+    rig.s.settingValues[kTimeZoneLine] = 5;
     rig.form.Form_Load();
     rig.dialog.text = "";
     rig.form.btnSave_Click();
     EXPECT_EQ(rig.File(), "\r\n");
-    EXPECT_EQ(rig.s.settingValues[18], 5.0f);
+    EXPECT_EQ(rig.s.settingValues[kTimeZoneLine], 5.0f);
 }
 
 TEST(EditorRoundTrip, BlankLinesAreSavedButTheValuesAfterThemAreNotRead) {
@@ -101,7 +102,7 @@ TEST(EditorRoundTrip, EverySaveReadsTheValuesAgainAndTheDialogStaysOpen) {
         field.resize(7, ' ');
         rig.dialog.text.replace(at, 7, field);
         rig.form.btnSave_Click();
-        EXPECT_EQ(rig.s.settingValues[18], std::stof(zone));
+        EXPECT_EQ(rig.s.settingValues[kTimeZoneLine], std::stof(zone));
         EXPECT_FALSE(rig.dialog.unloaded);
     }
     rig.form.btnQuit_Click();
@@ -111,7 +112,7 @@ TEST(EditorRoundTrip, EverySaveReadsTheValuesAgainAndTheDialogStaysOpen) {
 TEST(EditorSaveFailure, AFailedWriteReportsWhyAndKeepsTheOldFileTheTextAndTheValues) {
     const std::string original = SettingsText();
     EditorRig rig(original);
-    rig.s.settingValues[18] = 5;
+    rig.s.settingValues[kTimeZoneLine] = 5;
     rig.form.Form_Load();
     // The temporary file cannot be created: a directory of that name stands beside the settings.
     std::filesystem::create_directory(ReplacementFileName(rig.s.settingsFileName));
@@ -123,7 +124,7 @@ TEST(EditorSaveFailure, AFailedWriteReportsWhyAndKeepsTheOldFileTheTextAndTheVal
     EXPECT_NE(rig.boxes.shown[0].text.find("could not be saved"), std::string::npos);
     EXPECT_EQ(rig.File(), original);
     EXPECT_EQ(rig.dialog.text, "9\r\n");
-    EXPECT_EQ(rig.s.settingValues[18], 5.0f);
+    EXPECT_EQ(rig.s.settingValues[kTimeZoneLine], 5.0f);
 }
 
 TEST(ReplaceFileSafely, ReplacesTheWholeFileAndLeavesNoTemporaryFileEitherWay) {

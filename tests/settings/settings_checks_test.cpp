@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/fake/recording_message_boxes.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 
 namespace {
@@ -11,11 +12,11 @@ namespace {
 // New York with Placidus houses: passes both checks.
 ChartState Place(float latDeg, float latMin, const std::string& letter = "P") {
     ChartState s;
-    s.settingValues[18] = 5;
-    s.settingValues[19] = 74;
-    s.settingValues[20] = 0;
-    s.settingValues[22] = latDeg;
-    s.settingValues[23] = latMin;
+    s.settingValues[kTimeZoneLine] = 5;
+    s.settingValues[kLongitudeDegreesLine] = 74;
+    s.settingValues[kLongitudeMinutesLine] = 0;
+    s.settingValues[kLatitudeDegreesLine] = latDeg;
+    s.settingValues[kLatitudeMinutesLine] = latMin;
     s.houseSystemLetter = letter;
     return s;
 }
@@ -77,11 +78,19 @@ TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
         float value;
         bool fails;
     } cases[] = {
-        {18, 12, false},   {18, -13, false},  {18, 12.5f, true}, {18, -13.5f, true},
-        {19, 180, false},  {19, 181, true},   {20, 59, false},   {20, 60, true},
-        {23, 59, false},   {23, 60, true},    {19, -500, false},  // no lower bounds
-        {18, std::numeric_limits<float>::infinity(), true},
-        {18, std::numeric_limits<float>::quiet_NaN(), true},
+        {kTimeZoneLine, 12, false},
+        {kTimeZoneLine, -13, false},
+        {kTimeZoneLine, 12.5f, true},
+        {kTimeZoneLine, -13.5f, true},
+        {kTimeZoneLine, std::numeric_limits<float>::infinity(), true},
+        {kTimeZoneLine, std::numeric_limits<float>::quiet_NaN(), true},
+        {kLongitudeDegreesLine, 180, false},
+        {kLongitudeDegreesLine, 181, true},
+        {kLongitudeDegreesLine, -500, false},  // no lower bounds
+        {kLongitudeMinutesLine, 59, false},
+        {kLongitudeMinutesLine, 60, true},
+        {kLatitudeMinutesLine, 59, false},
+        {kLatitudeMinutesLine, 60, true},
     };
     for (const Case& c : cases) {
         ChartState s = Place(40, 45);
@@ -94,8 +103,8 @@ TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
 
 TEST(CheckNatalData, EveryFailedRuleShowsItsOwnMessage) {
     ChartState s = Place(40, 75);
-    s.settingValues[18] = 14;
-    s.settingValues[20] = 60;
+    s.settingValues[kTimeZoneLine] = 14;
+    s.settingValues[kLongitudeMinutesLine] = 60;
     EXPECT_EQ(Check(s), std::vector<std::string>(3, kNatalDataMessage));
 
     ChartState high = Place(70, 60);  // the latitude message first, then one natal-data message

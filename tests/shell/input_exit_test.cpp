@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "settings/setting_lines.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -20,17 +21,17 @@ constexpr ExitMode kExitModes[] = {
 TEST(ExitModes, EachModeEndsOnExactlyTheEventsOfItsRow) {
     for (const ExitMode& m : kExitModes) {
         {
-            ShellRig rig(SettingsText({{33, m.mode}}));
+            ShellRig rig(SettingsText({{kExitModeLine, m.mode}}));
             ASSERT_EQ(rig.Start(), std::nullopt);
             EXPECT_EQ(rig.Run([&] { rig.form.Form_Click(); }).has_value(), m.click) << "click, mode " << m.mode;
         }
         {
-            ShellRig rig(SettingsText({{33, m.mode}}));
+            ShellRig rig(SettingsText({{kExitModeLine, m.mode}}));
             ASSERT_EQ(rig.Start(), std::nullopt);
             EXPECT_EQ(rig.Run([&] { rig.form.Form_KeyPress('A'); }).has_value(), m.key) << "key, mode " << m.mode;
         }
         {
-            ShellRig rig(SettingsText({{33, m.mode}}));
+            ShellRig rig(SettingsText({{kExitModeLine, m.mode}}));
             ASSERT_EQ(rig.Start(), std::nullopt);
             EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 10, 20); }), std::nullopt) << m.mode;
             EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 11, 20); }).has_value(), m.movement)
@@ -40,7 +41,7 @@ TEST(ExitModes, EachModeEndsOnExactlyTheEventsOfItsRow) {
 }
 
 TEST(FirstMovement, TheFirstEventOnlyRecordsAndTheSamePositionNeverEnds) {
-    ShellRig rig(SettingsText({{33, "0"}}));
+    ShellRig rig(SettingsText({{kExitModeLine, "0"}}));
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 120.5f, -40.25f); }), std::nullopt);
     EXPECT_EQ(rig.s.lastPointerX, 120.5f);
@@ -53,7 +54,7 @@ TEST(FirstMovement, TheFirstEventOnlyRecordsAndTheSamePositionNeverEnds) {
 }
 
 TEST(FirstMovement, AFirstEventAtTheOriginRecordsNothingSoTheNextOneIsRecordedInstead) {
-    ShellRig rig(SettingsText({{33, "0"}}));
+    ShellRig rig(SettingsText({{kExitModeLine, "0"}}));
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 0, 0); }), std::nullopt);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 5, 5); }), std::nullopt);
@@ -61,7 +62,7 @@ TEST(FirstMovement, AFirstEventAtTheOriginRecordsNothingSoTheNextOneIsRecordedIn
 }
 
 TEST(ExitPath, RestoresThePointerAndRemovesTheFontBeforeTheProcessEnds) {
-    ShellRig rig(SettingsText({{32, "0"}, {33, "1"}}));
+    ShellRig rig(SettingsText({{kPointerLine, "0"}, {kExitModeLine, "1"}}));
     rig.pointer.count = 0;
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.pointer.count, -1);
@@ -73,7 +74,7 @@ TEST(ExitPath, RestoresThePointerAndRemovesTheFontBeforeTheProcessEnds) {
 }
 
 TEST(ExitPath, UnloadingTheWindowAnyOtherWayTakesTheSamePath) {
-    ShellRig rig(SettingsText({{32, "0"}, {33, "-1"}}));
+    ShellRig rig(SettingsText({{kPointerLine, "0"}, {kExitModeLine, "-1"}}));
     rig.pointer.count = 1;
     ASSERT_EQ(rig.Start(), std::nullopt);
     int cancel = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "settings/setting_lines.h"
 #include "shell/kelo_form.h"
 #include "shell/program_files.h"
 #include "shell_fixture.h"
@@ -37,7 +38,7 @@ TEST(StartupOrder, StopsTheTimerFirstComputesTheChartThenSizesShowsAndStartsTheT
     EXPECT_EQ(rig.s.scaleHalfWidth, 312);
     EXPECT_EQ(rig.s.houseSystemLetter, "P");
     EXPECT_EQ(rig.s.piValue, 3.1415926535);
-    EXPECT_EQ(rig.s.settingValues[33], 3.0f);
+    EXPECT_EQ(rig.s.settingValues[kExitModeLine], 3.0f);
     EXPECT_EQ(rig.fonts.added, std::vector<std::string>{rig.folder.Path("glypha.ttf")});
 }
 
@@ -70,7 +71,7 @@ TEST(StartupGeometry, TheScreenWidthChoosesTheLogicalSizeAndTheRestoredWindow) {
 
 TEST(StartupPointer, HidingEndsAtMinusOneAndTheExitRestoresTheCountBeforeStart) {
     for (int before : {2, 0, -3}) {
-        ShellRig rig(SettingsText({{32, "0"}}));
+        ShellRig rig(SettingsText({{kPointerLine, "0"}}));
         rig.pointer.count = before;
         ASSERT_EQ(rig.Start(), std::nullopt);
         EXPECT_EQ(rig.pointer.count, -1) << before;
@@ -82,7 +83,7 @@ TEST(StartupPointer, HidingEndsAtMinusOneAndTheExitRestoresTheCountBeforeStart) 
 
 TEST(StartupPointer, AnyOtherValueOfLine32LeavesThePointerAlone) {
     for (const char* value : {"1", "0.5", "-1"}) {
-        ShellRig rig(SettingsText({{32, value}}));
+        ShellRig rig(SettingsText({{kPointerLine, value}}));
         rig.pointer.count = 2;
         ASSERT_EQ(rig.Start(), std::nullopt);
         EXPECT_EQ(rig.Run([&] { rig.form.Form_KeyPress('A'); }), 0);
@@ -92,7 +93,7 @@ TEST(StartupPointer, AnyOtherValueOfLine32LeavesThePointerAlone) {
 }
 
 TEST(StartupSecondInstance, LeavesAtOnceWithoutTouchingFontPointerOrSettings) {
-    ShellRig rig(SettingsText({{32, "0"}}));
+    ShellRig rig(SettingsText({{kPointerLine, "0"}}));
     rig.instance.another = true;
     rig.pointer.count = 2;
     EXPECT_EQ(rig.Start(), 0);
@@ -102,7 +103,7 @@ TEST(StartupSecondInstance, LeavesAtOnceWithoutTouchingFontPointerOrSettings) {
     EXPECT_TRUE(rig.fonts.added.empty());
     EXPECT_TRUE(rig.fonts.removed.empty());
     EXPECT_EQ(rig.pointer.calls, 0);
-    EXPECT_EQ(rig.s.settingValues[33], 0.0f);
+    EXPECT_EQ(rig.s.settingValues[kExitModeLine], 0.0f);
 }
 
 TEST(StartupMissingSettings, ReportsTheFileNotFoundAndEndsWithAFailureStatus) {
@@ -141,7 +142,7 @@ TEST(StartupEditor, SaveThenQuitStartsTheScreenSaverWithTheSettingsJustSaved) {
     };
     ASSERT_EQ(rig.Start("/c"), std::nullopt);
     EXPECT_TRUE(rig.options.unloaded);
-    EXPECT_EQ(rig.s.settingValues[33], 1.0f);
+    EXPECT_EQ(rig.s.settingValues[kExitModeLine], 1.0f);
     EXPECT_NE(rig.folder.Read("KELO.INI").find("1       line 33\r\n"), std::string::npos);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_KeyPress('A'); }), std::nullopt);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_Click(); }), 0);
@@ -157,20 +158,20 @@ TEST(StartupEditor, QuitWithoutSavingDiscardsTheEdits) {
     };
     ASSERT_EQ(rig.Start("/c"), std::nullopt);
     EXPECT_EQ(rig.folder.Read("KELO.INI"), before);
-    EXPECT_EQ(rig.s.settingValues[33], 3.0f);
+    EXPECT_EQ(rig.s.settingValues[kExitModeLine], 3.0f);
 }
 
 TEST(StartupInstalled, AnInstalledProgramRunsOnTheUsersCopyOfTheDefaultSettings) {
     ShellRig rig;
     std::filesystem::remove(rig.folder.Path("KELO.INI"));
-    rig.folder.Write("share/kelo/KELO.INI", SettingsText({{33, "5"}}));
+    rig.folder.Write("share/kelo/KELO.INI", SettingsText({{kExitModeLine, "5"}}));
     rig.folder.Write("share/kelo/glypha.ttf", "font");
     std::filesystem::create_directories(rig.folder.Path("bin"));
     rig.process.programDir = rig.folder.Path("bin");
     rig.process.userConfigDir = rig.folder.Path("config");
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.s.settingsFileName, rig.folder.Path("config/kelo/KELO.INI"));
-    EXPECT_EQ(rig.s.settingValues[33], 5.0f);
+    EXPECT_EQ(rig.s.settingValues[kExitModeLine], 5.0f);
     EXPECT_EQ(rig.fonts.added, std::vector<std::string>{rig.folder.Path("share/kelo/glypha.ttf")});
 }
 

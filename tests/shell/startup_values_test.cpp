@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "settings/setting_lines.h"
 #include "shell/startup_values.h"
 
 namespace {
@@ -28,7 +29,7 @@ TEST(ChooseHouseSystem, ComparesSettingsValue27Exactly) {
     for (const Case& c : cases) {
         ChartState s;
         s.houseSystemLetter = "X";
-        s.settingValues[27] = c.value;
+        s.settingValues[kHouseSystemLine] = c.value;
         ChooseHouseSystem(s);
         EXPECT_EQ(s.houseSystemLetter, c.letter) << c.value;
     }
@@ -43,7 +44,7 @@ TEST(ChooseHouseSystem, WheelModeRoundsHalvesToEvenAndSaturates) {
                  {1e9f, 32767}, {std::numeric_limits<float>::quiet_NaN(), 0}};
     for (const Case& c : cases) {
         ChartState s;
-        s.settingValues[13] = c.value;
+        s.settingValues[kWheelModeLine] = c.value;
         ChooseHouseSystem(s);
         EXPECT_EQ(s.wheelMode, c.mode) << c.value;
     }

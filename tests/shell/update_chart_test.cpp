@@ -7,6 +7,7 @@
 #include "astro/frame/angle_helpers.h"
 #include "platform/fake/recording_message_boxes.h"
 #include "platform/fixed_clock.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_file.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
@@ -46,7 +47,7 @@ TEST(UpdateChart, AFailedCheckLeavesThePreviousChart) {
     u.Run();
     ASSERT_EQ(u.s.settingsError, 0);
     const ChartState before = u.s;
-    u.s.settingValues[18] = 14;  // zone out of range
+    u.s.settingValues[kTimeZoneLine] = 14;  // zone out of range
     u.clock.Set(LocalDateTime{2030, 1, 1, 8, 0, 0});
     u.Run();
     EXPECT_EQ(u.s.settingsError, 1);
@@ -57,7 +58,7 @@ TEST(UpdateChart, AFailedCheckLeavesThePreviousChart) {
     EXPECT_EQ(u.s.calendarYear, 2026);
     EXPECT_EQ(u.s.dateText, before.dateText);
 
-    u.s.settingValues[18] = 5;  // corrected: the next update clears the error
+    u.s.settingValues[kTimeZoneLine] = 5;  // corrected: the next update clears the error
     u.Run();
     EXPECT_EQ(u.s.settingsError, 0);
     EXPECT_EQ(u.s.calendarYear, 2030);
@@ -65,7 +66,7 @@ TEST(UpdateChart, AFailedCheckLeavesThePreviousChart) {
 
 TEST(UpdateChart, TheFirstUpdateFailingKeepsTheStartUpValues) {
     Update u(kEvening);
-    u.s.settingValues[22] = -70;  // 70 degrees from the equator, typed with its sign
+    u.s.settingValues[kLatitudeDegreesLine] = -70;  // 70 degrees from the equator, typed with its sign
     u.Run();
     EXPECT_EQ(u.s.settingsError, 1);
     EXPECT_EQ(u.s.houseLine, kEmptyHouseLine);
@@ -150,12 +151,12 @@ TEST(UpdateChart, PlaceFieldsCarryTheirHemispheres) {
                  {74, -1.5f, 40, -0.5f, 74.0f, 40.0f, "WEST", "NORTH"}};  // only exactly -1 turns them
     for (const Case& c : cases) {
         Update u(kEvening);
-        u.s.settingValues[19] = c.lon;
-        u.s.settingValues[20] = 0;
-        u.s.settingValues[21] = c.lonDir;
-        u.s.settingValues[22] = c.lat;
-        u.s.settingValues[23] = 0;
-        u.s.settingValues[24] = c.latDir;
+        u.s.settingValues[kLongitudeDegreesLine] = c.lon;
+        u.s.settingValues[kLongitudeMinutesLine] = 0;
+        u.s.settingValues[kLongitudeDirectionLine] = c.lonDir;
+        u.s.settingValues[kLatitudeDegreesLine] = c.lat;
+        u.s.settingValues[kLatitudeMinutesLine] = 0;
+        u.s.settingValues[kLatitudeDirectionLine] = c.latDir;
         u.Run();
         EXPECT_EQ(u.s.longitudeDegMin, c.lonDegMin);
         EXPECT_EQ(u.s.eastWest, c.eastWest);
@@ -163,7 +164,7 @@ TEST(UpdateChart, PlaceFieldsCarryTheirHemispheres) {
         EXPECT_EQ(u.s.northSouth, c.northSouth);
     }
     Update minutes(kEvening);
-    minutes.s.settingValues[20] = 30;
+    minutes.s.settingValues[kLongitudeMinutesLine] = 30;
     minutes.Run();
     EXPECT_EQ(minutes.s.longitudeDegMin, 74.3f);
     EXPECT_EQ(minutes.s.latitudeDegMin, 40.45f);
@@ -172,8 +173,8 @@ TEST(UpdateChart, PlaceFieldsCarryTheirHemispheres) {
 
 TEST(UpdateChart, NodeOptionUsesTheTrueNodeOnlyForExactly1) {
     Update mean(kEvening), trueNode(kEvening), almost(kEvening);
-    trueNode.s.settingValues[29] = 1;
-    almost.s.settingValues[29] = 1.5f;
+    trueNode.s.settingValues[kNodeLine] = 1;
+    almost.s.settingValues[kNodeLine] = 1.5f;
     mean.Run();
     trueNode.Run();
     almost.Run();
@@ -186,9 +187,9 @@ TEST(UpdateChart, NodeOptionUsesTheTrueNodeOnlyForExactly1) {
 
 TEST(UpdateChart, ZodiacShiftMovesCuspsAndBodiesButNotTheHouseLine) {
     Update tropical(kEvening), precession(kEvening), sidereal(kEvening), other(kEvening);
-    precession.s.settingValues[38] = 1;
-    sidereal.s.settingValues[38] = 2;
-    other.s.settingValues[38] = 3;
+    precession.s.settingValues[kZodiacLine] = 1;
+    sidereal.s.settingValues[kZodiacLine] = 2;
+    other.s.settingValues[kZodiacLine] = 3;
     tropical.Run();
     precession.Run();
     sidereal.Run();
@@ -213,8 +214,8 @@ TEST(UpdateChart, FixedSignHousesSitOnTheSignBoundaries) {
     const int slotsFrom7th[] = {10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     for (float zodiac : {1.0f, 2.0f}) {
         Update u(kEvening);
-        u.s.settingValues[38] = zodiac;
-        u.s.settingValues[42] = 99;
+        u.s.settingValues[kZodiacLine] = zodiac;
+        u.s.settingValues[kFixedSignHousesLine] = 99;
         u.Run();
         for (int i = 0; i < 12; ++i) {
             double cusp = u.s.houseCusp[slotsFrom7th[i]];
@@ -225,16 +226,16 @@ TEST(UpdateChart, FixedSignHousesSitOnTheSignBoundaries) {
     }
     // With any other non-zero zodiac value the base angle is 0 and nothing is shifted.
     Update other(kEvening);
-    other.s.settingValues[38] = 7;
-    other.s.settingValues[42] = 99;
+    other.s.settingValues[kZodiacLine] = 7;
+    other.s.settingValues[kFixedSignHousesLine] = 99;
     other.Run();
     EXPECT_EQ(other.s.houseCusp[10], 0);
     EXPECT_EQ(other.s.houseCusp[1], 90);
     // 42 not exactly 99, or a tropical zodiac: the house system's own cusps.
     Update tropical(kEvening), not99(kEvening), zero38(kEvening);
-    not99.s.settingValues[38] = 2;
-    not99.s.settingValues[42] = 5;
-    zero38.s.settingValues[42] = 99;
+    not99.s.settingValues[kZodiacLine] = 2;
+    not99.s.settingValues[kFixedSignHousesLine] = 5;
+    zero38.s.settingValues[kFixedSignHousesLine] = 99;
     tropical.Run();
     not99.Run();
     zero38.Run();
@@ -244,7 +245,7 @@ TEST(UpdateChart, FixedSignHousesSitOnTheSignBoundaries) {
 
 TEST(UpdateChart, TwoStatesDoNotSeeEachOther) {
     Update a(kEvening), b(LocalDateTime{1987, 7, 14, 12, 0, 0}, 1, 1);
-    b.s.settingValues[27] = 3;
+    b.s.settingValues[kHouseSystemLine] = 3;
     a.Run();
     const ChartState aFirst = a.s;
     b.Run();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "shell_fixture.h"
 
@@ -27,7 +28,7 @@ TEST(Tick, OnlyTheTickInSecondZeroRecomputesAndRepaints) {
 }
 
 TEST(Tick, ATickInsideASettingsMessageBoxStartsNoNestedUpdate) {
-    ShellRig rig(SettingsText({{22, "67"}}));  // Placidus above the latitude limit
+    ShellRig rig(SettingsText({{kLatitudeDegreesLine, "67"}}));  // Placidus above the latitude limit
     ASSERT_EQ(rig.Start(), std::nullopt);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);  // the first update at start-up
     EXPECT_EQ(rig.boxes.shown[0].text, kLatitudeTooHighMessage);
@@ -58,7 +59,7 @@ TEST(Tick, AFailedUpdateLeavesTheChartOfTheLastGoodUpdateOnScreen) {
     const double sun = rig.s.bodyLongitude[1];
     ASSERT_NE(shown.find("12.35"), std::string::npos) << shown;
     // The same program with its latitude beyond the limit of its house system.
-    rig.s.settingValues[22] = 67;
+    rig.s.settingValues[kLatitudeDegreesLine] = 67;
     rig.TickAt(12, 36, 0);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
     EXPECT_EQ(rig.s.infoLines[0], shown);
@@ -69,7 +70,7 @@ TEST(Tick, AFailedUpdateLeavesTheChartOfTheLastGoodUpdateOnScreen) {
 }
 
 TEST(Tick, WithoutAnyGoodUpdateTheWindowShowsOnlyItsBackground) {
-    ShellRig rig(SettingsText({{22, "67"}, {90, "1"}}));
+    ShellRig rig(SettingsText({{kLatitudeDegreesLine, "67"}, {kBackgroundColourLine, "1"}}));
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.s.settingsError, 1);
     rig.form.Form_Paint();  // the first expose

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "astro/houses/houses.h"
+#include "settings/setting_lines.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ ChartState QuietChart() {
     ChartState s;
     for (int j = 1; j <= 15; ++j) s.bodyLongitude[j] = At(2, 5);
     s.bodyLongitude[kMoon] = At(1, 10);
-    s.settingValues[14] = 0;
+    s.settingValues[kFortuneInVoidTestLine] = 0;
     return s;
 }
 
@@ -67,17 +68,17 @@ TEST(MoonVoid, BodiesTheMoonHasAlreadyPassedDoNotCount) {
 TEST(MoonVoid, PartOfFortuneCountsOnlyWhenTheSettingSaysSo) {
     ChartState s = QuietChart();
     s.bodyLongitude[kFortune] = At(5, 20);  // 20 Leo, a trine to 10 Aries
-    s.settingValues[14] = 1;
+    s.settingValues[kFortuneInVoidTestLine] = 1;
     EXPECT_EQ(VoidWith(s), 0);
-    s.settingValues[14] = 0;
+    s.settingValues[kFortuneInVoidTestLine] = 0;
     EXPECT_EQ(VoidWith(s), 1);
-    s.settingValues[14] = 0.5f;  // any value but 0
+    s.settingValues[kFortuneInVoidTestLine] = 0.5f;  // any value but 0
     EXPECT_EQ(VoidWith(s), 0);
 }
 
 TEST(MoonVoid, NodesAscendantAndMidheavenNeverCount) {
     ChartState s = QuietChart();
-    s.settingValues[14] = 1;
+    s.settingValues[kFortuneInVoidTestLine] = 1;
     s.bodyLongitude[kNode] = At(5, 20);
     s.bodyLongitude[kNode + 1] = At(11, 20);
     s.bodyLongitude[kAscendant] = At(1, 25);
@@ -92,7 +93,7 @@ TEST(MoonVoid, TiesSortTheHigherBodyIndexFirst) {
     s.bodyLongitude[kSun] = At(5, 10);
     EXPECT_EQ(VoidWith(s), 0);
     s = QuietChart();
-    s.settingValues[14] = 1;
+    s.settingValues[kFortuneInVoidTestLine] = 1;
     s.bodyLongitude[kFortune] = At(5, 10);
     EXPECT_EQ(VoidWith(s), 1);
 }

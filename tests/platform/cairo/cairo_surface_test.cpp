@@ -15,6 +15,7 @@
 #include "platform/windows1252.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
+#include "settings/setting_lines.h"
 
 // Fontconfig keeps parts of its configuration behind offsets rather than pointers, which the leak
 // checker cannot follow; the system face of the fallback tests loads that configuration.
@@ -93,8 +94,8 @@ TEST(CairoPng, WideScreenShowsTheFourToThreePictureCentredWithBandsInTheBackgrou
     FreeTypeFontRegistry fonts;
     ASSERT_EQ(fonts.AddFontResourceA(KELO_GLYPH_FONT), 1);
     ChartState s = LeftSidedChart();
-    s.settingValues[90] = 1;   // blue background
-    s.settingValues[91] = 12;  // red rings
+    s.settingValues[kBackgroundColourLine] = 1;   // blue background
+    s.settingValues[kWheelCircleColourLine] = 12;  // red rings
     const std::string path = TempPath("wide.png");
     {
         CairoImageSurface surface(fonts, 1920, 1080);
@@ -123,7 +124,7 @@ TEST(CairoPng, FourToThreeScreenHasNoBandAndTheFirstPaintHasTheBackgroundColour)
     FreeTypeFontRegistry fonts;
     fonts.AddFontResourceA(KELO_GLYPH_FONT);
     ChartState s = LeftSidedChart();
-    s.settingValues[90] = 2;  // green
+    s.settingValues[kBackgroundColourLine] = 2;  // green
     CairoImageSurface surface(fonts, 1024, 768);
     PaintAt(s, surface);
     EXPECT_EQ(surface.PixelAt(1023, 767), (Rgb{0, 128, 0}));
@@ -269,7 +270,7 @@ TEST(CairoWindow, PaintGoesToTheBackBufferAndPresentCopiesItWhole) {
     FreeTypeFontRegistry fonts;
     fonts.AddFontResourceA(KELO_GLYPH_FONT);
     ChartState s = LeftSidedChart();
-    s.settingValues[90] = 4;
+    s.settingValues[kBackgroundColourLine] = 4;
     CairoWindowSurface window(fonts);
     EXPECT_TRUE(window.SetWindowSize(640, 400));
     EXPECT_FALSE(window.SetWindowSize(640, 400));
