@@ -12,4 +12,4 @@ apt-get install -y -qq \
   xvfb xauth xdotool x11-utils imagemagick \
   g++-mingw-w64-x86-64 wine wine64 \
   ccache xscreensaver x11-xserver-utils tzdata unicode-cldr-core \
-  nsis lintian appstream desktop-file-utils
+  nsis lintian appstream desktop-file-utils librsvg2-bin
