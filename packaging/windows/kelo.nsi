@@ -7,7 +7,8 @@
 ; and put back by the uninstaller. The uninstaller removes what the installer wrote and nothing else: the
 ; user's own %APPDATA%\Kelo\KELO.INI stays. /S installs or uninstalls silently, with every option on.
 
-Unicode true
+; A 64-bit installer for the 64-bit programs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 ManifestDPIAware true
 RequestExecutionLevel admin
@@ -15,7 +16,6 @@ RequestExecutionLevel admin
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
-!include x64.nsh
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kelo"
 !define DESKTOP_KEY "Control Panel\Desktop"
@@ -68,10 +68,6 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !macroend
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_ICONSTOP "Kelo needs a 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
   SetRegView 64
   !insertmacro RequireAdmin
 FunctionEnd
