@@ -25,7 +25,7 @@ add_custom_command(
   DEPENDS ${KELO_PACKAGING_DIR}/windows/kelo.nsi kelo-scr kelo-chart
           ${CMAKE_SOURCE_DIR}/assets/KELO.INI ${CMAKE_SOURCE_DIR}/assets/glypha.ttf
           ${CMAKE_SOURCE_DIR}/LICENSE ${CMAKE_SOURCE_DIR}/assets/LICENSE-glypha.txt
-          ${CMAKE_SOURCE_DIR}/platform/win32/kelo.ico
+          ${CMAKE_SOURCE_DIR}/platform/win32/kelo.ico ${KELO_PACKAGING_DIR}/windows/welcome.bmp
   COMMENT "Making the Windows installer Kelo-${PROJECT_VERSION}-setup.exe"
   VERBATIM)
 add_custom_target(installer DEPENDS ${KELO_SETUP_EXE})
