@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs everything Kelo needs to build, run and test on a fresh Debian machine (as root).
+# Installs everything Kelo needs to build, run and test on a fresh Debian machine (as root), then
+# builds it into build/ (build/bin/kelo, build/bin/kelo-chart).
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 apt-get update -qq
@@ -12,4 +13,9 @@ apt-get install -y -qq \
   xvfb xauth xdotool x11-utils imagemagick \
   g++-mingw-w64-x86-64 wine wine64 \
   ccache xscreensaver x11-xserver-utils tzdata unicode-cldr-core \
-  nsis lintian appstream desktop-file-utils
+  nsis lintian appstream desktop-file-utils librsvg2-bin
+
+# The build, so that build/bin/kelo runs right after the set-up.
+cd "$(dirname "$0")/.."
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
