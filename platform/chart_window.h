@@ -7,6 +7,10 @@
 
 #include "platform/surface.h"
 
+// How far the pointer may move, in pixels at 96 DPI, and still count as resting (a bumped desk, a
+// shaky hand): XScreenSaver's pointer hysteresis.
+inline constexpr double kPointerRestPixels = 10;
+
 // The handlers of the chart window, with the platform's event names. The window calls them on its one
 // user-interface thread, one at a time.
 class ChartWindowEvents {
@@ -51,4 +55,8 @@ public:
     // next PresentPaint (or when the platform next exposes the window).
     virtual Surface& PaintSurface() = 0;
     virtual void PresentPaint() = 0;
+
+    // kPointerRestPixels at the display's scale, in the logical units of the pointer's positions: a
+    // movement within it along both axes leaves the pointer resting. 0 where a platform does not say.
+    virtual double PointerRestDistance() { return 0; }
 };

@@ -1,4 +1,6 @@
 // Input that ends the screen saver, and the exit path.
+#include <cmath>
+
 #include "astro/frame/numeric.h"
 #include "settings/setting_lines.h"
 #include "shell/kelo_form.h"
@@ -34,7 +36,9 @@ void KeloForm::Form_KeyPress(int keyAscii) {
 // Form_MouseMove: in exit modes 0, 2, 4 and 6, the rule of the first movement.
 //   reads/writes lastPointerX, lastPointerY (logical units; 0 until the first movement is recorded)
 // The first event only records the position (the platform also sends one when the window opens under
-// a resting pointer); a later event at any other position, however close, ends the screen saver.
+// a resting pointer); a later event farther from it than the window's resting distance along either
+// axis (a few pixels; none where the platform does not say) ends the screen saver. The recorded
+// position stays, so that a slow creep ends it too.
 void KeloForm::Form_MouseMove(int button, int shift, float x, float y) {
     (void)button;
     (void)shift;
@@ -42,9 +46,12 @@ void KeloForm::Form_MouseMove(int button, int shift, float x, float y) {
     if (s.lastPointerX == 0 && s.lastPointerY == 0) {
         s.lastPointerX = x;
         s.lastPointerY = y;
-    } else if (x != s.lastPointerX || y != s.lastPointerY) {
-        EndScreenSaver();
+        return;
     }
+    const double rest = p.window.PointerRestDistance();
+    if (std::fabs(static_cast<double>(x) - s.lastPointerX) > rest ||
+        std::fabs(static_cast<double>(y) - s.lastPointerY) > rest)
+        EndScreenSaver();
 }
 
 // Unload the chart window (its unload handler ends the process), then end the program.

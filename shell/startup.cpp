@@ -1,8 +1,9 @@
 // Start-up of the screen saver: the load handler of the chart window.
-#include <cstdio>
+#include <fstream>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/numeric.h"
+#include "platform/utf8_path.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"
 #include "settings/setting_lines.h"
@@ -104,12 +105,12 @@ void KeloForm::Form_Load() {
 
 // OpenOptionsEditor: tests that the settings file opens, then shows the settings editor modally.
 void KeloForm::OpenOptionsEditor() {
-    std::FILE* file = std::fopen(s.settingsFileName.c_str(), "rb");
-    if (file == nullptr) {
+    std::ifstream file(PathFromUtf8(s.settingsFileName), std::ios::binary);
+    if (!file) {
         p.boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
         return;
     }
-    std::fclose(file);
+    file.close();
     OptionsForm options(s, p.options, p.boxes);
     p.options.ShowModal(options);
 }

@@ -24,9 +24,41 @@ void KeloForm::Timer1_Timer() {
     Form_Paint();
 }
 
+namespace {
+
+// The message boxes of the settings checks, with the pointer shown while one is open when start-up hid
+// it: a box without a pointer makes the mouse seem dead. The display count is raised just enough to
+// show the pointer and lowered by as much when the box closes.
+class BoxesShowingPointer : public MessageBoxes {
+public:
+    BoxesShowingPointer(MessageBoxes& boxes, Pointer& pointer, bool hidden)
+        : boxes(boxes), pointer(pointer), hidden(hidden) {}
+    void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override {
+        int raised = 0;
+        if (hidden) {
+            int count;
+            do {
+                count = pointer.ShowCursor(true);
+                ++raised;
+            } while (count < 0 && raised < kMaxRaise);
+        }
+        boxes.ShowMessage(text, title, icon);
+        for (; raised > 0; --raised) pointer.ShowCursor(false);
+    }
+
+private:
+    static constexpr int kMaxRaise = 64;  // start-up leaves the count at -1: one raise shows the pointer
+    MessageBoxes& boxes;
+    Pointer& pointer;
+    bool hidden;
+};
+
+}  // namespace
+
 // One chart update; chartComputed records that there is a chart to show.
 void KeloForm::RunUpdate() {
-    UpdateChart(s, p.clock, p.boxes);
+    BoxesShowingPointer boxes(p.boxes, p.pointer, s.pointerHidden != 0 && IsExactly(s.settingValues[kPointerLine], 0));
+    UpdateChart(s, p.clock, boxes);
     if (s.settingsError == 0) s.chartComputed = 1;
 }
 

@@ -75,6 +75,8 @@ public:
     }
     Surface& PaintSurface() override { return surface; }
     void PresentPaint() override { ++presents; }
+    double pointerRestDistance = 0;
+    double PointerRestDistance() override { return pointerRestDistance; }
 };
 
 // The modal dialog: ShowModal loads the form, then plays the user's part (script) and returns when

@@ -163,6 +163,10 @@ public:
     void ShowMaximized() override;
     Surface& PaintSurface() override { return surface_; }
     void PresentPaint() override;
+    // kPointerRestPixels in GTK's window units (which follow the display's scale), as logical units.
+    double PointerRestDistance() override {
+        return surface_.DeviceScale() > 0 ? kPointerRestPixels / surface_.DeviceScale() : 0;
+    }
 
     GtkWindow* Window() const { return GTK_WINDOW(window_); }
     const IdleInhibit& Inhibit() const { return inhibit_; }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/win32/resource_ids.h"
+#include "platform/win32/win32_text.h"
 
 namespace {
 
@@ -15,24 +16,64 @@ constexpr UINT_PTR kTimer1 = 1;
 // A tick lands this long after the clock's second changes: more than one step of the system timer
 // (about 15.6 ms), by which both SetTimer and GetLocalTime are coarse.
 constexpr UINT kAfterSecondMs = 50;
+constexpr UINT kDefaultDpi = 96;
 
-RECT PrimaryMonitorRect() {
-    HMONITOR monitor = MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+int Width(const RECT& r) { return r.right - r.left; }
+int Height(const RECT& r) { return r.bottom - r.top; }
+
+// The monitor's own DPI (GetDpiForMonitor, Windows 8.1 and later), else the system's.
+UINT MonitorDpi(HMONITOR monitor) {
+    using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+    static auto getDpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryW(L"shcore.dll");
+        return shcore ? reinterpret_cast<GetDpiForMonitorFn>(
+                            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                      : nullptr;
+    }();
+    UINT x = 0, y = 0;
+    if (getDpiForMonitor && monitor && SUCCEEDED(getDpiForMonitor(monitor, 0 /* MDT_EFFECTIVE_DPI */, &x, &y)) &&
+        x > 0)
+        return x;
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? static_cast<UINT>(dpi) : kDefaultDpi;
+}
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoW(monitor, &info)) return info.rcMonitor;
-    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    reinterpret_cast<std::vector<MonitorPlace>*>(found)->push_back(
+        MonitorPlace{info.rcMonitor, MonitorDpi(monitor), (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    return TRUE;
 }
 
 }  // namespace
 
-Win32ChartWindow::Win32ChartWindow(HINSTANCE instance, HWND previewParent)
-    : instance_(instance), previewParent_(previewParent) {}
+std::vector<MonitorPlace> DesktopMonitors() {
+    std::vector<MonitorPlace> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    std::stable_partition(monitors.begin(), monitors.end(), [](const MonitorPlace& m) { return m.primary; });
+    if (monitors.empty())
+        monitors.push_back(MonitorPlace{RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                                        MonitorDpi(nullptr), true});
+    return monitors;
+}
+
+int32_t TwipsPerPixelAt(UINT dpi) {
+    if (dpi == 0) dpi = kDefaultDpi;
+    return static_cast<int32_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
+}
+
+Win32ChartWindow::Win32ChartWindow(HINSTANCE instance, HWND previewParent, std::vector<MonitorPlace> monitors)
+    : instance_(instance), previewParent_(previewParent), monitors_(std::move(monitors)) {}
 
 Win32ChartWindow::~Win32ChartWindow() {
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
+    for (MonitorWindow& w : windows_) {
+        if (!w.hwnd) continue;
+        SetWindowLongPtrW(w.hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(w.hwnd);
     }
 }
 
@@ -49,18 +90,34 @@ void Win32ChartWindow::Load(ChartWindowEvents& events) {
     if (previewParent_) {
         RECT client{};
         GetClientRect(previewParent_, &client);
-        hwnd_ = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_CHILD | WS_CLIPSIBLINGS, 0, 0,
-                                client.right - client.left, client.bottom - client.top, previewParent_, nullptr,
-                                instance_, this);
-    } else {
-        RECT screen = PrimaryMonitorRect();
-        hwnd_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_APPWINDOW, kWindowClass, kWindowTitle, WS_POPUP, screen.left,
-                                screen.top, screen.right - screen.left, screen.bottom - screen.top, nullptr, nullptr,
-                                instance_, this);
+        monitors_.assign(1, MonitorPlace{client, MonitorDpi(MonitorFromWindow(previewParent_, MONITOR_DEFAULTTOPRIMARY)),
+                                         true});
+    } else if (monitors_.empty()) {
+        monitors_ = DesktopMonitors();
     }
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    surface_.SetDeviceSize(client.right - client.left, client.bottom - client.top);
+
+    // The surfaces first, all of them: a window's first messages may already ask for its surface.
+    windows_.resize(monitors_.size());
+    std::vector<Surface*> surfaces;
+    for (size_t i = 0; i < monitors_.size(); ++i) {
+        windows_[i].place = monitors_[i];
+        windows_[i].surface = std::make_unique<GdiplusSurface>();
+        windows_[i].surface->SetDeviceSize(Width(monitors_[i].rect), Height(monitors_[i].rect));
+        surfaces.push_back(windows_[i].surface.get());
+    }
+    fanOut_.SetSurfaces(surfaces);
+
+    for (MonitorWindow& w : windows_) {
+        const RECT& r = w.place.rect;
+        if (previewParent_)
+            w.hwnd = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, Width(r),
+                                     Height(r), previewParent_, nullptr, instance_, this);
+        else
+            w.hwnd = CreateWindowExW(WS_EX_TOPMOST, kWindowClass, kWindowTitle, WS_POPUP, r.left, r.top, Width(r),
+                                     Height(r), nullptr, nullptr, instance_, this);
+        RECT client{};
+        if (w.hwnd && GetClientRect(w.hwnd, &client)) w.surface->SetDeviceSize(Width(client), Height(client));
+    }
     events_ = &events;
     events.Form_Load();
 }
@@ -68,10 +125,11 @@ void Win32ChartWindow::Load(ChartWindowEvents& events) {
 void Win32ChartWindow::Unload() {
     if (unloading_) return;
     unloading_ = true;
-    if (hwnd_) KillTimer(hwnd_, kTimer1);
+    if (Handle()) KillTimer(Handle(), kTimer1);
     int cancel = 0;
     if (events_) events_->Form_Unload(cancel);
-    if (hwnd_ && !destroyed_) DestroyWindow(hwnd_);
+    for (MonitorWindow& w : windows_)
+        if (w.hwnd && !w.destroyed) DestroyWindow(w.hwnd);
     PostQuitMessage(0);
 }
 
@@ -79,8 +137,8 @@ void Win32ChartWindow::SetTimerEnabled(bool enabled) {
     timerEnabled_ = enabled;
     if (enabled)
         ArmTimer();
-    else if (hwnd_)
-        KillTimer(hwnd_, kTimer1);
+    else if (Handle())
+        KillTimer(Handle(), kTimer1);
 }
 
 void Win32ChartWindow::SetTimerInterval(int milliseconds) {
@@ -91,73 +149,84 @@ void Win32ChartWindow::SetTimerInterval(int milliseconds) {
 // One-shot arming: a 1000 ms timer waits for the next change of the clock's second, so that no
 // second, and in particular no second 00, is skipped by a drifting interval.
 void Win32ChartWindow::ArmTimer() {
-    if (!hwnd_ || timerInterval_ <= 0) return;
+    if (!Handle() || timerInterval_ <= 0) return;
     UINT delay = static_cast<UINT>(timerInterval_);
     if (timerInterval_ == 1000) {
         SYSTEMTIME now;
         GetLocalTime(&now);
         delay = 1000u - now.wMilliseconds + kAfterSecondMs;
     }
-    SetTimer(hwnd_, kTimer1, delay, nullptr);
+    SetTimer(Handle(), kTimer1, delay, nullptr);
 }
 
+// The primary monitor's: the picture's layout is chosen by it.
 int32_t Win32ChartWindow::TwipsPerPixelX() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
-    if (dpi <= 0) dpi = 96;
-    return static_cast<int32_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
+    return TwipsPerPixelAt(monitors_.empty() ? kDefaultDpi : monitors_.front().dpi);
 }
 
 int32_t Win32ChartWindow::ScreenWidthTwips() {
-    RECT screen = PrimaryMonitorRect();
-    return (screen.right - screen.left) * TwipsPerPixelX();
+    if (monitors_.empty()) return GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX();
+    return Width(monitors_.front().rect) * TwipsPerPixelX();
 }
 
+// The restored size has no use here: each window covers its monitor whatever the size in twips.
 void Win32ChartWindow::SetSizeTwips(int32_t width, int32_t height) {
-    if (!hwnd_ || previewParent_) return;
-    int32_t perPixel = TwipsPerPixelX();
-    RECT screen = PrimaryMonitorRect();
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    GetWindowPlacement(hwnd_, &placement);
-    placement.rcNormalPosition = RECT{screen.left, screen.top, screen.left + width / perPixel,
-                                      screen.top + height / perPixel};
-    placement.showCmd = IsWindowVisible(hwnd_) ? SW_SHOWNORMAL : SW_HIDE;
-    SetWindowPlacement(hwnd_, &placement);
+    (void)width;
+    (void)height;
 }
 
-void Win32ChartWindow::SetLogicalSize(double width, double height) { surface_.SetCoordinates(0, 0, width, height); }
+void Win32ChartWindow::SetLogicalSize(double width, double height) { fanOut_.SetCoordinates(0, 0, width, height); }
 
 void Win32ChartWindow::FitToClientArea() {
     RECT client{};
     GetClientRect(previewParent_, &client);
-    SetWindowPos(hwnd_, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Handle(), nullptr, 0, 0, Width(client), Height(client), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// Full screen without the window manager's help: every window is moved to its monitor's rectangle,
+// above every window that is not topmost (the task bar included), and shown; no "maximised" state.
 void Win32ChartWindow::ShowMaximized() {
-    if (!hwnd_) return;
+    if (!Handle()) return;
     if (previewParent_) {
         FitToClientArea();
-        ShowWindow(hwnd_, SW_SHOWNA);
-    } else {
-        ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
-        // The maximised rectangle once more, as a plain move: a display server without a window manager
-        // (Wine on a bare X server) would otherwise keep the pop-up at its restored size.
-        RECT screen = PrimaryMonitorRect();
-        SetWindowPos(hwnd_, HWND_TOPMOST, screen.left, screen.top, screen.right - screen.left,
-                     screen.bottom - screen.top, SWP_NOACTIVATE);
-        SetForegroundWindow(hwnd_);
+        ShowWindow(Handle(), SW_SHOWNA);
+        UpdateWindow(Handle());
+        return;
     }
-    UpdateWindow(hwnd_);
+    for (size_t i = windows_.size(); i-- > 0;) {
+        const RECT& r = windows_[i].place.rect;
+        SetWindowPos(windows_[i].hwnd, HWND_TOPMOST, r.left, r.top, Width(r), Height(r), SWP_SHOWWINDOW);
+    }
+    SetForegroundWindow(Handle());
+    SetFocus(Handle());
+    shown_ = true;
+    for (MonitorWindow& w : windows_) UpdateWindow(w.hwnd);
 }
 
 void Win32ChartWindow::PresentPaint() {
-    if (inPaint_ || !hwnd_) return;  // the paint message copies the bitmap itself
-    HDC dc = GetDC(hwnd_);
-    surface_.CopyTo(dc);
-    ReleaseDC(hwnd_, dc);
+    for (MonitorWindow& w : windows_) {
+        if (!w.hwnd || w.destroyed) continue;
+        HDC dc = GetDC(w.hwnd);
+        w.surface->CopyTo(dc);
+        ReleaseDC(w.hwnd, dc);
+    }
+}
+
+void Win32ChartWindow::WatchFile(const std::string& path, std::function<void()> changed) {
+    watchedFile_ = WideFromUtf8(path);
+    watchedChanged_ = std::move(changed);
+    if (!GetFileAttributesExW(watchedFile_.c_str(), GetFileExInfoStandard, &watchedState_)) watchedState_ = {};
+}
+
+bool Win32ChartWindow::WatchedFileChanged() {
+    if (watchedFile_.empty()) return false;
+    WIN32_FILE_ATTRIBUTE_DATA now{};
+    if (!GetFileAttributesExW(watchedFile_.c_str(), GetFileExInfoStandard, &now)) return false;  // mid-replace
+    const bool changed = CompareFileTime(&now.ftLastWriteTime, &watchedState_.ftLastWriteTime) != 0 ||
+                         now.nFileSizeLow != watchedState_.nFileSizeLow ||
+                         now.nFileSizeHigh != watchedState_.nFileSizeHigh;
+    watchedState_ = now;
+    return changed;
 }
 
 int Win32ChartWindow::RunMessageLoop() {
@@ -169,50 +238,86 @@ int Win32ChartWindow::RunMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
+Win32ChartWindow::MonitorWindow* Win32ChartWindow::WindowOf(HWND hwnd) {
+    for (MonitorWindow& w : windows_)
+        if (w.hwnd == hwnd) return &w;
+    return nullptr;
+}
+
 LRESULT CALLBACK Win32ChartWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        auto* owner = static_cast<Win32ChartWindow*>(create->lpCreateParams);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+        // The window being created is the first one without a handle.
+        if (owner)
+            for (MonitorWindow& w : owner->windows_)
+                if (!w.hwnd) {
+                    w.hwnd = hwnd;
+                    break;
+                }
     }
     auto* self = reinterpret_cast<Win32ChartWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (message == WM_NCCREATE && self) self->hwnd_ = hwnd;
-    if (!self || self->hwnd_ != hwnd) return DefWindowProcW(hwnd, message, wParam, lParam);
-    LRESULT result = self->Handle(message, wParam, lParam);
-    if (message == WM_NCDESTROY) self->hwnd_ = nullptr;
+    MonitorWindow* w = self ? self->WindowOf(hwnd) : nullptr;
+    if (!w) return DefWindowProcW(hwnd, message, wParam, lParam);
+    LRESULT result = self->Handle(*w, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        w->hwnd = nullptr;
+        w->destroyed = true;
+    }
     return result;
 }
 
-LRESULT Win32ChartWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+// A movement, in the logical units of the primary monitor's picture (through screen coordinates, so
+// that the same place on the desktop gives the same position whichever window is under the pointer),
+// with the resting distance of the monitor under the pointer.
+void Win32ChartWindow::PointerMoved(MonitorWindow& w, WPARAM wParam, LPARAM lParam) {
+    int button = ((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) | ((wParam & MK_MBUTTON) ? 4 : 0);
+    int shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) | ((GetKeyState(VK_MENU) < 0) ? 4 : 0);
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MonitorWindow& lead = windows_.front();
+    if (&w != &lead) {
+        ClientToScreen(w.hwnd, &at);
+        ScreenToClient(lead.hwnd, &at);
+    }
+    const double pixelsPerUnit = lead.surface->UnitScale();
+    restDistance_ = pixelsPerUnit > 0 ? kPointerRestPixels * w.place.dpi / kDefaultDpi / pixelsPerUnit : 0;
+    auto x = static_cast<float>(lead.surface->LogicalX(at.x));
+    auto y = static_cast<float>(lead.surface->LogicalY(at.y));
+    events_->Form_MouseMove(button, shift, x, y);
+}
+
+LRESULT Win32ChartWindow::Handle(MonitorWindow& w, UINT message, WPARAM wParam, LPARAM lParam) {
     const bool input = events_ != nullptr && !unloading_ && previewParent_ == nullptr;
     switch (message) {
         case WM_GETMINMAXINFO:
             if (!previewParent_) {
-                // Maximised means the whole primary monitor, task bar included.
-                RECT screen = PrimaryMonitorRect();
+                // Should anything maximise it, maximised means the whole monitor, task bar included.
+                const RECT& r = w.place.rect;
                 auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-                info->ptMaxPosition = POINT{screen.left, screen.top};
-                info->ptMaxSize = POINT{screen.right - screen.left, screen.bottom - screen.top};
+                info->ptMaxPosition = POINT{r.left, r.top};
+                info->ptMaxSize = POINT{Width(r), Height(r)};
                 info->ptMaxTrackSize = info->ptMaxSize;
                 return 0;
             }
             break;
         case WM_SIZE:
-            surface_.SetDeviceSize(LOWORD(lParam), HIWORD(lParam));
+            w.surface->SetDeviceSize(LOWORD(lParam), HIWORD(lParam));
             if (events_ && !unloading_) events_->Form_Resize();
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            InvalidateRect(w.hwnd, nullptr, FALSE);
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers every pixel
         case WM_PAINT: {
             PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd_, &ps);
-            if (events_ && !unloading_) {
+            HDC dc = BeginPaint(w.hwnd, &ps);
+            if (events_ && !unloading_ && !inPaint_) {
                 inPaint_ = true;
                 events_->Form_Paint();
                 inPaint_ = false;
             }
-            surface_.CopyTo(dc);
-            EndPaint(hwnd_, &ps);
+            w.surface->CopyTo(dc);
+            EndPaint(w.hwnd, &ps);
             return 0;
         }
         case WM_TIMER:
@@ -222,12 +327,16 @@ LRESULT Win32ChartWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 Unload();
                 return 0;
             }
+            if (WatchedFileChanged() && watchedChanged_) {
+                watchedChanged_();
+                return 0;
+            }
             if (events_ && !unloading_ && timerEnabled_) events_->Timer1_Timer();
             return 0;
         case WM_LBUTTONDOWN:
             if (!input) return 0;
             buttonDown_ = true;
-            SetCapture(hwnd_);
+            SetCapture(w.hwnd);
             return 0;
         case WM_LBUTTONUP:
             if (!input) return 0;
@@ -235,7 +344,7 @@ LRESULT Win32ChartWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 buttonDown_ = false;
                 ReleaseCapture();
                 RECT client;
-                GetClientRect(hwnd_, &client);
+                GetClientRect(w.hwnd, &client);
                 POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
                 if (PtInRect(&client, at)) events_->Form_Click();
             }
@@ -243,29 +352,26 @@ LRESULT Win32ChartWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             if (input) events_->Form_KeyPress(static_cast<int>(wParam));
             return 0;
-        case WM_MOUSEMOVE: {
-            if (!input) return 0;
-            int button = ((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) |
-                         ((wParam & MK_MBUTTON) ? 4 : 0);
-            int shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) |
-                        ((GetKeyState(VK_MENU) < 0) ? 4 : 0);
-            auto x = static_cast<float>(surface_.LogicalX(GET_X_LPARAM(lParam)));
-            auto y = static_cast<float>(surface_.LogicalY(GET_Y_LPARAM(lParam)));
-            events_->Form_MouseMove(button, shift, x, y);
+        case WM_MOUSEMOVE:
+            if (input) PointerMoved(w, wParam, lParam);
             return 0;
-        }
+        case WM_ACTIVATEAPP:
+            // Another program's window came up over the screen saver: it ends, whatever the exit mode.
+            if (wParam == FALSE && input && shown_) Unload();
+            return 0;
         case WM_SYSCOMMAND:
-            // While the chart is up, Windows must not start a screen saver over it.
-            if ((wParam & 0xFFF0) == SC_SCREENSAVE && !previewParent_) return 0;
+            // While the chart is up, Windows must not start a screen saver over it, and Alt+F4 does not
+            // close it; the display may still go to sleep (SC_MONITORPOWER).
+            if (!previewParent_ && ((wParam & 0xFFF0) == SC_SCREENSAVE || (wParam & 0xFFF0) == SC_CLOSE)) return 0;
             break;
         case WM_CLOSE:
             Unload();
             return 0;
         case WM_DESTROY:
             // A preview's host window went away (it destroys its children), or the system closes us.
-            destroyed_ = true;
+            w.destroyed = true;
             if (!unloading_) Unload();
             return 0;
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(w.hwnd, message, wParam, lParam);
 }

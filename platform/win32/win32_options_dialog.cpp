@@ -80,7 +80,7 @@ void Win32OptionsDialog::ReleaseFonts() {
 void Win32OptionsDialog::ShowModal(OptionsDialogEvents& events) {
     events_ = &events;
     if (!background_) background_ = CreateSolidBrush(kLightGrey);
-    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_OPTIONS), nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_OPTIONS), IsWindow(owner_) ? owner_ : nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
     dialog_ = nullptr;
     events_ = nullptr;
 }

@@ -12,7 +12,8 @@
 
 class Win32OptionsDialog : public OptionsDialog {
 public:
-    explicit Win32OptionsDialog(HINSTANCE instance) : instance_(instance) {}
+    // owner: the window the dialog is modal to (the Settings page's, for "/c:HWND"), or none.
+    explicit Win32OptionsDialog(HINSTANCE instance, HWND owner = nullptr) : instance_(instance), owner_(owner) {}
     ~Win32OptionsDialog() override;
 
     void ShowModal(OptionsDialogEvents& events) override;
@@ -29,6 +30,7 @@ private:
     void ReleaseFonts();
 
     HINSTANCE instance_;
+    HWND owner_;
     HWND dialog_ = nullptr;
     OptionsDialogEvents* events_ = nullptr;
     HBRUSH background_ = nullptr;

@@ -5,17 +5,27 @@
 #include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_text.h"
 
-std::string Win32Process::ProgramDir() {
+namespace {
+
+// The program file's full path (GetModuleFileNameW, however long); empty when Windows does not say.
+std::wstring ProgramFile() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return ".";
+        if (n == 0) return {};
         if (n < path.size()) {
             path.resize(n);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+}  // namespace
+
+std::string Win32Process::ProgramDir() {
+    std::wstring path = ProgramFile();
+    if (path.empty()) return ".";
     size_t slash = path.find_last_of(L"\\/");
     if (slash == std::wstring::npos) return ".";
     path.resize(slash);
@@ -36,6 +46,21 @@ std::string Win32Process::SettingsFileName(const std::string& programDir) {
 }
 
 void Win32Process::End(int status) { ExitProcess(static_cast<UINT>(status)); }
+
+bool StartThisProgramAgain() {
+    const std::wstring program = ProgramFile();
+    if (program.empty()) return false;
+    std::wstring commandLine = GetCommandLineW();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &started))
+        return false;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return true;
+}
 
 Win32InstanceLock::~Win32InstanceLock() {
     if (mutex_) CloseHandle(mutex_);

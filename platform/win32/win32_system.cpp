@@ -17,10 +17,25 @@ SYSTEMTIME ToSystemTime(const LocalDateTime& t) {
     return st;
 }
 
-std::string FormattedTime(const SYSTEMTIME& st) {
+std::string FormattedTime(const SYSTEMTIME& st, const std::wstring& format) {
     wchar_t buffer[128];
-    int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, static_cast<int>(std::size(buffer)));
+    int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, format.empty() ? nullptr : format.c_str(), buffer,
+                           static_cast<int>(std::size(buffer)));
     return n > 0 ? Utf8FromWide(std::wstring(buffer, static_cast<size_t>(n - 1))) : std::string();
+}
+
+std::wstring UserTimeFormat() {
+    wchar_t buffer[128];
+    int n = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STIMEFORMAT, buffer, static_cast<int>(std::size(buffer)));
+    return n > 0 ? std::wstring(buffer, static_cast<size_t>(n - 1)) : std::wstring();
+}
+
+// The last two characters of a text, upper-cased (ASCII letters only).
+std::string UpperLastTwo(const std::string& text) {
+    std::string tail = text.size() >= 2 ? text.substr(text.size() - 2) : text;
+    for (char& c : tail)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return tail;
 }
 
 std::string FormattedShortDate(const SYSTEMTIME& st) {
@@ -38,6 +53,30 @@ HKEY ToHkey(RegKey key) {
 
 }  // namespace
 
+bool IsTwentyFourHourFormat(const std::wstring& format) {
+    bool quoted = false;
+    for (wchar_t c : format) {
+        if (c == L'\'') quoted = !quoted;
+        else if (!quoted && c == L'H') return true;
+    }
+    return false;
+}
+
+Win32Clock::Win32Clock(SecondsReader secondsOf, std::wstring timeFormat)
+    : timeFormat_(timeFormat.empty() ? UserTimeFormat() : std::move(timeFormat)) {
+    const bool twentyFour = IsTwentyFourHourFormat(timeFormat_);
+    // The format on a morning and an afternoon time whose parts all differ.
+    bool keeps = !timeFormat_.empty();
+    for (const LocalDateTime& probe : {LocalDateTime{2026, 12, 7, 1, 24, 57}, LocalDateTime{2026, 12, 7, 13, 24, 57}}) {
+        const std::string text = FormattedTime(ToSystemTime(probe), timeFormat_);
+        if (secondsOf && secondsOf(text) != "57") keeps = false;
+        if (!twentyFour && (UpperLastTwo(text) == "PM") != (probe.hour >= 12)) keeps = false;
+    }
+    if (keeps) return;
+    timeFormat_ = twentyFour ? L"HH:mm:ss" : L"hh:mm:ss";
+    appendMeridiem_ = !twentyFour;
+}
+
 LocalDateTime Win32Clock::Now() {
     SYSTEMTIME st;
     GetLocalTime(&st);
@@ -46,10 +85,14 @@ LocalDateTime Win32Clock::Now() {
 
 std::string Win32Clock::GeneralDateTimeText(const LocalDateTime& t) {
     SYSTEMTIME st = ToSystemTime(t);
-    return FormattedShortDate(st) + " " + FormattedTime(st);
+    return FormattedShortDate(st) + " " + TimeText(t);
 }
 
-std::string Win32Clock::TimeText(const LocalDateTime& t) { return FormattedTime(ToSystemTime(t)); }
+std::string Win32Clock::TimeText(const LocalDateTime& t) {
+    std::string text = FormattedTime(ToSystemTime(t), timeFormat_);
+    if (appendMeridiem_) text += t.hour >= 12 ? " PM" : " AM";
+    return text;
+}
 
 long Win32Registry::RegOpenKeyA(RegKey root, const std::string& subKey, RegKey* result) {
     HKEY opened = nullptr;

@@ -14,13 +14,32 @@
 #include "platform/registry.h"
 
 // GetLocalTime, and the texts GetDateFormatW / GetTimeFormatW write in the user's regional formats.
+// The user's time format is kept while its texts give what the program reads from them: the seconds,
+// as the tick reads them, and on a 12-hour clock "PM" at the end of an afternoon's text and not of a
+// morning's. Otherwise (a format without seconds, "h:mm tt", "HH:mm"; an afternoon marker such as
+// "午後" or "p. m."; a marker before the time) the time text is "HH:mm:ss" on a 24-hour clock and
+// "hh:mm:ss" followed by " AM" or " PM" by the hour on a 12-hour one.
 class Win32Clock : public Clock {
 public:
+    using SecondsReader = std::function<std::string(const std::string& timeText)>;
+    // secondsOf: how the tick reads the seconds of a time text (none: the seconds are not looked at).
+    // timeFormat: the user's long time format (LOCALE_STIMEFORMAT) when empty.
+    explicit Win32Clock(SecondsReader secondsOf = {}, std::wstring timeFormat = {});
     LocalDateTime Now() override;
-    // The short date and the long time joined by one blank: "12/7/2026 10:30:00 PM".
+    // The short date and the time text joined by one blank: "12/7/2026 10:30:00 PM".
     std::string GeneralDateTimeText(const LocalDateTime& t) override;
     std::string TimeText(const LocalDateTime& t) override;
+    // The time format in use (the user's or the fallback) and whether " AM"/" PM" is appended.
+    const std::wstring& TimeFormat() const { return timeFormat_; }
+    bool AppendsMeridiem() const { return appendMeridiem_; }
+
+private:
+    std::wstring timeFormat_;
+    bool appendMeridiem_ = false;
 };
+
+// True when a Windows time format picture shows the hour on a 24-hour clock ("H" outside quotes).
+bool IsTwentyFourHourFormat(const std::wstring& format);
 
 // RegOpenKeyA, RegQueryValueExA and RegCloseKey as they stand; kHkeyCurrentUser is HKEY_CURRENT_USER.
 class Win32Registry : public Registry {

@@ -51,6 +51,21 @@ TEST(Tick, ATickInsideASettingsMessageBoxStartsNoNestedUpdate) {
     EXPECT_EQ(rig.window.presents, 2);
 }
 
+TEST(Tick, AHiddenPointerShowsWhileASettingsBoxIsOpenAndHidesAgainAfterwards) {
+    ShellRig rig(SettingsText({{22, "67"}, {32, "0"}}));  // latitude beyond the limit, pointer hidden
+    std::vector<int> countsWhileOpen;
+    rig.boxes.whileOpen = [&] { countsWhileOpen.push_back(rig.pointer.count); };
+    ASSERT_EQ(rig.Start(), std::nullopt);
+    rig.TickAt(12, 35, 0);
+    EXPECT_EQ(countsWhileOpen, (std::vector<int>{0, 0}));  // the box at start-up and at 12:35
+    EXPECT_EQ(rig.pointer.count, -1);
+    // A pointer the settings leave alone is not touched for a box.
+    ShellRig shown(SettingsText({{22, "67"}, {32, "1"}}));
+    ASSERT_EQ(shown.Start(), std::nullopt);
+    EXPECT_EQ(shown.boxes.shown.size(), 1u);
+    EXPECT_EQ(shown.pointer.calls, 0);
+}
+
 TEST(Tick, AFailedUpdateLeavesTheChartOfTheLastGoodUpdateOnScreen) {
     ShellRig rig;
     ASSERT_EQ(rig.Start(), std::nullopt);

@@ -1,13 +1,23 @@
 #!/usr/bin/env bash
-# Kelo.scr /c (and /c:HWND as the Settings button gives it): "Program Options" with the file's text;
-# an edit plus Save writes the file with CR LF line ends and no extra empty line; Quit starts the
-# screen saver with the settings just saved.
+# Kelo.scr /c (and the empty command line of Explorer's "Configure"): "Program Options" with the file's
+# text; an edit plus Save writes the file with CR LF line ends and no extra empty line; Quit starts the
+# screen saver with the settings just saved. /c:HWND, as the Settings button gives it: the same editor,
+# owned by that window, and the program ends when it closes.
 source "$(dirname "$0")/lib_e2e.sh"
 
-for command in "/c" "/c:12345"; do
+for command in "/c" "" "/c:HWND"; do
   folder=$(make_folder options 33=6)
   original=$(cat "$folder/KELO.INI")
-  start_scr "$folder" "$command"
+  if [ "$command" = "/c:HWND" ]; then
+    # The Settings page: a window of another program, for as long as the test needs it.
+    cp "$KELO_WIN_BIN/preview_host.exe" "$folder/"
+    (cd "$folder" && exec "$WINE" preview_host.exe 120 300 200 </dev/null >"$folder/host.out" 2>/dev/null) &
+    STARTED_PIDS+=("$!")
+    wait_window "Kelo preview host" 60 >/dev/null || fail "no host window"
+    for _ in $(seq 40); do [ -s "$folder/host.out" ] && break; sleep 0.25; done
+    command="/c:$(head -n1 "$folder/host.out" | tr -d '\r')"
+  fi
+  if [ -z "$command" ]; then start_scr "$folder"; else start_scr "$folder" "$command"; fi
   scr=$SCR_PID
   dialog=$(wait_window "Program Options" 60) || fail "$command: no options dialog"
   xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "$command: the chart came before the editor"
@@ -31,10 +41,17 @@ assert len(lines) - 1 == 92, f"{len(lines) - 1} lines"
 assert lines[32].startswith(b"3       33:"), lines[32]
 PY
   [ "$(sed -n 33p "$folder/KELO.INI" | cut -c1)" = "3" ] || fail "$command: line 33 not saved"
-  echo "ok   $command: Save wrote the edit with CR LF line ends and no extra empty line"
+  echo "ok   ${command:-(empty)}: Save wrote the edit with CR LF line ends and no extra empty line"
 
-  # Quit (the next button) starts the screen saver, which now ends on a key only.
+  # Quit (the next button): back to the Settings page, the program ends without a chart.
   xdotool key Tab space
+  if [[ "$command" == /c:* ]]; then
+    wait_exit "$scr" 20 || fail "$command: the program did not end with the editor"
+    xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "$command: a chart window came up"
+    echo "ok   $command: Quit ended the program without starting the screen saver"
+    continue
+  fi
+  # Quit (the next button) starts the screen saver, which now ends on a key only.
   window=$(wait_window "SCRNSAVE KELO" 60) || fail "$command: Quit did not start the screen saver"
   sleep 2
   xdotool windowfocus "$window" 2>/dev/null || true
@@ -44,5 +61,5 @@ PY
   xdotool key b
   wait_exit "$scr" 10 || fail "$command: a key did not end the screen saver"
   [ "$original" != "$(cat "$folder/KELO.INI")" ] || fail "$command: file unchanged"
-  echo "ok   $command: Quit started the screen saver with the saved settings"
+  echo "ok   ${command:-(empty)}: Quit started the screen saver with the saved settings"
 done

@@ -25,7 +25,7 @@ std::string TrimBlanks(const std::string& text) {
 
 ScreenSaverCommand ParseScreenSaverCommand(const std::string& arguments) {
     ScreenSaverCommand command;
-    command.shellCommandLine = arguments;
+    command.shellCommandLine = arguments.empty() ? "/c" : arguments;
     if (arguments.size() < 2 || arguments[0] != '/') return command;
     const char letter = arguments[1];
     const std::string rest = arguments.substr(2);
@@ -36,6 +36,7 @@ ScreenSaverCommand ParseScreenSaverCommand(const std::string& arguments) {
         command.previewWindow = window;
     } else if (letter == 'c' && separated && ParseWindowNumber(TrimBlanks(rest.substr(1)), window)) {
         command.shellCommandLine = "/c";
+        command.editorOwner = window;
     }
     return command;
 }

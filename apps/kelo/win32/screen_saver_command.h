@@ -1,7 +1,10 @@
 // The command line Windows starts a screen saver with, turned into what the shell sees.
 //   "/p HWND"              the live preview inside that window of the settings page
-//   "/c:HWND", "/c HWND"   the Settings button: the shell is given exactly "/c" (editor, then saver)
-//   anything else          handed to the shell as it stands ("/s", the empty line, "/C", ...)
+//   "/c:HWND", "/c HWND"   the Settings button: the shell is given exactly "/c"; the editor belongs to
+//                          that window and the program ends when the editor closes
+//   the empty line         Explorer's "Configure" (Windows never starts a screen saver so): as "/c",
+//                          the editor, then the screen saver
+//   anything else          handed to the shell as it stands ("/s", "/C", ...)
 #pragma once
 
 #include <cstdint>
@@ -10,6 +13,7 @@
 struct ScreenSaverCommand {
     bool preview = false;
     std::uintptr_t previewWindow = 0;  // the host window of the preview
+    std::uintptr_t editorOwner = 0;    // "/c:HWND": the editor's owner; the program ends with the editor
     std::string shellCommandLine;      // the command line the chart window's start-up sees
 };
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "apps/kelo/win32/screen_saver_command.h"
+#include "platform/options_dialog.h"
 #include "platform/platform.h"
 #include "platform/win32/gdiplus_surface.h"
 #include "platform/win32/win32_chart_window.h"
@@ -12,6 +13,29 @@
 #include "platform/win32/win32_text.h"
 #include "shell/chart_state.h"
 #include "shell/kelo_form.h"
+#include "shell/update_chart.h"
+
+namespace {
+
+// "/c:HWND": the Settings button's editor. The user came from the Settings page and goes back to it, so
+// the program ends (through the chart window's exit path) as soon as the editor closes.
+class EditorThenEnd : public OptionsDialog {
+public:
+    EditorThenEnd(OptionsDialog& dialog, ChartWindow& window) : dialog(dialog), window(window) {}
+    void ShowModal(OptionsDialogEvents& events) override {
+        dialog.ShowModal(events);
+        window.Unload();
+    }
+    void Unload() override { dialog.Unload(); }
+    std::string ContentText() override { return dialog.ContentText(); }
+    void SetContentText(const std::string& text) override { dialog.SetContentText(text); }
+
+private:
+    OptionsDialog& dialog;
+    ChartWindow& window;
+};
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     const ScreenSaverCommand command =
@@ -21,7 +45,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     GdiplusSession gdiplus;
     Win32ChartWindow window(instance, previewHost);
-    Win32OptionsDialog options(instance);
+    Win32OptionsDialog editor(instance, reinterpret_cast<HWND>(command.editorOwner));
+    EditorThenEnd editorThenEnd(editor, window);
+    OptionsDialog& options = command.editorOwner != 0 ? static_cast<OptionsDialog&>(editorThenEnd) : editor;
     Win32MessageBoxes fullScreenBoxes([&window] { return window.Handle(); });
     PreviewMessageBoxes previewBoxes;
     Win32Pointer fullScreenPointer;
@@ -29,7 +55,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32InstanceLock fullScreenLock;
     PreviewInstanceLock previewLock;
     Win32FontRegistry fonts;
-    Win32Clock clock;
+    Win32Clock clock(SecondsOfTimeText);
     Win32Registry registry;
     Win32TextFileLines textFiles;
     Win32Process process;
@@ -49,5 +75,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     s.commandLine = command.shellCommandLine;
     KeloForm form(s, platform);
     window.Load(form);
+    // The preview follows the settings the Settings button saves: when the file changes, it starts
+    // afresh, so that start-up reads them as it always does.
+    if (command.preview)
+        window.WatchFile(s.settingsFileName, [&window] {
+            if (StartThisProgramAgain()) window.Unload();
+        });
     return window.RunMessageLoop();
 }

@@ -22,11 +22,19 @@ TEST(ScreenSaverCommand, PreviewTakesTheHostWindow) {
 TEST(ScreenSaverCommand, TheSettingsButtonOpensTheEditorAsSlashC) {
     for (const char* line : {"/c:1234", "/c 1234", "/c:66090", "/c"})
         EXPECT_EQ(ParseScreenSaverCommand(line).shellCommandLine, "/c") << line;
-    // Everything else reaches start-up as it stands: "/C", another switch, the empty line.
-    for (const char* line : {"/C", "/C:1234", "/c:", "/c:abc", "/cx", "/s", "/S", "", "-c", "/a 1234"}) {
+    // The Settings button's window owns the editor (and the program ends with it); "/c" alone and
+    // Explorer's "Configure" (the empty line) have no owner and go on to the screen saver.
+    EXPECT_EQ(ParseScreenSaverCommand("/c:1234").editorOwner, 1234u);
+    EXPECT_EQ(ParseScreenSaverCommand("/c 66090").editorOwner, 66090u);
+    EXPECT_EQ(ParseScreenSaverCommand("/c").editorOwner, 0u);
+    EXPECT_EQ(ParseScreenSaverCommand("").shellCommandLine, "/c");
+    EXPECT_EQ(ParseScreenSaverCommand("").editorOwner, 0u);
+    // Everything else reaches start-up as it stands: "/C", another switch, a window number of zero.
+    for (const char* line : {"/C", "/C:1234", "/c:", "/c:abc", "/c:0", "/cx", "/s", "/S", " ", "-c", "/a 1234"}) {
         ScreenSaverCommand c = ParseScreenSaverCommand(line);
         EXPECT_EQ(c.shellCommandLine, line) << line;
         EXPECT_FALSE(c.preview) << line;
+        EXPECT_EQ(c.editorOwner, 0u) << line;
     }
 }
 

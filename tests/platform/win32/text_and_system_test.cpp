@@ -145,6 +145,33 @@ TEST(Win32Clock, TimeTextsCarryTheSecondsTheTickReads) {
     EXPECT_TRUE(now.month >= 1 && now.month <= 12 && now.day >= 1 && now.day <= 31);
 }
 
+TEST(Win32Clock, AFormatWithoutSecondsOrWithAForeignAfternoonMarkerFallsBackToOneTheTickAndMeridiemRead) {
+    const LocalDateTime afternoon{2026, 12, 7, 15, 7, 0};
+    const LocalDateTime morning{2026, 12, 7, 3, 7, 59};
+    // Formats whose texts give the seconds and end in AM/PM are kept as they stand.
+    for (const wchar_t* kept : {L"HH:mm:ss", L"h:mm:ss tt", L"HH.mm.ss"}) {
+        Win32Clock clock(SecondsOfTimeText, kept);
+        EXPECT_EQ(clock.TimeFormat(), kept);
+        EXPECT_FALSE(clock.AppendsMeridiem());
+    }
+    // No seconds: the minute mark would never be seen, or be seen all minute long.
+    Win32Clock noSeconds24(SecondsOfTimeText, L"HH:mm");
+    EXPECT_EQ(noSeconds24.TimeText(afternoon), "15:07:00");
+    Win32Clock noSeconds12(SecondsOfTimeText, L"h:mm tt");
+    EXPECT_EQ(noSeconds12.TimeText(afternoon), "03:07:00 PM");
+    EXPECT_EQ(noSeconds12.TimeText(morning), "03:07:59 AM");
+    // An afternoon marker other than "PM" (a quoted one stands for the locale's "午後"), or one before
+    // the time: the afternoon is told by the hour.
+    for (const wchar_t* foreign : {L"h:mm:ss '\u5348\u5f8c'", L"tt h:mm:ss", L"h:mm:ss 'p. m.'"}) {
+        Win32Clock clock(SecondsOfTimeText, foreign);
+        const std::string general = clock.GeneralDateTimeText(afternoon);
+        EXPECT_EQ(general.substr(general.size() - 2), "PM") << general;
+        EXPECT_EQ(SecondsOfTimeText(clock.TimeText(morning)), "59");
+    }
+    EXPECT_TRUE(IsTwentyFourHourFormat(L"HH:mm"));
+    EXPECT_FALSE(IsTwentyFourHourFormat(L"h:mm 'Hours'"));
+}
+
 TEST(PreviewPointer, CountsWithoutTouchingThePointer) {
     PreviewPointer pointer;
     EXPECT_EQ(pointer.ShowCursor(false), -1);
