@@ -2,9 +2,15 @@
 // and the two buttons btnSave and btnQuit. The text is given in the program's 8-bit code page
 // (Windows-1252) with carriage return and line feed ending each line; each platform converts it for
 // its own text control.
+//
+// A dialog may also show the settings as a form of named fields (settings/settings_form.h; a field is
+// its index in SettingsFields()) beside the text, with a live preview of the chart. The form's
+// operations have defaults, so that a dialog with the text alone implements only the text's.
 #pragma once
 
 #include <string>
+
+#include "platform/surface.h"
 
 class OptionsDialogEvents {
 public:
@@ -13,6 +19,12 @@ public:
     virtual void btnSave_Click() = 0;
     virtual void btnQuit_Click() = 0;
     virtual void txtContent_Change() = 0;
+    // The user changed a field of the form (not raised while the form itself sets the field).
+    virtual void Field_Change(int /*field*/) {}
+    // The preview needs its picture: paint it on surface, of the preview's size.
+    virtual void picPreview_Paint(Surface& /*surface*/) {}
+    // "Restore defaults" on a page of the form (its index: 0 Place, 1 Chart, 2 Screen, 3 Look).
+    virtual void btnDefaults_Click(int /*page*/) {}
 };
 
 class OptionsDialog {
@@ -24,4 +36,21 @@ public:
     virtual void Unload() = 0;
     virtual std::string ContentText() = 0;                   // txtContent.Text
     virtual void SetContentText(const std::string& text) = 0;
+
+    // ---- The form and the preview (none by default) ----
+    virtual bool HasForm() const { return false; }
+    // The glyph font file the preview draws with.
+    virtual void UsePreviewFont(const std::string& /*glyphFontPath*/) {}
+    // A Number field shows shown; a Choice, Toggle or Colour field its choice (-1: none).
+    virtual void SetFieldNumber(int /*field*/, double /*shown*/) {}
+    virtual void SetFieldChoice(int /*field*/, int /*choice*/) {}
+    virtual double FieldNumber(int /*field*/) { return 0; }
+    virtual int FieldChoice(int /*field*/) { return -1; }
+    virtual void SetFieldEnabled(int /*field*/, bool /*enabled*/) {}
+    // The message of a failed check beside the field; "" clears it.
+    virtual void SetFieldProblem(int /*field*/, const std::string& /*message*/) {}
+    // Paints the preview again (picPreview_Paint) within a moment; several calls, one paint.
+    virtual void RefreshPreview() {}
+    // Asks "Discard the changes?"; true for yes.
+    virtual bool AskDiscardChanges() { return true; }
 };

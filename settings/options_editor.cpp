@@ -5,6 +5,7 @@
 #include "settings/replace_file.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
+#include "settings/settings_text.h"
 
 namespace {
 
@@ -54,9 +55,11 @@ void OptionsForm::Form_Load() {
         return;
     }
     dialog.SetContentText(SettingsTextFromFile(bytes));
+    LoadForm(bytes);
 }
 
 void OptionsForm::btnSave_Click() {
+    if (SaveForm()) return;
     std::string error;
     if (!ReplaceFileSafely(s.settingsFileName, SettingsFileFromText(dialog.ContentText()), error)) {
         boxes.ShowMessage("The settings could not be saved to " + s.settingsFileName + " (" + error +
@@ -65,8 +68,106 @@ void OptionsForm::btnSave_Click() {
         return;
     }
     ReadSettings(s);
+    std::string bytes;
+    if (ReadFileBytes(s.settingsFileName, bytes)) LoadForm(bytes);
 }
 
-void OptionsForm::btnQuit_Click() { dialog.Unload(); }
+void OptionsForm::btnQuit_Click() {
+    if (dialog.HasForm() && dialog.ContentText() != savedText && !dialog.AskDiscardChanges()) return;
+    dialog.Unload();
+}
 
-void OptionsForm::txtContent_Change() {}
+void OptionsForm::txtContent_Change() {
+    if (showing || !dialog.HasForm()) return;
+    textEditedByHand = true;
+    ShowFields();
+}
+
+// ---- The form ----
+
+void OptionsForm::LoadForm(const std::string& bytes) {
+    fileBytes = bytes;
+    savedText = dialog.ContentText();
+    textEditedByHand = false;
+    if (!dialog.HasForm()) return;
+    dialog.UsePreviewFont(s.glyphFontPath);
+    ShowFields();
+}
+
+// The fields, their checks and the preview for the text as it stands.
+void OptionsForm::ShowFields() {
+    const std::string text = dialog.ContentText();
+    values = SettingValuesOfText(text);
+    showing = true;
+    const auto& fields = SettingsFields();
+    for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+        // A line the chart program does not read (after an empty line, or beyond the file's end) cannot
+        // be set from the form; the text shows why.
+        dialog.SetFieldEnabled(i, LineIsRead(text, fields[i].line));
+        if (fields[i].kind == FieldKind::Number)
+            dialog.SetFieldNumber(i, FieldNumber(values, i));
+        else
+            dialog.SetFieldChoice(i, FieldChoice(values, i));
+    }
+    showing = false;
+    ShowProblems();
+    dialog.RefreshPreview();
+}
+
+void OptionsForm::ShowProblems() {
+    const std::string letter = preview != nullptr ? preview->HouseSystemLetter(values) : "";
+    std::vector<std::string> messages(SettingsFields().size());
+    for (const FieldProblem& p : FieldProblems(values, letter)) {
+        std::string& m = messages[p.field];
+        if (m.find(p.message) == std::string::npos) m += (m.empty() ? "" : "\n") + p.message;
+    }
+    for (int i = 0; i < static_cast<int>(messages.size()); ++i) dialog.SetFieldProblem(i, messages[i]);
+}
+
+// The text with the form's values, shown without raising the text's own change.
+void OptionsForm::EditText(const std::string& text) {
+    showing = true;
+    dialog.SetContentText(text);
+    showing = false;
+}
+
+void OptionsForm::Field_Change(int field) {
+    if (showing || field < 0 || field >= static_cast<int>(SettingsFields().size())) return;
+    if (SettingsFields()[field].kind == FieldKind::Number)
+        SetFieldNumber(values, field, dialog.FieldNumber(field));
+    else
+        SetFieldChoice(values, field, dialog.FieldChoice(field));
+    const std::string text = dialog.ContentText();
+    const std::string edited = RewriteSettingValues(text, values);
+    if (edited != text) EditText(edited);
+    ShowProblems();
+    dialog.RefreshPreview();
+}
+
+void OptionsForm::btnDefaults_Click(int page) {
+    RestoreDefaults(values, static_cast<FormPage>(page));
+    EditText(RewriteSettingValues(dialog.ContentText(), values));
+    ShowFields();
+}
+
+void OptionsForm::picPreview_Paint(Surface& surface) {
+    if (preview != nullptr) preview->PaintPreview(values, surface);
+}
+
+// Save from the form: the file as it was loaded, with only the changed numbers rewritten, in its own
+// encoding and line ends. False when the text was edited by hand (the text's own Save writes it).
+bool OptionsForm::SaveForm() {
+    if (!dialog.HasForm() || textEditedByHand) return false;
+    std::string error;
+    const std::string bytes = SaveSettingsBytes(fileBytes, values);
+    if (!ReplaceFileSafely(s.settingsFileName, bytes, error)) {
+        boxes.ShowMessage("The settings could not be saved to " + s.settingsFileName + " (" + error +
+                              "). The file is unchanged; the text is still in the editor.",
+                          kWarningTitle, MessageIcon::Exclamation);
+        return true;
+    }
+    ReadSettings(s);
+    fileBytes = bytes;
+    savedText = dialog.ContentText();
+    return true;
+}

@@ -1,11 +1,19 @@
 // The settings editor, form Options ("Program Options"): the raw text of the settings file in one
 // text box, written back by Save. It knows nothing of the meaning of the lines.
+//
+// On a dialog with a form (OptionsDialog::HasForm), the same text is also shown as named fields
+// (settings/settings_form.h) with the checks beside them and a preview of the chart; the text is the
+// one record of the edit: a field's change rewrites its line in the text, a change of the text shows
+// in the fields. Save then rewrites in the file only the numbers that changed (unless the text was
+// edited by hand: then the text is written as the editor always wrote it). Quit asks before it
+// discards changes.
 #pragma once
 
 #include <string>
 
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
+#include "settings/settings_form.h"
 #include "shell/chart_state.h"
 
 inline const std::string kSettingsNotFoundMessage = "KELO.INI File Not Found";
@@ -19,10 +27,22 @@ std::string SettingsTextFromFile(const std::string& bytes);
 // feed (when it ends with one), followed by one carriage return and line feed.
 std::string SettingsFileFromText(const std::string& text);
 
+inline const std::string kDiscardChangesQuestion = "Discard the changes?";
+
+// What the form needs of the chart program, which the settings do not know: given by the shell.
+class SettingsPreview {
+public:
+    virtual ~SettingsPreview() = default;
+    // The house system letter the chart program takes from these values (for the latitude limit).
+    virtual std::string HouseSystemLetter(const SettingValues& values) = 0;
+    // The chart of the present moment with these values, painted on surface.
+    virtual void PaintPreview(const SettingValues& values, Surface& surface) = 0;
+};
+
 class OptionsForm : public OptionsDialogEvents {
 public:
-    OptionsForm(ChartState& s, OptionsDialog& dialog, MessageBoxes& boxes)
-        : s(s), dialog(dialog), boxes(boxes) {}
+    OptionsForm(ChartState& s, OptionsDialog& dialog, MessageBoxes& boxes, SettingsPreview* preview = nullptr)
+        : s(s), dialog(dialog), boxes(boxes), preview(preview) {}
 
     // Fills txtContent from the settings file.
     void Form_Load() override;
@@ -31,11 +51,30 @@ public:
     void btnSave_Click() override;
     // Closes the dialog; edits not saved are discarded.
     void btnQuit_Click() override;
-    // Every edit: no visible effect.
+    // Every edit of the text: the form's fields, checks and preview follow it.
     void txtContent_Change() override;
+    // A field's edit: its line rewritten in the text; checks and preview follow.
+    void Field_Change(int field) override;
+    void picPreview_Paint(Surface& surface) override;
+    // The shipped values back on the fields of the page.
+    void btnDefaults_Click(int page) override;
+
+    const SettingValues& Values() const { return values; }
 
 private:
+    void LoadForm(const std::string& bytes);
+    void ShowFields();
+    void ShowProblems();
+    void EditText(const std::string& text);
+    bool SaveForm();
+
     ChartState& s;
     OptionsDialog& dialog;
     MessageBoxes& boxes;
+    SettingsPreview* preview;
+    SettingValues values{};   // the values of the text being edited
+    std::string fileBytes;    // the file as last loaded or saved
+    std::string savedText;    // the text as last loaded or saved
+    bool textEditedByHand = false;
+    bool showing = false;     // the form is setting its own fields or text
 };

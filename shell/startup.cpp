@@ -10,6 +10,7 @@
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "shell/kelo_form.h"
+#include "shell/options_preview.h"
 #include "shell/program_files.h"
 #include "shell/regional_format.h"
 #include "shell/startup_values.h"
@@ -111,7 +112,8 @@ void KeloForm::OpenOptionsEditor() {
         return;
     }
     file.close();
-    OptionsForm options(s, p.options, p.boxes);
+    OptionsPreview preview(s, p.clock);
+    OptionsForm options(s, p.options, p.boxes, &preview);
     p.options.ShowModal(options);
 }
 

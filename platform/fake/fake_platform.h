@@ -97,6 +97,31 @@ public:
     void Unload() override { unloaded = true; }
     std::string ContentText() override { return text; }
     void SetContentText(const std::string& t) override { text = t; }
+
+    // The form, when form is set: each field's shown value, its problem and whether it is enabled.
+    bool form = false;
+    std::map<int, double> numbers;
+    std::map<int, int> choices;
+    std::map<int, std::string> problems;
+    std::map<int, bool> enabled;
+    std::string previewFont;
+    int previewRefreshes = 0;
+    int discardQuestions = 0;
+    bool discardAnswer = true;
+
+    bool HasForm() const override { return form; }
+    void UsePreviewFont(const std::string& path) override { previewFont = path; }
+    void SetFieldNumber(int field, double shown) override { numbers[field] = shown; }
+    void SetFieldChoice(int field, int choice) override { choices[field] = choice; }
+    double FieldNumber(int field) override { return numbers[field]; }
+    int FieldChoice(int field) override { return choices[field]; }
+    void SetFieldEnabled(int field, bool on) override { enabled[field] = on; }
+    void SetFieldProblem(int field, const std::string& message) override { problems[field] = message; }
+    void RefreshPreview() override { ++previewRefreshes; }
+    bool AskDiscardChanges() override {
+        ++discardQuestions;
+        return discardAnswer;
+    }
 };
 
 class FakeMessageBoxes : public MessageBoxes {
