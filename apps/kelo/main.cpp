@@ -1,14 +1,25 @@
-// kelo: the screen saver on a Linux desktop. The chart window's forms are the shell's; this file picks
-// the GTK platform objects, hands the command line over ("/c" exactly opens the settings editor first)
-// and runs the main loop, which only the exit path leaves (it ends the process).
+// kelo: the screen saver on a Linux desktop. The chart window's forms are the shell's; this file reads
+// the switches, picks the platform objects of the mode they name and runs the main loop, which only
+// the exit path leaves (it ends the process).
+//   screen saver  GTK: a full-screen chart window on every monitor, input, pointer, idle inhibit, the
+//                 settings editor for "/c"
+//   hack mode     Xlib: the chart in the window of a screen-saver daemon or of a preview, nothing else
+#include <glib-unix.h>
 #include <locale.h>
 
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "apps/kelo/launch_command.h"
 #include "platform/gtk/gtk_platform.h"
+#include "platform/gtk/hack_window.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "platform/platform.h"
+#include "render/notice.h"
 #include "shell/chart_state.h"
 #include "shell/kelo_form.h"
 
@@ -16,18 +27,19 @@ namespace {
 
 constexpr const char* kApplicationId = "org.kelo.ScreenSaver";
 
-// The text after the program name, as the platform hands it over: the arguments joined by blanks.
-std::string CommandLineOf(int argc, char** argv) {
-    std::string line;
-    for (int i = 1; i < argc; ++i) {
-        if (i > 1) line += ' ';
-        line += argv[i];
-    }
-    return line;
+// SIGTERM and SIGINT unload the chart window, which ends the process through the one exit path.
+gboolean UnloadOnSignal(gpointer window) {
+    static_cast<ChartWindow*>(window)->Unload();
+    return G_SOURCE_REMOVE;
 }
 
-// Everything the running program is made of. It is created once and lives until the process ends,
-// which happens inside Form_Unload; it is never destroyed before that.
+void UnloadOnSignals(ChartWindow& window) {
+    g_unix_signal_add(SIGTERM, UnloadOnSignal, &window);
+    g_unix_signal_add(SIGINT, UnloadOnSignal, &window);
+}
+
+// Everything the running screen saver is made of. It is created once and lives until the process
+// ends, which happens inside Form_Unload; it is never destroyed before that.
 struct Program {
     explicit Program(GtkApplication* app)
         : window(app, fonts, pointer, boxes),
@@ -50,16 +62,39 @@ struct Program {
     KeloForm form;
 };
 
-void OnActivate(GtkApplication* app, gpointer commandLine) {
+// Hack mode's program: the same forms over the hack's window, lock, pointer, boxes and editor.
+struct HackProgram {
+    HackProgram() : window(fonts), platform{window, options, boxes, pointer, fonts, clock, registry, textFiles,
+                                             instance, process},
+                    form(s, platform) {}
+
+    FreeTypeFontRegistry fonts;
+    X11HackWindow window;
+    HackOptionsDialog options;
+    HackMessageBoxes boxes;
+    HackPointer pointer;
+    SystemClock clock;
+    LocaleRegistry registry;
+    LegacyIniFile textFiles;
+    HackInstanceLock instance;
+    HackProcess process;
+    Platform platform;
+    ChartState s;
+    KeloForm form;
+};
+
+void OnActivate(GtkApplication* app, gpointer data) {
+    const auto& command = *static_cast<const LaunchCommand*>(data);
     g_application_hold(G_APPLICATION(app));
     auto* program = new Program(app);
-    program->s.commandLine = *static_cast<std::string*>(commandLine);
+    program->s.commandLine = command.shellCommandLine;
+    program->window.SetIdleInhibit(!command.noInhibit);
+    UnloadOnSignals(program->window);
     program->window.Load(program->form);
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunScreenSaver(int argc, char** argv, const LaunchCommand& command) {
+    (void)argc;
     // Numbers and dates are written by the program's own rules; only the character type follows the
     // user's locale (for keyboard input).
     gtk_disable_setlocale();
@@ -67,11 +102,51 @@ int main(int argc, char** argv) {
     // with a software one, LLVM: tens of megabytes) that nothing uses.
     g_setenv("GDK_GL", "disable", FALSE);
     setlocale(LC_CTYPE, "");
-    std::string commandLine = CommandLineOf(argc, argv);
     GtkApplication* app = gtk_application_new(kApplicationId, G_APPLICATION_NON_UNIQUE);
-    g_signal_connect(app, "activate", G_CALLBACK(OnActivate), &commandLine);
-    // The screen saver's switches are not GApplication options: only the program name is passed on.
+    g_signal_connect(app, "activate", G_CALLBACK(OnActivate), const_cast<LaunchCommand*>(&command));
+    // The switches are kelo's own, not GApplication options: only the program name is passed on.
     const int status = g_application_run(G_APPLICATION(app), 1, argv);
     g_object_unref(app);
     return status;
+}
+
+int RunHack(const LaunchCommand& command) {
+    auto* hack = new HackProgram();  // lives until the process ends
+    std::string error;
+    if (!hack->window.Open(command.hackWindow, error)) {
+        std::fprintf(stderr, "kelo: %s\n", error.c_str());
+        return kExitNoDisplay;
+    }
+    // A failed settings check has no box to show: its message goes over the picture until a chart
+    // update passes the checks.
+    hack->window.SetAfterPaint([hack](Surface& surface) {
+        if (hack->s.settingsError != 0) DrawNotice(hack->s, surface, hack->boxes.Texts());
+    });
+    UnloadOnSignals(hack->window);
+    hack->window.Load(hack->form);
+    hack->window.Run();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const LaunchCommand command =
+        ParseLaunchCommand(std::vector<std::string>(argv + 1, argv + argc), std::getenv("XSCREENSAVER_WINDOW"));
+    switch (command.mode) {
+        case LaunchMode::Help:
+            std::fputs(UsageText().c_str(), stdout);
+            return 0;
+        case LaunchMode::Version:
+            std::printf("kelo %s\n", KELO_VERSION);
+            return 0;
+        case LaunchMode::Invalid:
+            std::fprintf(stderr, "kelo: %s\n", command.error.c_str());
+            return kExitUsage;
+        case LaunchMode::Hack:
+            return RunHack(command);
+        case LaunchMode::Saver:
+            break;
+    }
+    return RunScreenSaver(argc, argv, command);
 }

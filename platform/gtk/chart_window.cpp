@@ -2,6 +2,7 @@
 
 #include <gdk/gdkkeysyms.h>
 #ifdef GDK_WINDOWING_X11
+#include <X11/extensions/Xrandr.h>
 #include <gdk/gdkx.h>
 #endif
 
@@ -33,26 +34,39 @@ bool WindowManagerDoesFullScreen(GtkWidget* window) {
 
 GtkChartWindow::GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer& pointer,
                                GtkMessageBoxes& boxes)
-    : app_(app), pointer_(pointer), boxes_(boxes), surface_(fonts) {
-    window_ = app != nullptr ? gtk_application_window_new(app) : gtk_window_new(GTK_WINDOW_TOPLEVEL);
-    g_object_ref_sink(window_);
-    gtk_window_set_title(GTK_WINDOW(window_), kWindowTitle);
-    gtk_widget_set_app_paintable(window_, TRUE);
-    gtk_widget_add_events(window_, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_KEY_PRESS_MASK |
-                                       GDK_POINTER_MOTION_MASK);
-    g_signal_connect(window_, "draw", G_CALLBACK(OnDraw), this);
-    g_signal_connect(window_, "button-press-event", G_CALLBACK(OnButtonPress), this);
-    g_signal_connect(window_, "button-release-event", G_CALLBACK(OnButtonRelease), this);
-    g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
-    g_signal_connect(window_, "motion-notify-event", G_CALLBACK(OnMotion), this);
-    g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
+    : app_(app), pointer_(pointer), boxes_(boxes), timer_([this] {
+          if (events_ != nullptr) events_->Timer1_Timer();
+      }) {
+    std::vector<Surface*> surfaces;
+    for (const GdkRectangle& monitor : MonitorGeometries()) {
+        screens_.push_back(std::make_unique<Screen>(this, monitor, nullptr, fonts));
+        Screen* screen = screens_.back().get();
+        screen->window = NewWindow(screen);
+        surfaces.push_back(&screen->surface);
+    }
+    surface_.SetSurfaces(std::move(surfaces));
+}
+
+GtkWidget* GtkChartWindow::NewWindow(Screen* screen) {
+    GtkWidget* window = app_ != nullptr ? gtk_application_window_new(app_) : gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    g_object_ref_sink(window);
+    gtk_window_set_title(GTK_WINDOW(window), kWindowTitle);
+    gtk_widget_set_app_paintable(window, TRUE);
+    gtk_widget_add_events(window, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_KEY_PRESS_MASK |
+                                      GDK_POINTER_MOTION_MASK);
+    g_signal_connect(window, "draw", G_CALLBACK(OnDraw), screen);
+    g_signal_connect(window, "button-press-event", G_CALLBACK(OnButtonPress), screen);
+    g_signal_connect(window, "button-release-event", G_CALLBACK(OnButtonRelease), screen);
+    g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), screen);
+    g_signal_connect(window, "motion-notify-event", G_CALLBACK(OnMotion), screen);
+    g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), screen);
+    return window;
 }
 
 GtkChartWindow::~GtkChartWindow() {
-    if (timerSource_ != 0) g_source_remove(timerSource_);
-    if (window_ != nullptr) {
-        gtk_widget_destroy(window_);
-        g_object_unref(window_);
+    for (auto& screen : screens_) {
+        gtk_widget_destroy(screen->window);
+        g_object_unref(screen->window);
     }
 }
 
@@ -67,63 +81,46 @@ void GtkChartWindow::Unload() {
     SetTimerEnabled(false);
     int cancel = 0;
     if (events_ != nullptr) events_->Form_Unload(cancel);
-    // Form_Unload ends the process; should it come back, the window is gone all the same.
-    if (window_ != nullptr) gtk_widget_hide(window_);
-}
-
-// ---- Timer1 -----------------------------------------------------------------------------------------
-
-int GtkChartWindow::DelayToNextTick(gint64 nowMs, int intervalMs) {
-    if (intervalMs <= 0) intervalMs = 1000;
-    const gint64 into = ((nowMs % intervalMs) + intervalMs) % intervalMs;
-    return static_cast<int>(intervalMs - into) + kTickMarginMs;
-}
-
-void GtkChartWindow::SetTimerEnabled(bool enabled) {
-    timerEnabled_ = enabled;
-    if (!enabled && timerSource_ != 0) {
-        g_source_remove(timerSource_);
-        timerSource_ = 0;
-    }
-    if (enabled && timerSource_ == 0) ArmTimer();
-}
-
-void GtkChartWindow::SetTimerInterval(int milliseconds) {
-    timerInterval_ = milliseconds;
-    if (timerEnabled_) {
-        if (timerSource_ != 0) g_source_remove(timerSource_);
-        timerSource_ = 0;
-        ArmTimer();
-    }
-}
-
-void GtkChartWindow::ArmTimer() {
-    if (timerInterval_ <= 0) return;  // an interval of 0 leaves the timer silent
-    const int delay = DelayToNextTick(g_get_real_time() / 1000, timerInterval_);
-    timerSource_ = g_timeout_add_full(G_PRIORITY_HIGH, static_cast<guint>(delay), OnTick, this, nullptr);
-}
-
-gboolean GtkChartWindow::OnTick(gpointer self) {
-    auto* w = static_cast<GtkChartWindow*>(self);
-    w->timerSource_ = 0;
-    if (!w->timerEnabled_) return G_SOURCE_REMOVE;
-    // Armed again first: a message box opened by this tick keeps the ticks coming, as on Windows.
-    w->ArmTimer();
-    if (w->events_ != nullptr) w->events_->Timer1_Timer();
-    return G_SOURCE_REMOVE;
+    // Form_Unload ends the process; should it come back, the windows are gone all the same.
+    for (auto& screen : screens_) gtk_widget_hide(screen->window);
 }
 
 // ---- Screen and window size --------------------------------------------------------------------------
 
-void GtkChartWindow::Monitor(GdkRectangle& geometry) const {
-    geometry = GdkRectangle{0, 0, 1024, 768};
+std::vector<GdkRectangle> GtkChartWindow::MonitorGeometries() {
+    std::vector<GdkRectangle> monitors;
     GdkDisplay* display = gdk_display_get_default();
-    if (display == nullptr) return;
-    GdkMonitor* monitor = nullptr;
-    if (GdkWindow* w = gtk_widget_get_window(window_)) monitor = gdk_display_get_monitor_at_window(display, w);
-    if (monitor == nullptr) monitor = gdk_display_get_primary_monitor(display);
-    if (monitor == nullptr) monitor = gdk_display_get_monitor(display, 0);
-    if (monitor != nullptr) gdk_monitor_get_geometry(monitor, &geometry);
+#ifdef GDK_WINDOWING_X11
+    // GDK leaves out a RandR monitor without an output (one screen split in two by the user); the
+    // screen-saver daemons draw on it, and so does the chart.
+    if (display != nullptr && GDK_IS_X11_DISPLAY(display)) {
+        Display* x = gdk_x11_display_get_xdisplay(display);
+        int event = 0, error = 0, major = 0, minor = 0;
+        if (XRRQueryExtension(x, &event, &error) && XRRQueryVersion(x, &major, &minor) &&
+            (major > 1 || (major == 1 && minor >= 5))) {
+            int n = 0;
+            if (XRRMonitorInfo* info = XRRGetMonitors(x, DefaultRootWindow(x), True, &n)) {
+                for (int i = 0; i < n; ++i) {
+                    const GdkRectangle r{info[i].x, info[i].y, info[i].width, info[i].height};
+                    if (r.width <= 0 || r.height <= 0) continue;
+                    monitors.insert(info[i].primary ? monitors.begin() : monitors.end(), r);
+                }
+                XRRFreeMonitors(info);
+            }
+        }
+    }
+#endif
+    if (monitors.empty() && display != nullptr) {
+        GdkMonitor* primary = gdk_display_get_primary_monitor(display);
+        for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
+            GdkMonitor* monitor = gdk_display_get_monitor(display, i);
+            GdkRectangle r;
+            gdk_monitor_get_geometry(monitor, &r);
+            monitors.insert(monitor == primary ? monitors.begin() : monitors.end(), r);
+        }
+    }
+    if (monitors.empty()) monitors.push_back(GdkRectangle{0, 0, 1024, 768});
+    return monitors;
 }
 
 int32_t GtkChartWindow::TwipsPerPixelX() {
@@ -131,60 +128,59 @@ int32_t GtkChartWindow::TwipsPerPixelX() {
     gint xftDpi = -1;
     if (GtkSettings* settings = gtk_settings_get_default()) g_object_get(settings, "gtk-xft-dpi", &xftDpi, nullptr);
     if (xftDpi <= 0) return kDefaultTwipsPerPixel;
-    const double dpi = xftDpi / 1024.0 / gtk_widget_get_scale_factor(window_);
+    const double dpi = xftDpi / 1024.0 / gtk_widget_get_scale_factor(screens_.front()->window);
     const int perPixel = static_cast<int>(kTwipsPerInch / dpi);
     return perPixel > 0 ? perPixel : kDefaultTwipsPerPixel;
 }
 
-int32_t GtkChartWindow::ScreenWidthTwips() {
-    GdkRectangle g;
-    Monitor(g);
-    return g.width * TwipsPerPixelX();
-}
+int32_t GtkChartWindow::ScreenWidthTwips() { return screens_.front()->monitor.width * TwipsPerPixelX(); }
 
 void GtkChartWindow::SetSizeTwips(int32_t width, int32_t height) {
     const int perPixel = TwipsPerPixelX();
-    gtk_window_set_default_size(GTK_WINDOW(window_), width / perPixel, height / perPixel);
+    for (auto& screen : screens_)
+        gtk_window_set_default_size(GTK_WINDOW(screen->window), width / perPixel, height / perPixel);
 }
 
 void GtkChartWindow::SetLogicalSize(double width, double height) { surface_.SetCoordinates(0, 0, width, height); }
 
 void GtkChartWindow::ShowMaximized() {
-    GtkWindow* w = GTK_WINDOW(window_);
-    gtk_window_maximize(w);
-    gtk_window_fullscreen(w);
-    if (!WindowManagerDoesFullScreen(window_)) {
-        GdkRectangle g;
-        Monitor(g);
+    for (auto& screen : screens_) {
+        GtkWindow* w = GTK_WINDOW(screen->window);
+        const GdkRectangle& g = screen->monitor;
+        // Placed on its monitor first, so that full screen means that monitor; without a window manager
+        // nobody honours the full-screen request, and the window covers the monitor by itself.
         gtk_window_move(w, g.x, g.y);
-        gtk_window_resize(w, g.width, g.height);
+        if (!WindowManagerDoesFullScreen(screen->window)) gtk_window_resize(w, g.width, g.height);
+        gtk_window_fullscreen(w);
+        pointer_.Attach(screen->window);
+        gtk_widget_show_all(screen->window);
     }
-    pointer_.Attach(window_);
-    boxes_.PushOwner(w);
-    gtk_widget_show_all(window_);
-    gtk_window_present(w);
-    inhibit_.Begin(app_, w, kInhibitReason);
+    boxes_.PushOwner(Window());
+    gtk_window_present(Window());
+    if (inhibitIdle_) inhibit_.Begin(app_, Window(), kInhibitReason);
     g_log("kelo", G_LOG_LEVEL_DEBUG, "idle inhibit: %s", inhibit_.How());
 }
 
 // ---- Painting ------------------------------------------------------------------------------------------
 
 void GtkChartWindow::PresentPaint() {
-    if (!inDraw_ && window_ != nullptr) gtk_widget_queue_draw(window_);
+    if (inDraw_) return;
+    for (auto& screen : screens_) gtk_widget_queue_draw(screen->window);
 }
 
-gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
-    auto* w = static_cast<GtkChartWindow*>(self);
+gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
+    auto* screen = static_cast<Screen*>(data);
+    GtkChartWindow* w = screen->owner;
     w->inDraw_ = true;
     const int width = gtk_widget_get_allocated_width(widget);
     const int height = gtk_widget_get_allocated_height(widget);
     // A new size (the first expose among them) gives a new, empty back buffer: resize and paint the
-    // last chart into it. Any other expose shows the back buffer as the last paint left it.
-    if (w->surface_.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget)) && w->events_ != nullptr) {
+    // last chart into every back buffer. Any other expose shows the back buffer as the last paint left it.
+    if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget)) && w->events_ != nullptr) {
         w->events_->Form_Resize();
         w->events_->Form_Paint();
     }
-    w->surface_.Present(cr);
+    screen->surface.Present(cr);
     w->inDraw_ = false;
     return TRUE;
 }
@@ -218,28 +214,28 @@ int GtkChartWindow::KeyAsciiOf(guint keyval, GdkModifierType state) {
     return '?';
 }
 
-gboolean GtkChartWindow::OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer self) {
-    if (e->type == GDK_BUTTON_PRESS) static_cast<GtkChartWindow*>(self)->buttonDown_ = true;
+gboolean GtkChartWindow::OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer screen) {
+    if (e->type == GDK_BUTTON_PRESS) static_cast<Screen*>(screen)->owner->buttonDown_ = true;
     return TRUE;
 }
 
-gboolean GtkChartWindow::OnButtonRelease(GtkWidget*, GdkEventButton*, gpointer self) {
-    auto* w = static_cast<GtkChartWindow*>(self);
+gboolean GtkChartWindow::OnButtonRelease(GtkWidget*, GdkEventButton*, gpointer screen) {
+    GtkChartWindow* w = static_cast<Screen*>(screen)->owner;
     if (!w->buttonDown_) return TRUE;
     w->buttonDown_ = false;
     if (w->events_ != nullptr) w->events_->Form_Click();
     return TRUE;
 }
 
-gboolean GtkChartWindow::OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self) {
-    auto* w = static_cast<GtkChartWindow*>(self);
+gboolean GtkChartWindow::OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer screen) {
+    GtkChartWindow* w = static_cast<Screen*>(screen)->owner;
     const int keyAscii = KeyAsciiOf(e->keyval, static_cast<GdkModifierType>(e->state));
     if (keyAscii >= 0 && w->events_ != nullptr) w->events_->Form_KeyPress(keyAscii);
     return TRUE;
 }
 
-gboolean GtkChartWindow::OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self) {
-    auto* w = static_cast<GtkChartWindow*>(self);
+gboolean GtkChartWindow::OnMotion(GtkWidget*, GdkEventMotion* e, gpointer screen) {
+    GtkChartWindow* w = static_cast<Screen*>(screen)->owner;
     if (w->events_ == nullptr) return TRUE;
     int button = 0, shift = 0;
     if (e->state & GDK_BUTTON1_MASK) button |= 1;
@@ -249,7 +245,7 @@ gboolean GtkChartWindow::OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self) 
     if (e->state & GDK_CONTROL_MASK) shift |= 2;
     if (e->state & GDK_MOD1_MASK) shift |= 4;
     // Window units to the logical units the surface shows, centred at one uniform scale.
-    const CairoWindowSurface& s = w->surface_;
+    const CairoWindowSurface& s = static_cast<Screen*>(screen)->surface;
     double x = e->x, y = e->y;
     if (s.DeviceWidth() > 0 && s.DeviceHeight() > 0) {
         const double scale = s.DeviceScale();
@@ -262,7 +258,7 @@ gboolean GtkChartWindow::OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self) 
     return TRUE;
 }
 
-gboolean GtkChartWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
-    static_cast<GtkChartWindow*>(self)->Unload();
+gboolean GtkChartWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer screen) {
+    static_cast<Screen*>(screen)->owner->Unload();
     return TRUE;
 }

@@ -12,6 +12,7 @@
 #include "platform/cairo/cairo_surface.h"
 #include "platform/cairo/freetype_font_registry.h"
 #include "platform/chart_window.h"
+#include "platform/fan_out_surface.h"
 #include "platform/font_registry.h"
 #include "platform/instance_lock.h"
 #include "platform/linux/file_text_lines.h"
@@ -19,6 +20,7 @@
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
 #include "platform/process.h"
+#include "platform/gtk/wall_clock_timer.h"
 
 // One instance per user: an exclusive flock on a lock file in the user's runtime directory
 // ($XDG_RUNTIME_DIR, else a private /tmp/kelo-<uid>/). The lock is held until the process ends.
@@ -54,14 +56,15 @@ class GtkPointer : public Pointer {
 public:
     int ShowCursor(bool show) override;
     int Count() const { return count_; }
-    // The window over which the pointer is hidden (applied again whenever it is realised).
+    // A window over which the pointer is hidden (applied again whenever it is realised).
     void Attach(GtkWidget* window);
 
 private:
     void Apply();
     static void OnRealize(GtkWidget* widget, gpointer self);
+    void Apply(GtkWidget* window);
     int count_ = 0;
-    GtkWidget* window_ = nullptr;
+    std::vector<GtkWidget*> windows_;
 };
 
 // Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program.
@@ -137,16 +140,18 @@ private:
     const char* how_ = "none";
 };
 
-// The chart window: a GtkApplicationWindow titled "SCRNSAVE KELO", given its restored size and then
-// shown full screen over the primary monitor. Drawing goes to a back buffer (CairoWindowSurface) that
-// each expose copies to the screen; a change of size runs Form_Resize and Form_Paint first.
-//   Form_Click       a button pressed and released over the window
+// The chart window: one GtkApplicationWindow titled "SCRNSAVE KELO" on every monitor, each shown full
+// screen over its monitor. The shell sees one window and one surface: the paint goes through a
+// FanOutSurface to a back buffer per monitor (CairoWindowSurface), each letterboxed at its own size,
+// which each expose copies to the screen; a change of any window's size runs Form_Resize and Form_Paint
+// first. The first window is the primary monitor's: the screen width, the pointer's position for the
+// shell and the message boxes' owner are its.
+//   Form_Click       a button pressed and released over a window
 //   Form_KeyPress    a key that produces a character (Return 13, Escape 27, Backspace 8, Tab 9; with
 //                    Ctrl a letter's control code); modifiers, arrows and function keys raise nothing
-//   Form_MouseMove   every motion, in the logical units of the surface
+//   Form_MouseMove   every motion, in the logical units of the surface of the window it is over
 //   Form_Unload      Unload, or the window manager's close
-//   Timer1_Timer     a GLib timeout re-armed at every tick for the next boundary of the interval on the
-//                    wall clock, so that a 1000 ms timer ticks just after every change of the second
+//   Timer1_Timer     WallClockTimer
 class GtkChartWindow : public ChartWindow {
 public:
     GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer& pointer, GtkMessageBoxes& boxes);
@@ -154,8 +159,8 @@ public:
 
     void Load(ChartWindowEvents& events) override;
     void Unload() override;
-    void SetTimerEnabled(bool enabled) override;
-    void SetTimerInterval(int milliseconds) override;
+    void SetTimerEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
+    void SetTimerInterval(int milliseconds) override { timer_.SetInterval(milliseconds); }
     int32_t ScreenWidthTwips() override;
     int32_t TwipsPerPixelX() override;
     void SetSizeTwips(int32_t width, int32_t height) override;
@@ -168,37 +173,46 @@ public:
         return surface_.DeviceScale() > 0 ? kPointerRestPixels / surface_.DeviceScale() : 0;
     }
 
-    GtkWindow* Window() const { return GTK_WINDOW(window_); }
+    // No idle inhibit while the chart shows (--no-inhibit): set before ShowMaximized.
+    void SetIdleInhibit(bool inhibit) { inhibitIdle_ = inhibit; }
+    GtkWindow* Window() const { return GTK_WINDOW(screens_.front()->window); }
+    size_t WindowCount() const { return screens_.size(); }
     const IdleInhibit& Inhibit() const { return inhibit_; }
-    // Milliseconds from the wall-clock time nowMs to just after the next multiple of intervalMs.
-    static int DelayToNextTick(gint64 nowMs, int intervalMs);
-    // A tick lands this long after the second changes, so that the clock already reads the new second
-    // even where it is read from a coarser clock than the timer runs on.
-    static constexpr int kTickMarginMs = 50;
+    // The monitors' rectangles, the primary one first: X11's RandR monitors where the server has them
+    // (a monitor set with "xrandr --setmonitor" without an output of its own included), else GDK's.
+    static std::vector<GdkRectangle> MonitorGeometries();
+    static int DelayToNextTick(gint64 nowMs, int intervalMs) { return WallClockTimer::DelayToNextTick(nowMs, intervalMs); }
+    static constexpr int kTickMarginMs = WallClockTimer::kTickMarginMs;
     // The character a key press produces in the 8-bit code page, or -1 for a key without one.
     static int KeyAsciiOf(guint keyval, GdkModifierType state);
 
 private:
-    void ArmTimer();
-    void Monitor(GdkRectangle& geometry) const;
-    static gboolean OnTick(gpointer self);
-    static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer self);
-    static gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer self);
-    static gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer self);
-    static gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self);
-    static gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer self);
-    static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
+    // One monitor's window and its back buffer.
+    struct Screen {
+        GtkChartWindow* owner;
+        GdkRectangle monitor;
+        GtkWidget* window;
+        CairoWindowSurface surface;
+        Screen(GtkChartWindow* o, GdkRectangle m, GtkWidget* w, FreeTypeFontRegistry& fonts)
+            : owner(o), monitor(m), window(w), surface(fonts) {}
+    };
+    GtkWidget* NewWindow(Screen* screen);
+    static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer screen);
+    static gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer screen);
+    static gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer screen);
+    static gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer screen);
+    static gboolean OnMotion(GtkWidget*, GdkEventMotion* e, gpointer screen);
+    static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer screen);
 
     GtkApplication* app_;
-    GtkWidget* window_ = nullptr;
+    std::vector<std::unique_ptr<Screen>> screens_;
+    FanOutSurface surface_;
     GtkPointer& pointer_;
     GtkMessageBoxes& boxes_;
-    CairoWindowSurface surface_;
     IdleInhibit inhibit_;
+    bool inhibitIdle_ = true;
+    WallClockTimer timer_;
     ChartWindowEvents* events_ = nullptr;
-    bool timerEnabled_ = false;
-    int timerInterval_ = 0;
-    guint timerSource_ = 0;
     bool inDraw_ = false;
     bool buttonDown_ = false;
     bool unloading_ = false;

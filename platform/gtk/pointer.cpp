@@ -7,16 +7,19 @@ int GtkPointer::ShowCursor(bool show) {
 }
 
 void GtkPointer::Attach(GtkWidget* window) {
-    window_ = window;
+    windows_.push_back(window);
     g_signal_connect(window, "realize", G_CALLBACK(OnRealize), this);
-    Apply();
+    Apply(window);
 }
 
-void GtkPointer::OnRealize(GtkWidget*, gpointer self) { static_cast<GtkPointer*>(self)->Apply(); }
+void GtkPointer::OnRealize(GtkWidget* widget, gpointer self) { static_cast<GtkPointer*>(self)->Apply(widget); }
 
 void GtkPointer::Apply() {
-    if (window_ == nullptr) return;
-    GdkWindow* w = gtk_widget_get_window(window_);
+    for (GtkWidget* window : windows_) Apply(window);
+}
+
+void GtkPointer::Apply(GtkWidget* window) {
+    GdkWindow* w = gtk_widget_get_window(window);
     if (w == nullptr) return;
     GdkCursor* cursor = nullptr;
     if (count_ < 0) cursor = gdk_cursor_new_for_display(gdk_window_get_display(w), GDK_BLANK_CURSOR);
