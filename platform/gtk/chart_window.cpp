@@ -262,3 +262,9 @@ gboolean GtkChartWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer screen) {
     static_cast<Screen*>(screen)->owner->Unload();
     return TRUE;
 }
+
+double GtkChartWindow::PointerRestDistance() {
+    if (screens_.empty()) return 0;
+    const double scale = screens_.front()->surface.DeviceScale();
+    return scale > 0 ? kPointerRestPixels / scale : 0;
+}

@@ -168,10 +168,9 @@ public:
     void ShowMaximized() override;
     Surface& PaintSurface() override { return surface_; }
     void PresentPaint() override;
-    // kPointerRestPixels in GTK's window units (which follow the display's scale), as logical units.
-    double PointerRestDistance() override {
-        return surface_.DeviceScale() > 0 ? kPointerRestPixels / surface_.DeviceScale() : 0;
-    }
+    // kPointerRestPixels in GTK's window units (which follow the display's scale), as logical units
+    // of the first monitor's picture (the monitors' scales differ little; the rule is a small margin).
+    double PointerRestDistance() override;
 
     // No idle inhibit while the chart shows (--no-inhibit): set before ShowMaximized.
     void SetIdleInhibit(bool inhibit) { inhibitIdle_ = inhibit; }
