@@ -60,15 +60,15 @@ set_screen_saver() {
   fi
   wine reg add "$desktop_key" /v ScreenSaveActive /d 0 /f >/dev/null 2>&1
 }
-install() { wine "$work/setup.exe" /S || fail "setup.exe /S (status $?)"; }
+install() { timeout 120 wine "$work/setup.exe" /S || fail "setup.exe /S (status $?)"; }
 # The uninstaller runs from a copy in the temporary folder and returns at once: wait for its work.
 uninstall() {
-  wine "C:\\Program Files\\Kelo\\Uninstall.exe" /S || fail "Uninstall.exe /S (status $?)"
+  timeout 60 wine "C:\\Program Files\\Kelo\\Uninstall.exe" /S || fail "Uninstall.exe /S (status $?)"
   for _ in $(seq 120); do
     [ -e "$program_dir" ] || break
     sleep 0.5
   done
-  wineserver -w
+  timeout 120 wineserver -w || fail "the uninstaller did not end"
 }
 
 # 1. A previous screen saver, and the user's own settings.
@@ -121,7 +121,7 @@ echo "ok   the installed Kelo.scr /s shows the chart ($colours colours)"
 kill "$scr_pid" 2>/dev/null || true
 wait "$scr_pid" 2>/dev/null || true
 scr_pid=""
-wineserver -w
+timeout 120 wineserver -w || fail "Kelo.scr did not end"
 
 # 3. Installed again (Kelo is now the screen saver), then removed: the screen saver from before.
 install
