@@ -84,8 +84,14 @@ for file in Kelo.scr kelo-chart.exe glypha.ttf KELO.INI LICENSE.txt LICENSE-glyp
   [ -f "$program_dir/$file" ] || fail "Program Files\\Kelo\\$file was not installed"
 done
 cmp -s "$program_dir/Kelo.scr" "$build/packaging/stripped/Kelo.scr" || fail "the installed Kelo.scr is not the built one"
-for link in "Kelo.lnk" "Kelo settings.lnk"; do
-  [ -f "$start_menu/$link" ] || fail "no Start-menu entry $link"
+# Each Start-menu entry starts Kelo.scr with its switch (a shortcut holds its texts in UTF-16 or ANSI).
+has_text() { LC_ALL=C grep -qaP "$(sed 's/./&\\x00/g' <<<"$2")" "$1" || LC_ALL=C grep -qaF "$2" "$1"; }
+for entry in "Kelo:/s:/c" "Kelo settings:/c:/s"; do
+  IFS=: read -r name switch other <<<"$entry"
+  link="$start_menu/$name.lnk"
+  [ -f "$link" ] || fail "no Start-menu entry $name"
+  has_text "$link" Kelo.scr || fail "the Start-menu entry $name does not start Kelo.scr"
+  has_text "$link" "$switch" && ! has_text "$link" "$other" || fail "the Start-menu entry $name does not pass $switch"
 done
 echo "ok   setup.exe /S installed the files into Program Files\\Kelo and the Start-menu entries"
 
