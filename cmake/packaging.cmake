@@ -45,9 +45,11 @@ endforeach()
 
 install(FILES ${KELO_PACKAGING_DIR}/linux/${KELO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${KELO_PACKAGING_OUT}/${KELO_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 22 24 32 48 64 128 256)
-  install(FILES ${KELO_PACKAGING_DIR}/icons/${size}.png RENAME ${KELO_APP_ID}.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+# The icon at every size that packaging/make_icons.sh renders (icons/<size>.png), and the drawing.
+file(GLOB icons ${KELO_PACKAGING_DIR}/icons/*.png)
+foreach(icon ${icons})
+  get_filename_component(size ${icon} NAME_WE)
+  install(FILES ${icon} RENAME ${KELO_APP_ID}.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
 install(FILES ${KELO_PACKAGING_DIR}/kelo.svg RENAME ${KELO_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

@@ -46,7 +46,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${PUBLISHER}"
 !define MUI_WELCOMEPAGE_TEXT "Setup will install Kelo ${VERSION}, the astrological chart of the present moment as a screen saver, for every user of this computer.$\r$\n$\r$\nClick Next to continue."
 ; The finish page starts nothing: a program started by the installer would run as the administrator, and
 ; Kelo's settings editor would then write the settings of every user in Program Files.
-!define MUI_FINISHPAGE_TEXT "Kelo has been installed on your computer.$\r$\n$\r$\nKelo is now in the screen-saver settings of Windows, with its Settings button; the Start menu has $\"Kelo$\" and $\"Kelo settings$\".$\r$\n$\r$\nClick Finish to close Setup."
+!define MUI_FINISHPAGE_TEXT "Kelo has been installed on your computer.$\r$\n$\r$\nIf you chose $\"Make Kelo my screen saver$\", Kelo now starts when the computer is idle; its Settings button in the screen-saver settings of Windows, like $\"Kelo settings$\" in the Start menu, opens its settings.$\r$\n$\r$\nClick Finish to close Setup."
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${SOURCE_DIR}/LICENSE"

@@ -18,7 +18,7 @@ fail() {
 
 finish() {
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  if [ "$installed" = 1 ]; then apt-get remove -y -qq kelo >/dev/null 2>&1 || true; fi
+  if [ "$installed" = 1 ]; then apt-get remove -y -qq -o DPkg::Lock::Timeout=300 kelo >/dev/null 2>&1 || true; fi
   if [ "$made_user" = 1 ]; then userdel -r "$user" 2>/dev/null || true; fi
   rm -rf "$work"
 }
@@ -91,13 +91,23 @@ for desktop in $desktops; do
   desktop-file-validate "$desktop" || fail "desktop-file-validate ${desktop#"$work/root"}"
 done
 echo "ok   desktop-file-validate: $(echo "$desktops" | wc -w) files"
-for page in kelo kelo-chart; do
-  text=$(MANWIDTH=80 man -l "$work/root/usr/share/man/man1/$page.1.gz" 2>"$work/man.log")
-  [ ! -s "$work/man.log" ] || { cat "$work/man.log"; fail "man $page warns"; }
+# man_page PAGE: the page as man shows it, in $work/PAGE.txt; groff's warnings fail.
+man_page() {
+  MANWIDTH=80 man -l "$work/root/usr/share/man/man1/$1.1.gz" >"$work/$1.txt" 2>"$work/man.log"
+  [ ! -s "$work/man.log" ] || { cat "$work/man.log"; fail "man $1 warns"; }
   for section in SYNOPSIS OPTIONS FILES "EXIT STATUS" EXAMPLES; do
-    grep -q "^$section" <<<"$text" || fail "man $page has no $section"
+    grep -q "^$section" "$work/$1.txt" || fail "man $1 has no $section"
   done
-done
+}
+# documents_switches PAGE HELP_FILE: every switch that --help names is on the man page.
+documents_switches() {
+  local switch
+  for switch in $(grep -o -- '--[a-z][a-z-]*' "$2" | sort -u); do
+    grep -q -- "$switch" "$work/$1.txt" || fail "man $1 does not describe $switch"
+  done
+}
+man_page kelo
+man_page kelo-chart
 echo "ok   man pages kelo(1) and kelo-chart(1)"
 
 if [ "$(id -u)" != 0 ]; then
@@ -112,7 +122,7 @@ fi
 echo "== installed"
 export DEBIAN_FRONTEND=noninteractive
 installed=1
-apt-get install -y -qq --no-install-recommends "./$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
+apt-get install -y -qq -o DPkg::Lock::Timeout=300 --no-install-recommends "./$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
 [ "$(command -v kelo)" = /usr/bin/kelo ] || fail "kelo is not on the PATH"
 
 if ! id "$user" >/dev/null 2>&1; then
@@ -130,34 +140,43 @@ python3 -c 'import json, sys; c = json.load(open(sys.argv[1])); assert len(c["ho
 cmp -s "$home/.config/kelo/KELO.INI" /usr/share/kelo/KELO.INI || fail "~/.config/kelo/KELO.INI is not the installed default"
 [ "$(stat -c %U "$home/.config/kelo/KELO.INI")" = "$user" ] || fail "~/.config/kelo/KELO.INI is not the user's"
 echo "ok   kelo-chart --json as $user, with ~/.config/kelo/KELO.INI made from /usr/share/kelo"
+kelo-chart --help >"$work/chart-help.txt"
+documents_switches kelo-chart "$work/chart-help.txt"
+echo "ok   kelo-chart(1) describes every switch of kelo-chart --help"
 
-# kelo: two seconds on a display of its own, still running and drawing when they are over.
+# kelo: on a display of its own, drawing the chart and still running when its time limit ends it (more
+# than two seconds, so that a slow start on a loaded machine still shows its chart).
 display=120
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do DISPLAY=":$display" xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
-status=0
-(cd / && as_user DISPLAY=":$display" timeout 4 kelo) >"$work/kelo.log" 2>&1 &
+(cd / && as_user DISPLAY=":$display" timeout 8 kelo) >"$work/kelo.log" 2>&1 &
 kelo_job=$!
-sleep 2.5
-DISPLAY=":$display" import -window root "$work/kelo.png"
+colours=0
+for _ in $(seq 14); do
+  sleep 0.5
+  DISPLAY=":$display" import -window root "$work/kelo.png"
+  colours=$(convert "$work/kelo.png" -format %k info:)
+  ((colours < 16)) || break
+done
+status=0
 wait "$kelo_job" || status=$?
 [ "$status" = 124 ] || { cat "$work/kelo.log"; fail "kelo ended before its time (status $status)"; }
-colours=$(convert "$work/kelo.png" -format %k info:)
 ((colours >= 16)) || fail "kelo drew nothing ($colours colours)"
-echo "ok   kelo ran for two seconds as $user and drew the chart ($colours colours)"
+echo "ok   kelo ran as $user until its time limit and drew the chart ($colours colours)"
 
 if [ "$with_integration" = 1 ]; then
   as_user /usr/libexec/xscreensaver/kelo --help >"$work/help.txt" || fail "/usr/libexec/xscreensaver/kelo --help"
   grep -q -- '--root' "$work/help.txt" || fail "the hack's --help does not name --root"
+  documents_switches kelo "$work/help.txt"
   as_user kelo --version | grep -q "$version" || fail "kelo --version does not print $version"
   echo "ok   /usr/libexec/xscreensaver/kelo --help, kelo --version"
 fi
 
 echo "== removed"
 dpkg -L kelo | sort -r >"$work/owned"
-apt-get remove -y -qq kelo >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
+apt-get remove -y -qq -o DPkg::Lock::Timeout=300 kelo >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
 installed=0
 ! dpkg-query -W -f '${Status}' kelo 2>/dev/null | grep -q 'ok installed' || fail "kelo is still installed"
 left=0

@@ -60,15 +60,15 @@ set_screen_saver() {
   fi
   wine reg add "$desktop_key" /v ScreenSaveActive /d 0 /f >/dev/null 2>&1
 }
-install() { wine "$work/setup.exe" /S || fail "setup.exe /S (status $?)"; }
+install() { timeout 120 wine "$work/setup.exe" /S || fail "setup.exe /S (status $?)"; }
 # The uninstaller runs from a copy in the temporary folder and returns at once: wait for its work.
 uninstall() {
-  wine "C:\\Program Files\\Kelo\\Uninstall.exe" /S || fail "Uninstall.exe /S (status $?)"
+  timeout 60 wine "C:\\Program Files\\Kelo\\Uninstall.exe" /S || fail "Uninstall.exe /S (status $?)"
   for _ in $(seq 120); do
     [ -e "$program_dir" ] || break
     sleep 0.5
   done
-  wineserver -w
+  timeout 120 wineserver -w || fail "the uninstaller did not end"
 }
 
 # 1. A previous screen saver, and the user's own settings.
@@ -84,8 +84,14 @@ for file in Kelo.scr kelo-chart.exe glypha.ttf KELO.INI LICENSE.txt LICENSE-glyp
   [ -f "$program_dir/$file" ] || fail "Program Files\\Kelo\\$file was not installed"
 done
 cmp -s "$program_dir/Kelo.scr" "$build/packaging/stripped/Kelo.scr" || fail "the installed Kelo.scr is not the built one"
-for link in "Kelo.lnk" "Kelo settings.lnk"; do
-  [ -f "$start_menu/$link" ] || fail "no Start-menu entry $link"
+# Each Start-menu entry starts Kelo.scr with its switch (a shortcut holds its texts in UTF-16 or ANSI).
+has_text() { LC_ALL=C grep -qaP "$(sed 's/./&\\x00/g' <<<"$2")" "$1" || LC_ALL=C grep -qaF "$2" "$1"; }
+for entry in "Kelo:/s:/c" "Kelo settings:/c:/s"; do
+  IFS=: read -r name switch other <<<"$entry"
+  link="$start_menu/$name.lnk"
+  [ -f "$link" ] || fail "no Start-menu entry $name"
+  has_text "$link" Kelo.scr || fail "the Start-menu entry $name does not start Kelo.scr"
+  has_text "$link" "$switch" && ! has_text "$link" "$other" || fail "the Start-menu entry $name does not pass $switch"
 done
 echo "ok   setup.exe /S installed the files into Program Files\\Kelo and the Start-menu entries"
 
@@ -121,7 +127,7 @@ echo "ok   the installed Kelo.scr /s shows the chart ($colours colours)"
 kill "$scr_pid" 2>/dev/null || true
 wait "$scr_pid" 2>/dev/null || true
 scr_pid=""
-wineserver -w
+timeout 120 wineserver -w || fail "Kelo.scr did not end"
 
 # 3. Installed again (Kelo is now the screen saver), then removed: the screen saver from before.
 install
