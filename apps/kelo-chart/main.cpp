@@ -16,7 +16,6 @@
 #include <unistd.h>
 #endif
 
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -47,8 +46,9 @@
 namespace {
 
 #ifdef _WIN32
-// On Windows the regional codes come from the user's registry, the clock from GetLocalTime.
-using FileTextLines = Win32TextFileLines;
+// On Windows the regional codes come from the legacy initialisation file and the user's registry, the
+// clock from GetLocalTime.
+using LegacyIniFile = Win32TextFileLines;
 using LocaleRegistry = Win32Registry;
 using SystemClock = Win32Clock;
 #endif
@@ -224,8 +224,8 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& optionTable) {
            "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
            "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
            "give a value that cannot be computed; 5 a picture could not be written.\n"
-           "The environment variable KELO_WIN_INI may name a legacy win.ini whose iDate and iTime lines\n"
-           "are read before the locale.\n";
+           "The iDate and iTime lines of the legacy regional file come before the locale: on Windows\n"
+           "c:\\windows\\win.ini, on Linux the file that the environment variable KELO_LEGACY_INI names.\n";
 }
 
 #ifdef _WIN32
@@ -280,10 +280,9 @@ int main(int argc, char** argv) {
 
     // Start-up, in the screen saver's order: regional format, constants, settings, element tables,
     // wheel layout and house system.
-    FileTextLines files;
+    LegacyIniFile files;
     LocaleRegistry registry;
-    const char* winIni = std::getenv("KELO_WIN_INI");
-    ReadRegionalFormat(s, files, registry, winIni != nullptr ? winIni : "");
+    ReadRegionalFormat(s, files, registry, kLegacyIniPath);
     if (options.dateOrder) s.dateOrder = static_cast<int16_t>(*options.dateOrder);
     if (options.clockFormat) s.clockFormat = static_cast<int16_t>(*options.clockFormat);
     InitComputationConstants(s);

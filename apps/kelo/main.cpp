@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/gtk/gtk_platform.h"
+#include "platform/linux/file_text_lines.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "platform/platform.h"

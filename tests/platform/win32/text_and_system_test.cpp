@@ -1,12 +1,12 @@
 // Text conversions, the registry, text files, the mutex and the clock texts on Windows.
 #include <gtest/gtest.h>
 
+#include "platform/clock.h"
 #include "platform/win32/win32_options_dialog.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
 #include "shell/regional_format.h"
-#include "shell/update_chart.h"
 #include "tests/platform/win32/win32_fixture.h"
 
 namespace {
