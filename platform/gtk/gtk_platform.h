@@ -14,10 +14,10 @@
 #include "platform/chart_window.h"
 #include "platform/font_registry.h"
 #include "platform/instance_lock.h"
+#include "platform/linux/linux_process.h"
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
-#include "platform/process.h"
 
 // One instance per user: an exclusive flock on a lock file in the user's runtime directory
 // ($XDG_RUNTIME_DIR, else a private /tmp/kelo-<uid>/). The lock is held until the process ends.
@@ -39,11 +39,9 @@ private:
     bool another_ = false;
 };
 
-// The directory of /proc/self/exe, $XDG_CONFIG_HOME (else ~/.config), and exit().
-class GtkProcess : public Process {
+// The Linux process; its end flushes the display connection first.
+class GtkProcess : public LinuxProcess {
 public:
-    std::string ProgramDir() override;
-    std::string UserConfigDir() override;
     [[noreturn]] void End(int status) override;
 };
 

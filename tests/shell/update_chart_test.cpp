@@ -8,7 +8,7 @@
 #include "platform/fake/recording_message_boxes.h"
 #include "platform/fixed_clock.h"
 #include "settings/setting_lines.h"
-#include "settings/settings_file.h"
+#include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
@@ -21,9 +21,7 @@ ChartState Started(int dateOrder = 0, int clockFormat = 0) {
     s.clockFormat = static_cast<int16_t>(clockFormat);
     InitComputationConstants(s);
     s.settingsFileName = KELO_SHIPPED_SETTINGS;
-    EXPECT_TRUE(ReadSettings(s));
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
+    EXPECT_TRUE(LoadChartSettings(s));
     return s;
 }
 

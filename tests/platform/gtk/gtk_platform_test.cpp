@@ -103,20 +103,4 @@ TEST(InstanceLock, TheLockLiesInAPrivateDirectoryOfTheUser) {
     std::filesystem::remove_all(dir);
 }
 
-TEST(ProcessFolders, TheConfigurationDirectoryFollowsXdgElseTheHomeFolder) {
-    GtkProcess process;
-    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
-    const std::string config = savedConfig ? savedConfig : "";
-    const char* savedHome = std::getenv("HOME");
-    const std::string home = savedHome ? savedHome : "";
-    setenv("XDG_CONFIG_HOME", "/srv/config", 1);
-    EXPECT_EQ(process.UserConfigDir(), "/srv/config");
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored, as XDG says
-    setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(process.UserConfigDir(), "/home/someone/.config");
-    if (savedConfig) setenv("XDG_CONFIG_HOME", config.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
-    if (savedHome) setenv("HOME", home.c_str(), 1); else unsetenv("HOME");
-    EXPECT_TRUE(std::filesystem::exists(process.ProgramDir() + "/test_platform_gtk"));
-}
-
 }  // namespace

@@ -160,7 +160,8 @@ TEST(Win32Process, TheProgramFolderHoldsThisTestProgram) {
     EXPECT_NE(GetFileAttributesW(WideFromUtf8(dir + "\\test_platform_win32.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(process.UserConfigDir().empty());
     // A writable program folder keeps the settings file beside the program.
-    EXPECT_EQ(process.SettingsFileName(dir), dir + "\\KELO.INI");
+    EXPECT_EQ(process.SettingsFileName(), dir + "\\KELO.INI");
+    EXPECT_EQ(process.GlyphFontPath(), dir + "\\glypha.ttf");
 }
 
 }  // namespace
