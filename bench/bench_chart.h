@@ -4,9 +4,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "astro/ephemeris/ephemeris.h"
 #include "platform/message_boxes.h"
-#include "settings/settings_file.h"
+#include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 
 class NoMessageBoxes : public MessageBoxes {
@@ -14,13 +13,11 @@ public:
     void ShowMessage(const std::string&, const std::string&, MessageIcon) override {}
 };
 
-// Constants, settings, element tables and house system, in start-up's order.
+// Constants, then the settings and the tables, as start-up loads them.
 inline ChartState StartedState() {
     ChartState s;
     InitComputationConstants(s);
     s.settingsFileName = KELO_BENCH_SETTINGS;
-    if (!ReadSettings(s)) throw std::runtime_error("cannot read " + s.settingsFileName);
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
+    if (!LoadChartSettings(s)) throw std::runtime_error("cannot read " + s.settingsFileName);
     return s;
 }

@@ -19,9 +19,6 @@ namespace {
 
 ChartState ComputedChart() {
     ChartState s = StartedState();
-    LoadSlotAngles(s);
-    LoadCuspLabelOffsets(s);
-    LoadRimRadius(s);
     s.settingValues[kAspectLinesLine] = 1;  // aspect lines on: the fuller picture
     FixedClock clock(LocalDateTime{2026, 12, 7, 22, 30, 0}, 0);
     NoMessageBoxes boxes;

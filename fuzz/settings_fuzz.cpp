@@ -6,10 +6,9 @@
 #include <cstdio>
 #include <string>
 
-#include "astro/ephemeris/ephemeris.h"
 #include "platform/fixed_clock.h"
 #include "platform/message_boxes.h"
-#include "settings/settings_file.h"
+#include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
@@ -39,9 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.clockFormat = static_cast<int16_t>(size / 3 % 2);
     InitComputationConstants(s);
     s.settingsFileName = SettingsPath();
-    if (!ReadSettings(s)) return 0;
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
+    if (!LoadChartSettings(s)) return 0;
 
     CountedMessageBoxes boxes;
     FixedClock clock(LocalDateTime{2026, 12, 7, 22, 30, 0}, s.clockFormat);

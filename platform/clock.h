@@ -23,3 +23,8 @@ public:
     // e.g. "10:30:00 PM" or "22:30:00"
     virtual std::string TimeText(const LocalDateTime& t) = 0;
 };
+
+// SecondsOfTimeText: the seconds the one-second tick reads from the platform's time text T: the two
+// characters after the second separator, where the separator is the first ":" of T, else its first ".",
+// else its first ","; the first two characters of T when there is no second separator.
+std::string SecondsOfTimeText(const std::string& timeText);

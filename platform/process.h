@@ -1,4 +1,4 @@
-// The running process: where its program file lies, where the user keeps configuration, and ending it.
+// The running process: where its program file lies, where the program's two files are, and ending it.
 #pragma once
 
 #include <string>
@@ -8,15 +8,13 @@ public:
     virtual ~Process() = default;
     // Directory of the program file, without a trailing separator.
     virtual std::string ProgramDir() = 0;
-    // The user's configuration directory ($XDG_CONFIG_HOME, else ~/.config); empty on a platform that
-    // keeps settings only beside the program.
-    virtual std::string UserConfigDir() = 0;
-    // The settings file when this platform has a rule of its own for it (Windows: beside the program
-    // while its folder is writable, else the user's application-data copy); empty: the shell's rule.
-    virtual std::string SettingsFileName(const std::string& programDir) {
-        (void)programDir;
-        return {};
-    }
+    // The settings file "KELO.INI" by the platform's rule: on Linux beside the program, else the user's
+    // copy of the installed default (platform/linux/program_files.h); on Windows beside the program while
+    // its folder is writable, else the user's application-data copy (win32_settings_location.h). The rule
+    // may create the user's copy; it always names a file, and start-up reports one it cannot read.
+    virtual std::string SettingsFileName() = 0;
+    // The glyph font "glypha.ttf" by the platform's rule (beside the program; on Linux, else installed).
+    virtual std::string GlyphFontPath() = 0;
     // Ends the process with the status: every window closes and no further event handler runs.
     // Does not return.
     [[noreturn]] virtual void End(int status) = 0;

@@ -23,7 +23,12 @@ public:
     virtual long RegCloseKey(RegKey key) = 0;
 };
 
-// A text file read line by line (the legacy initialisation file "c:\windows\win.ini").
+// The legacy initialisation file, read for its regional lines. A platform without it (Linux) reads the file
+// named by the environment variable kLegacyIniVariable in its place, when one is named.
+inline const std::string kLegacyIniPath = "c:\\windows\\win.ini";
+inline constexpr const char* kLegacyIniVariable = "KELO_LEGACY_INI";
+
+// A text file read line by line (the legacy initialisation file).
 class TextFileLines {
 public:
     virtual ~TextFileLines() = default;

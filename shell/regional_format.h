@@ -7,7 +7,6 @@
 #include "platform/registry.h"
 #include "shell/chart_state.h"
 
-inline const std::string kLegacyIniPath = "c:\\windows\\win.ini";
 inline const std::string kInternationalKey = "Control Panel\\International";
 
 // ReadRegionalFormat: dateOrder (iDate: 0 m/d/y, 1 d/m/y, 2 y/m/d) and clockFormat (iTime: 1 = 24-hour).

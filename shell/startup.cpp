@@ -1,17 +1,15 @@
 // Start-up of the screen saver: the load handler of the chart window.
 #include <fstream>
 
-#include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/numeric.h"
 #include "platform/utf8_path.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"
 #include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
-#include "settings/settings_file.h"
+#include "shell/chart_startup.h"
 #include "shell/kelo_form.h"
 #include "shell/options_preview.h"
-#include "shell/program_files.h"
 #include "shell/regional_format.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
@@ -30,7 +28,7 @@ const ScreenGeometry& ChooseScreenGeometry(int32_t screenWidthTwips, int32_t twi
 // Form_Load: start-up, run once when the chart window loads.
 //   writes programDir, settingsFileName, glyphFontPath, scaleHalfWidth, dateOrder, clockFormat,
 //          logicalWidth/Height, windowWidth/HeightTwips, the computation constants, settingValues,
-//          savedCursorCount, the element tables, wheelMode, houseSystemLetter, the rendering tables and
+//          the element tables, wheelMode, houseSystemLetter, the rendering tables, savedCursorCount and
 //          the first chart
 void KeloForm::Form_Load() {
     // 1. No tick during start-up.
@@ -42,64 +40,46 @@ void KeloForm::Form_Load() {
         return;
     }
 
-    // 3. Where the program and its files lie.
-    s.programDir = p.process.ProgramDir();
-    s.settingsFileName = p.process.SettingsFileName(s.programDir);
-    if (s.settingsFileName.empty()) s.settingsFileName = LocateSettingsFile(s.programDir, p.process.UserConfigDir());
+    // 3. Where the program and its files lie, the regional date order and clock format, the constants of
+    //    the computation.
+    PrepareChartState(s, p.process, p.textFiles, p.registry);
     s.scaleHalfWidth = 312;
 
     // 4. The glyph font, face "GLYPHA", for the life of the process (result ignored).
-    s.glyphFontPath = LocateGlyphFont(s.programDir);
     p.fonts.AddFontResourceA(s.glyphFontPath);
     s.fontRegistered = 1;
 
-    // 5. Regional date order and clock format.
-    ReadRegionalFormat(s, p.textFiles, p.registry, kLegacyIniPath);
-
-    // 6. Window geometry by the screen width.
+    // 5. Window geometry by the screen width.
     const ScreenGeometry& g = ChooseScreenGeometry(p.window.ScreenWidthTwips(), p.window.TwipsPerPixelX());
     s.logicalWidth = g.logicalWidth;
     s.logicalHeight = g.logicalHeight;
     s.windowWidthTwips = g.widthTwips;
     s.windowHeightTwips = g.heightTwips;
 
-    // 7. Constants of the computation.
-    InitComputationConstants(s);
-
-    // 8. The settings editor first, for exactly "/c"; the screen saver starts when it closes.
+    // 6. The settings editor first, for exactly "/c"; the screen saver starts when it closes.
     if (s.commandLine == kConfigureSwitch) OpenOptionsEditor();
 
-    // 9. The settings. Without them the screen saver cannot run: report and end with a failure status.
-    if (!ReadSettings(s)) {
+    // 7. The settings, and the element tables, wheel layout, house system and rendering tables. Without
+    //    settings the screen saver cannot run: report and end with a failure status.
+    if (!LoadChartSettings(s)) {
         p.boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
         s.exitStatus = 1;
         p.window.Unload();
         return;
     }
 
-    // 10. Hide the pointer when the settings ask for it.
+    // 8. Hide the pointer when the settings ask for it.
     if (IsExactly(s.settingValues[kPointerLine], 0)) HidePointer();
 
-    // 11. Planetary element tables.
-    LoadElementTables(s);
-
-    // 12. Wheel layout and house system.
-    ChooseHouseSystem(s);
-
-    // 13. Rendering tables.
-    LoadSlotAngles(s);
-    LoadCuspLabelOffsets(s);
-    LoadRimRadius(s);
-
-    // 14. The first chart of the present moment.
+    // 9. The first chart of the present moment.
     RunUpdate();
 
-    // 15. Restored size, logical size, then full screen.
+    // 10. Restored size, logical size, then full screen.
     p.window.SetSizeTwips(s.windowWidthTwips, s.windowHeightTwips);
     p.window.SetLogicalSize(s.logicalWidth, s.logicalHeight);
     p.window.ShowMaximized();
 
-    // 16. The one-second tick.
+    // 11. The one-second tick.
     p.window.SetTimerInterval(kTimerIntervalMs);
     p.window.SetTimerEnabled(true);
 }

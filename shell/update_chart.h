@@ -14,8 +14,3 @@
 //          the sky frame, the cusps, the ephemeris and the texts compute
 // A failed settings check shows its message and leaves every chart field as it was.
 void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes);
-
-// SecondsOfTimeText: the seconds the one-second tick reads from the platform's time text T: the two
-// characters after the second separator, where the separator is the first ":" of T, else its first ".",
-// else its first ","; the first two characters of T when there is no second separator.
-std::string SecondsOfTimeText(const std::string& timeText);

@@ -2,7 +2,6 @@
 
 #include "apps/kelo-chart/chart_json.h"
 #include "render/paint.h"
-#include "shell/program_files.h"
 #ifdef KELO_WITH_CAIRO
 #include "platform/cairo/cairo_surface.h"
 #include "platform/cairo/freetype_font_registry.h"
@@ -86,8 +85,7 @@ bool ParsePictureSize(const std::string& text, int& width, int& height) {
 bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::string& error) {
 #ifdef KELO_WITH_CAIRO
     FreeTypeFontRegistry fonts;
-    const std::string fontPath = LocateGlyphFont(s.programDir);
-    fonts.AddFontResourceA(fontPath);  // a missing font falls back to the system's sans face
+    fonts.AddFontResourceA(s.glyphFontPath);  // a missing font falls back to the system's sans face
     {
         CairoImageSurface image(fonts, request.width, request.height);
         Paint(s, image);
@@ -104,7 +102,7 @@ bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::strin
             return false;
         }
     }
-    fonts.RemoveFontResourceA(fontPath);
+    fonts.RemoveFontResourceA(s.glyphFontPath);
     return true;
 #else
     if (!request.pngPath.empty() || !request.svgPath.empty()) {

@@ -20,7 +20,7 @@ bool PicturesAvailable();
 bool ParsePictureSize(const std::string& text, int& width, int& height);
 
 // Paints the chart of s at the requested size, as the screen saver would show it on a screen of that
-// size: the glyph font glypha.ttf beside the program (s.programDir) registered, the logical size
+// size: the glyph font of start-up (s.glyphFontPath) registered, the logical size
 // 1024 x 768, the resize handler, the paint handler. Writes the requested files; with none requested
 // it only paints, to fill the layout fields. Returns false with a message when a file cannot be
 // written.

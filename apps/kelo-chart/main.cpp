@@ -13,10 +13,8 @@
 #else
 #include <langinfo.h>
 #include <locale.h>
-#include <unistd.h>
 #endif
 
-#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -26,31 +24,30 @@
 #include "apps/kelo-chart/chart_json.h"
 #include "apps/kelo-chart/chart_picture.h"
 #include "apps/kelo-chart/chart_text.h"
-#include "astro/ephemeris/ephemeris.h"
-#include "render/render_tables.h"
 #include "platform/fixed_clock.h"
 #ifdef _WIN32
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_system.h"
 #else
 #include "platform/linux/file_text_lines.h"
+#include "platform/linux/linux_process.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
-#include "platform/linux/user_dirs.h"
 #endif
-#include "settings/settings_file.h"
-#include "shell/program_files.h"
-#include "shell/regional_format.h"
-#include "shell/startup_values.h"
+#include "shell/chart_startup.h"
 #include "shell/update_chart.h"
 
 namespace {
 
+// The platform's own process (where the settings file and the glyph font lie), legacy regional file,
+// regional registry and clock: the ones the screen saver uses.
 #ifdef _WIN32
-// On Windows the regional codes come from the user's registry, the clock from GetLocalTime.
-using FileTextLines = Win32TextFileLines;
+using ChartProcess = Win32Process;
+using LegacyIniFile = Win32TextFileLines;
 using LocaleRegistry = Win32Registry;
 using SystemClock = Win32Clock;
+#else
+using ChartProcess = LinuxProcess;
 #endif
 
 constexpr int kExitChart = 0;
@@ -60,7 +57,7 @@ constexpr int kExitNotFinite = 4;
 constexpr int kExitPicture = 5;
 
 struct ChartOptions {
-    std::string settingsPath;  // empty: KELO.INI beside the program
+    std::string settingsPath;  // empty: the screen saver's settings file
     std::optional<LocalDateTime> at;
     std::optional<int> dateOrder;
     std::optional<int> clockFormat;
@@ -114,7 +111,7 @@ bool ParseMoment(const std::string& text, LocalDateTime& t) {
 
 std::vector<OptionSpec> Options() {
     return {
-        {"--settings", "PATH", "settings file (default: KELO.INI beside the program)",
+        {"--settings", "PATH", "settings file (default: the screen saver's KELO.INI)",
          [](ChartOptions& o, const std::string& v, std::string&) {
              o.settingsPath = v;
              return true;
@@ -224,17 +221,13 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& optionTable) {
            "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
            "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
            "give a value that cannot be computed; 5 a picture could not be written.\n"
-           "The environment variable KELO_WIN_INI may name a legacy win.ini whose iDate and iTime lines\n"
-           "are read before the locale.\n";
+           "The iDate and iTime lines of the legacy regional file come before the locale: on Windows\n"
+           "c:\\windows\\win.ini, on Linux the file that the environment variable KELO_LEGACY_INI names.\n";
 }
 
 #ifdef _WIN32
-std::string ProgramDirectory() { return Win32Process().ProgramDir(); }
-
 bool TerminalIsUtf8() { return GetConsoleOutputCP() == CP_UTF8; }
 #else
-std::string ProgramDirectory() { return ProgramDirOfThisProcess(); }
-
 bool TerminalIsUtf8() {
     setlocale(LC_CTYPE, "");  // only the character set; numbers keep the "." of the C locale
     const char* codeset = nl_langinfo(CODESET);
@@ -267,35 +260,20 @@ int main(int argc, char** argv) {
         return kExitChart;
     }
 
+    // The screen saver's start-up: the settings file it would read (unless --settings names one), the
+    // regional format (unless the command line gives it), the constants, the settings and the tables.
     ChartState s;
-    s.programDir = ProgramDirectory();
-#ifdef _WIN32
-    s.settingsFileName = options.settingsPath.empty() ? s.programDir + "/KELO.INI" : options.settingsPath;
-#else
-    // The screen saver's rule: KELO.INI beside the program, else the user's copy of the installed default.
-    s.settingsFileName = options.settingsPath.empty()
-                             ? LocateSettingsFile(s.programDir, UserConfigDirOfThisUser())
-                             : options.settingsPath;
-#endif
-
-    // Start-up, in the screen saver's order: regional format, constants, settings, element tables,
-    // wheel layout and house system.
-    FileTextLines files;
+    s.settingsFileName = options.settingsPath;
+    ChartProcess process;
+    LegacyIniFile files;
     LocaleRegistry registry;
-    const char* winIni = std::getenv("KELO_WIN_INI");
-    ReadRegionalFormat(s, files, registry, winIni != nullptr ? winIni : "");
+    PrepareChartState(s, process, files, registry);
     if (options.dateOrder) s.dateOrder = static_cast<int16_t>(*options.dateOrder);
     if (options.clockFormat) s.clockFormat = static_cast<int16_t>(*options.clockFormat);
-    InitComputationConstants(s);
-    if (!ReadSettings(s)) {
+    if (!LoadChartSettings(s)) {
         std::cerr << "kelo-chart: cannot read the settings file " << s.settingsFileName << "\n";
         return kExitUsage;
     }
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
-    LoadSlotAngles(s);
-    LoadCuspLabelOffsets(s);
-    LoadRimRadius(s);
 
     // The clock: the moment given, or now. A clock format given on the command line gets texts of
     // its own shape, so that the afternoon marker agrees with it.

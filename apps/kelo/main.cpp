@@ -16,6 +16,7 @@
 #include "apps/kelo/launch_command.h"
 #include "platform/gtk/gtk_platform.h"
 #include "platform/gtk/hack_window.h"
+#include "platform/linux/file_text_lines.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "platform/platform.h"

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <string>
@@ -17,13 +18,21 @@ struct ProcessEnded {
     int status;
 };
 
+// The program's files beside the program unless a test names others.
 class FakeProcess : public Process {
 public:
     std::string programDir = "/opt/kelo";
-    std::string userConfigDir;
+    std::string settingsFileName;  // empty: KELO.INI beside the program
+    std::string glyphFontPath;     // empty: glypha.ttf beside the program
     std::string ProgramDir() override { return programDir; }
-    std::string UserConfigDir() override { return userConfigDir; }
+    std::string SettingsFileName() override { return Beside(settingsFileName, "KELO.INI"); }
+    std::string GlyphFontPath() override { return Beside(glyphFontPath, "glypha.ttf"); }
     [[noreturn]] void End(int status) override { throw ProcessEnded{status}; }
+
+private:
+    std::string Beside(const std::string& named, const char* leaf) const {
+        return named.empty() ? (std::filesystem::path(programDir) / leaf).string() : named;
+    }
 };
 
 class FakeChartWindow : public ChartWindow {

@@ -1,6 +1,6 @@
 // The Linux desktop platform of the screen saver, on GTK 3: the chart window, the settings dialog,
-// the message boxes, the pointer's display count, the glyph font's registration, the instance lock,
-// the legacy initialisation file and the process.
+// the message boxes, the pointer's display count, the glyph font's registration, the instance lock
+// and the process.
 #pragma once
 
 #include <gtk/gtk.h>
@@ -15,7 +15,7 @@
 #include "platform/fan_out_surface.h"
 #include "platform/font_registry.h"
 #include "platform/instance_lock.h"
-#include "platform/linux/file_text_lines.h"
+#include "platform/linux/linux_process.h"
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
@@ -42,11 +42,9 @@ private:
     bool another_ = false;
 };
 
-// The directory of /proc/self/exe, $XDG_CONFIG_HOME (else ~/.config), and exit().
-class GtkProcess : public Process {
+// The Linux process; its end flushes the display connection first.
+class GtkProcess : public LinuxProcess {
 public:
-    std::string ProgramDir() override;
-    std::string UserConfigDir() override;
     [[noreturn]] void End(int status) override;
 };
 
@@ -87,16 +85,6 @@ public:
 
 private:
     std::vector<std::string> added_;  // files among fontconfig's application fonts
-};
-
-// The legacy initialisation file "c:\windows\win.ini" does not exist on Linux. A test may name a file
-// to play its part in $KELO_LEGACY_INI; every other path is read as it stands.
-class LegacyIniFile : public TextFileLines {
-public:
-    bool ReadLines(const std::string& path, std::vector<std::string>& lines) override;
-
-private:
-    FileTextLines files_;
 };
 
 // "Program Options": a fixed-size dialog laid out in twips (15 to the pixel), light grey, with the

@@ -1,11 +1,6 @@
 #include <cstdlib>
 
 #include "platform/gtk/gtk_platform.h"
-#include "platform/linux/user_dirs.h"
-
-std::string GtkProcess::ProgramDir() { return ProgramDirOfThisProcess(); }
-
-std::string GtkProcess::UserConfigDir() { return UserConfigDirOfThisUser(); }
 
 void GtkProcess::End(int status) {
     // The windows go with the display connection; nothing of GTK runs after this.

@@ -4,8 +4,6 @@
 
 #include <cctype>
 
-#include "shell/update_chart.h"
-
 namespace {
 
 std::string UpperLastTwo(const std::string& text) {

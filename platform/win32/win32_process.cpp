@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <filesystem>
+
 #include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_text.h"
 
@@ -41,8 +43,10 @@ std::string Win32Process::UserConfigDir() {
     return result;
 }
 
-std::string Win32Process::SettingsFileName(const std::string& programDir) {
-    return LocateWindowsSettingsFile(programDir, UserConfigDir());
+std::string Win32Process::SettingsFileName() { return LocateWindowsSettingsFile(ProgramDir(), UserConfigDir()); }
+
+std::string Win32Process::GlyphFontPath() {
+    return Utf8FromWide((std::filesystem::path(WideFromUtf8(ProgramDir())) / L"glypha.ttf").wstring());
 }
 
 void Win32Process::End(int status) { ExitProcess(static_cast<UINT>(status)); }

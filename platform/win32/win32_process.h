@@ -14,9 +14,11 @@ public:
     // The folder of the .scr (GetModuleFileNameW), UTF-8, no trailing backslash.
     std::string ProgramDir() override;
     // %APPDATA% (the roaming application-data folder), UTF-8; empty if Windows does not know it.
-    std::string UserConfigDir() override;
+    std::string UserConfigDir();
     // KELO.INI beside the .scr while its folder is writable, else %APPDATA%\Kelo\KELO.INI made from it.
-    std::string SettingsFileName(const std::string& programDir) override;
+    std::string SettingsFileName() override;
+    // glypha.ttf beside the .scr.
+    std::string GlyphFontPath() override;
     [[noreturn]] void End(int status) override;
 };
 

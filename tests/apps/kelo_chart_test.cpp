@@ -110,8 +110,8 @@ TEST(KeloChart, RegionalFormatComesFromTheLocaleOrAWinIniAndTheCommandLineWins) 
 
     std::string ini = (fs::temp_directory_path() / ("kelo_win_" + std::to_string(getpid()) + ".ini")).string();
     std::ofstream(ini, std::ios::binary) << "[intl]\r\niDate=2\r\niTime=0\r\n";
-    ToolRun fromIni = RunTool("--at 2026-12-07T22:30 --json", "LC_ALL=C KELO_WIN_INI=" + Quoted(ini));
-    ToolRun overridden = RunTool("--at 2026-12-07T22:30 --date-order 1 --json", "KELO_WIN_INI=" + Quoted(ini));
+    ToolRun fromIni = RunTool("--at 2026-12-07T22:30 --json", "LC_ALL=C KELO_LEGACY_INI=" + Quoted(ini));
+    ToolRun overridden = RunTool("--at 2026-12-07T22:30 --date-order 1 --json", "KELO_LEGACY_INI=" + Quoted(ini));
     fs::remove(ini);
     EXPECT_EQ(json::parse(fromIni.out)["dateText"], "2026/12/7");
     EXPECT_EQ(json::parse(fromIni.out)["meridiem"], "P.M.");  // 12-hour texts of the tool's own clock

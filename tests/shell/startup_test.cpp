@@ -2,7 +2,6 @@
 
 #include "settings/setting_lines.h"
 #include "shell/kelo_form.h"
-#include "shell/program_files.h"
 #include "shell_fixture.h"
 
 namespace {
@@ -161,14 +160,12 @@ TEST(StartupEditor, QuitWithoutSavingDiscardsTheEdits) {
     EXPECT_EQ(rig.s.settingValues[kExitModeLine], 3.0f);
 }
 
-TEST(StartupInstalled, AnInstalledProgramRunsOnTheUsersCopyOfTheDefaultSettings) {
+TEST(StartupFiles, TheSettingsFileAndTheGlyphFontAreTheOnesTheProcessNames) {
     ShellRig rig;
     std::filesystem::remove(rig.folder.Path("KELO.INI"));
-    rig.folder.Write("share/kelo/KELO.INI", SettingsText({{kExitModeLine, "5"}}));
-    rig.folder.Write("share/kelo/glypha.ttf", "font");
-    std::filesystem::create_directories(rig.folder.Path("bin"));
-    rig.process.programDir = rig.folder.Path("bin");
-    rig.process.userConfigDir = rig.folder.Path("config");
+    rig.folder.Write("config/kelo/KELO.INI", SettingsText({{kExitModeLine, "5"}}));
+    rig.process.settingsFileName = rig.folder.Path("config/kelo/KELO.INI");
+    rig.process.glyphFontPath = rig.folder.Path("share/kelo/glypha.ttf");
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.s.settingsFileName, rig.folder.Path("config/kelo/KELO.INI"));
     EXPECT_EQ(rig.s.settingValues[kExitModeLine], 5.0f);

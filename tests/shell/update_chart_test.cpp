@@ -8,7 +8,7 @@
 #include "platform/fake/recording_message_boxes.h"
 #include "platform/fixed_clock.h"
 #include "settings/setting_lines.h"
-#include "settings/settings_file.h"
+#include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
@@ -21,9 +21,7 @@ ChartState Started(int dateOrder = 0, int clockFormat = 0) {
     s.clockFormat = static_cast<int16_t>(clockFormat);
     InitComputationConstants(s);
     s.settingsFileName = KELO_SHIPPED_SETTINGS;
-    EXPECT_TRUE(ReadSettings(s));
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
+    EXPECT_TRUE(LoadChartSettings(s));
     return s;
 }
 
@@ -254,29 +252,6 @@ TEST(UpdateChart, TwoStatesDoNotSeeEachOther) {
     EXPECT_EQ(a.s.infoLines, aFirst.infoLines);
     EXPECT_EQ(b.s.infoLines[3], "Koch houses");
     EXPECT_EQ(a.s.infoLines[3], "Placidus houses");
-}
-
-TEST(SecondsOfTimeText, TakesTheTwoCharactersAfterTheSecondSeparator) {
-    EXPECT_EQ(SecondsOfTimeText("10:30:59 PM"), "59");
-    EXPECT_EQ(SecondsOfTimeText("22:30:00"), "00");
-    EXPECT_EQ(SecondsOfTimeText("22.30.07"), "07");
-    EXPECT_EQ(SecondsOfTimeText("22,30,08"), "08");
-    EXPECT_EQ(SecondsOfTimeText("1:2:3"), "3");
-    // Without a second separator: the first two characters.
-    EXPECT_EQ(SecondsOfTimeText("22:30"), "22");
-    EXPECT_EQ(SecondsOfTimeText("10.30:15"), "10");  // ":" is looked for first, and occurs once
-    EXPECT_EQ(SecondsOfTimeText("abc"), "ab");
-    EXPECT_EQ(SecondsOfTimeText(""), "");
-    EXPECT_EQ(SecondsOfTimeText("22:30:"), "");
-}
-
-TEST(SecondsOfTimeText, OnlySecond00OfAMinuteReads00) {
-    for (int format : {0, 1}) {
-        FixedClock clock(LocalDateTime{2026, 12, 7, 12, 34, 59}, format);
-        EXPECT_NE(SecondsOfTimeText(clock.TimeText(clock.Now())), "00");
-        clock.Set(LocalDateTime{2026, 12, 7, 12, 35, 0});
-        EXPECT_EQ(SecondsOfTimeText(clock.TimeText(clock.Now())), "00");
-    }
 }
 
 }  // namespace

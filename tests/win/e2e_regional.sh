@@ -12,10 +12,9 @@ restore() {
 }
 trap restore EXIT
 
-# kelo-chart reads a legacy win.ini only when KELO_WIN_INI names one; the screen saver always reads
-# c:\windows\win.ini.
+# kelo-chart reads c:\windows\win.ini and then the registry, as the screen saver does.
 date_text() {
-  KELO_WIN_INI='c:\windows\win.ini' "$WINE" "$KELO_WIN_BIN/kelo-chart.exe" --at 2026-12-07T22:30 --json 2>/dev/null | tr -d '\r' |
+  "$WINE" "$KELO_WIN_BIN/kelo-chart.exe" --at 2026-12-07T22:30 --json 2>/dev/null | tr -d '\r' |
     /usr/bin/python3 -c 'import json, sys; print(json.load(sys.stdin)["dateText"])'
 }
 

@@ -9,11 +9,9 @@
 #include <fstream>
 
 #include "apps/kelo-chart/chart_picture.h"
-#include "astro/ephemeris/ephemeris.h"
 #include "platform/fixed_clock.h"
 #include "platform/message_boxes.h"
-#include "render/render_tables.h"
-#include "settings/settings_file.h"
+#include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
 
@@ -30,19 +28,14 @@ std::string Temp(const std::string& name) {
     return (fs::temp_directory_path() / ("kelo_picture_" + std::to_string(getpid()) + "_" + name)).string();
 }
 
-// The chart of the shipped settings at one moment, started as kelo-chart starts it; the program
-// directory holds the glyph font (or, for fontDir empty, a directory without it).
+// The chart of the shipped settings at one moment, started as kelo-chart starts it, with the glyph font
+// of fontDir (a directory without it gives the fallback face).
 ChartState ShippedChart(const std::string& fontDir) {
     ChartState s;
-    s.programDir = fontDir;
+    s.glyphFontPath = (fs::path(fontDir) / "glypha.ttf").string();
     InitComputationConstants(s);
     s.settingsFileName = KELO_SHIPPED_SETTINGS;
-    EXPECT_TRUE(ReadSettings(s));
-    LoadElementTables(s);
-    ChooseHouseSystem(s);
-    LoadSlotAngles(s);
-    LoadCuspLabelOffsets(s);
-    LoadRimRadius(s);
+    EXPECT_TRUE(LoadChartSettings(s));
     FixedClock clock(LocalDateTime{2026, 12, 7, 22, 30, 0}, 0);
     NoBoxes boxes;
     UpdateChart(s, clock, boxes);

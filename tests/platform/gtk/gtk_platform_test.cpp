@@ -8,7 +8,6 @@
 #include <fstream>
 
 #include "platform/gtk/ansi_text.h"
-#include "shell/regional_format.h"
 
 namespace {
 
@@ -102,37 +101,6 @@ TEST(InstanceLock, TheLockLiesInAPrivateDirectoryOfTheUser) {
     EXPECT_EQ(FlockInstanceLock::DefaultLockPath(), "/tmp/kelo-" + std::to_string(getuid()) + "/kelo.lock");
     if (saved) setenv("XDG_RUNTIME_DIR", savedValue.c_str(), 1); else unsetenv("XDG_RUNTIME_DIR");
     std::filesystem::remove_all(dir);
-}
-
-TEST(LegacyIni, TheWindowsPathIsReadOnlyWhenATestNamesAFileForIt) {
-    const std::string file = TempPath("win.ini");
-    std::ofstream(file, std::ios::binary) << "[intl]\r\niDate=1\r\n";
-    LegacyIniFile ini;
-    std::vector<std::string> lines;
-    unsetenv("KELO_LEGACY_INI");
-    EXPECT_FALSE(ini.ReadLines(kLegacyIniPath, lines));
-    setenv("KELO_LEGACY_INI", file.c_str(), 1);
-    ASSERT_TRUE(ini.ReadLines(kLegacyIniPath, lines));
-    EXPECT_EQ(lines, (std::vector<std::string>{"[intl]", "iDate=1"}));
-    unsetenv("KELO_LEGACY_INI");
-    EXPECT_TRUE(ini.ReadLines(file, lines));  // any other path as it stands
-    std::filesystem::remove(file);
-}
-
-TEST(ProcessFolders, TheConfigurationDirectoryFollowsXdgElseTheHomeFolder) {
-    GtkProcess process;
-    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
-    const std::string config = savedConfig ? savedConfig : "";
-    const char* savedHome = std::getenv("HOME");
-    const std::string home = savedHome ? savedHome : "";
-    setenv("XDG_CONFIG_HOME", "/srv/config", 1);
-    EXPECT_EQ(process.UserConfigDir(), "/srv/config");
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored, as XDG says
-    setenv("HOME", "/home/someone", 1);
-    EXPECT_EQ(process.UserConfigDir(), "/home/someone/.config");
-    if (savedConfig) setenv("XDG_CONFIG_HOME", config.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
-    if (savedHome) setenv("HOME", home.c_str(), 1); else unsetenv("HOME");
-    EXPECT_TRUE(std::filesystem::exists(process.ProgramDir() + "/test_platform_gtk"));
 }
 
 }  // namespace

@@ -7,12 +7,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/clock.h"
 #include "platform/linux/file_text_lines.h"
 #include "platform/linux/locale_formats.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "shell/regional_format.h"
-#include "shell/update_chart.h"
 
 namespace {
 
@@ -138,6 +138,22 @@ TEST(FileTextLines, ReadsCrLfAndLfLinesAndReportsMissingFiles) {
     EXPECT_TRUE(lines.empty());
     EXPECT_FALSE(files.ReadLines("", lines));
     EXPECT_FALSE(files.ReadLines(std::filesystem::temp_directory_path().string(), lines));
+}
+
+TEST(LegacyIniFile, TheWindowsPathReadsTheFileTheEnvironmentNames) {
+    const std::string file =
+        (std::filesystem::temp_directory_path() / ("kelo_legacy_" + std::to_string(getpid()) + ".ini")).string();
+    std::ofstream(file, std::ios::binary) << "[intl]\r\niDate=1\r\n";
+    LegacyIniFile ini;
+    std::vector<std::string> lines;
+    unsetenv(kLegacyIniVariable);
+    EXPECT_FALSE(ini.ReadLines(kLegacyIniPath, lines));
+    setenv(kLegacyIniVariable, file.c_str(), 1);
+    ASSERT_TRUE(ini.ReadLines(kLegacyIniPath, lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"[intl]", "iDate=1"}));
+    unsetenv(kLegacyIniVariable);
+    EXPECT_TRUE(ini.ReadLines(file, lines));  // any other path as it stands
+    std::filesystem::remove(file);
 }
 
 }  // namespace

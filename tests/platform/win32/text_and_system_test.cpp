@@ -1,12 +1,12 @@
 // Text conversions, the registry, text files, the mutex and the clock texts on Windows.
 #include <gtest/gtest.h>
 
+#include "platform/clock.h"
 #include "platform/win32/win32_options_dialog.h"
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
 #include "shell/regional_format.h"
-#include "shell/update_chart.h"
 #include "tests/platform/win32/win32_fixture.h"
 
 namespace {
@@ -187,7 +187,8 @@ TEST(Win32Process, TheProgramFolderHoldsThisTestProgram) {
     EXPECT_NE(GetFileAttributesW(WideFromUtf8(dir + "\\test_platform_win32.exe").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_FALSE(process.UserConfigDir().empty());
     // A writable program folder keeps the settings file beside the program.
-    EXPECT_EQ(process.SettingsFileName(dir), dir + "\\KELO.INI");
+    EXPECT_EQ(process.SettingsFileName(), dir + "\\KELO.INI");
+    EXPECT_EQ(process.GlyphFontPath(), dir + "\\glypha.ttf");
 }
 
 }  // namespace

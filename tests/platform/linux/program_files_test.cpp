@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "shell/program_files.h"
-#include "shell_fixture.h"
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/linux/linux_process.h"
+#include "platform/linux/program_files.h"
+#include "platform/linux/user_dirs.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -45,6 +50,29 @@ TEST(GlyphFontLocation, BesideTheProgramElseTheInstalledCopy) {
     EXPECT_EQ(LocateGlyphFont(f.Path("bin")), f.Path("share/kelo/glypha.ttf"));
     f.Write("bin/glypha.ttf", "font");
     EXPECT_EQ(LocateGlyphFont(f.Path("bin")), f.Path("bin/glypha.ttf"));
+}
+
+TEST(LinuxProcess, TheConfigurationDirectoryFollowsXdgElseTheHomeFolder) {
+    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
+    const std::string config = savedConfig ? savedConfig : "";
+    const char* savedHome = std::getenv("HOME");
+    const std::string home = savedHome ? savedHome : "";
+    setenv("XDG_CONFIG_HOME", "/srv/config", 1);
+    EXPECT_EQ(UserConfigDirOfThisUser(), "/srv/config");
+    setenv("XDG_CONFIG_HOME", "relative/config", 1);  // not absolute: ignored, as XDG says
+    setenv("HOME", "/home/someone", 1);
+    EXPECT_EQ(UserConfigDirOfThisUser(), "/home/someone/.config");
+    if (savedConfig) setenv("XDG_CONFIG_HOME", config.c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
+    if (savedHome) setenv("HOME", home.c_str(), 1); else unsetenv("HOME");
+}
+
+// The build puts KELO.INI and glypha.ttf beside the programs, as beside an unpacked one.
+TEST(LinuxProcess, TheFilesBesideTheProgramAreItsFiles) {
+    LinuxProcess process;
+    const std::string dir = process.ProgramDir();
+    EXPECT_TRUE(std::filesystem::exists(dir + "/test_platform_linux"));
+    EXPECT_EQ(process.SettingsFileName(), dir + "/KELO.INI");
+    EXPECT_EQ(process.GlyphFontPath(), dir + "/glypha.ttf");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/program_files.h"
+#include "platform/linux/program_files.h"
 
 #include <filesystem>
 #include <system_error>

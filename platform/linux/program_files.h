@@ -1,4 +1,5 @@
-// Where the program finds its two files, the settings file "KELO.INI" and the glyph font "glypha.ttf".
+// Where the program finds its two files on Linux, the settings file "KELO.INI" and the glyph font
+// "glypha.ttf" (the install layout behind LinuxProcess).
 //
 // A file beside the program wins (the build tree, an unpacked folder). An installed program keeps its
 // defaults in ../share/kelo/ beside its bin/ directory and cannot write there, so its settings file
