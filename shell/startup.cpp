@@ -1,12 +1,11 @@
 // Start-up of the screen saver: the load handler of the chart window.
-#include <cstdio>
-
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/numeric.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
+#include "settings/settings_text.h"
 #include "shell/kelo_form.h"
 #include "shell/program_files.h"
 #include "shell/regional_format.h"
@@ -68,7 +67,7 @@ void KeloForm::Form_Load() {
 
     // 9. The settings. Without them the screen saver cannot run: report and end with a failure status.
     if (!ReadSettings(s)) {
-        p.boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
+        p.boxes.ShowMessage(SettingsNotFoundMessage(s.settingsFileName), kWarningTitle, MessageIcon::Exclamation);
         s.exitStatus = 1;
         p.window.Unload();
         return;
@@ -103,12 +102,11 @@ void KeloForm::Form_Load() {
 
 // OpenOptionsEditor: tests that the settings file opens, then shows the settings editor modally.
 void KeloForm::OpenOptionsEditor() {
-    std::FILE* file = std::fopen(s.settingsFileName.c_str(), "rb");
-    if (file == nullptr) {
-        p.boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
+    std::string bytes;
+    if (!ReadFileBytes(s.settingsFileName, bytes)) {
+        p.boxes.ShowMessage(SettingsNotFoundMessage(s.settingsFileName), kWarningTitle, MessageIcon::Exclamation);
         return;
     }
-    std::fclose(file);
     OptionsForm options(s, p.options, p.boxes);
     p.options.ShowModal(options);
 }

@@ -7,6 +7,7 @@
 #include "settings/replace_file.h"
 #include "settings/settings_checks.h"
 #include "shell/shell_fixture.h"
+#include "support/encoded_text.h"
 
 namespace {
 
@@ -53,11 +54,12 @@ TEST(EditorRoundTrip, LoadAndSaveWithoutEditsRewritesTheSameLines) {
     EXPECT_FALSE(std::filesystem::exists(ReplacementFileName(rig.s.settingsFileName)));
 }
 
-TEST(EditorRoundTrip, AFileWithLinuxLineEndsIsSavedWithCarriageReturnAndLineFeed) {
+TEST(EditorRoundTrip, AFileWithLinuxLineEndsIsSavedWithItsOwnLineEnds) {
     EditorRig rig("5\n74\n");
     rig.form.Form_Load();
+    EXPECT_EQ(rig.dialog.text, "5\r\n74\r\n");
     rig.form.btnSave_Click();
-    EXPECT_EQ(rig.File(), "5\r\n74\r\n");
+    EXPECT_EQ(rig.File(), "5\n74\n");
 }
 
 TEST(EditorRoundTrip, ADeletedFinalLineEndLosesNoCharacterOfTheLastLine) {
@@ -106,6 +108,66 @@ TEST(EditorRoundTrip, EverySaveReadsTheValuesAgainAndTheDialogStaysOpen) {
     }
     rig.form.btnQuit_Click();
     EXPECT_TRUE(rig.dialog.unloaded);
+}
+
+TEST(EditorEncodings, EveryEncodingAndLineEndShowsTheSameTextAndIsSavedBackByteForByte) {
+    const std::string plain = SettingsText();
+    const std::string cr = WithLineEnds(plain, "\r");
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool utf8;
+    } files[] = {
+        {"CR LF", plain, false},
+        {"CR", cr, false},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + plain, true},
+        {"UTF-16 LE", Utf16(plain, false), true},
+        {"UTF-16 BE, CR", Utf16(cr, true), true},
+    };
+    for (const auto& f : files) {
+        EditorRig rig(f.bytes);
+        rig.form.Form_Load();
+        EXPECT_EQ(rig.dialog.text, plain) << f.name;
+        EXPECT_EQ(rig.dialog.ContentUtf8(), f.utf8) << f.name;
+        rig.form.btnSave_Click();
+        EXPECT_EQ(rig.File(), f.bytes) << f.name;
+        EXPECT_EQ(rig.s.settingValues[19], 74.0f) << f.name;
+        EXPECT_TRUE(rig.boxes.shown.empty()) << f.name;
+    }
+}
+
+TEST(EditorEncodings, AnEditIsSavedInTheEncodingAndLineEndsTheFileWasReadIn) {
+    // Notepad's "Unicode" with lines ending in CR alone; the user adds a place name to a comment.
+    EditorRig rig(Utf16("5      zone\r74     longitude\r", false));
+    rig.form.Form_Load();
+    ASSERT_EQ(rig.dialog.text, "5      zone\r\n74     longitude\r\n");
+    rig.dialog.text = "-1     zone Z\xC3\xBCrich\r\n74     longitude\r\n8";
+    rig.form.btnSave_Click();
+    EXPECT_EQ(rig.File(), Utf16("-1     zone Z\xC3\xBCrich\r74     longitude\r8\r", false));
+    EXPECT_EQ(rig.s.settingValues[1], -1.0f);
+    EXPECT_EQ(rig.s.settingValues[3], 8.0f);
+
+    // The classic file keeps its 8-bit characters as they were (Windows-1252 "\xE9" is one byte).
+    EditorRig ansi("5      caf\xE9\r\n");
+    ansi.form.Form_Load();
+    EXPECT_FALSE(ansi.dialog.ContentUtf8());
+    ansi.form.btnSave_Click();
+    EXPECT_EQ(ansi.File(), "5      caf\xE9\r\n");
+
+    // A stray CR inside a line of a CR LF file stays where it was (the line keeps its value).
+    EditorRig stray("12\r34\r\n5\r\n");
+    stray.form.Form_Load();
+    stray.form.btnSave_Click();
+    EXPECT_EQ(stray.File(), "12\r34\r\n5\r\n");
+    EXPECT_EQ(stray.s.settingValues[2], 5.0f);
+}
+
+TEST(EditorMissingFile, TheMessageNamesThePathThatWasLookedFor) {
+    EditorRig rig("5\r\n");
+    std::filesystem::remove(rig.s.settingsFileName);
+    rig.form.Form_Load();
+    ASSERT_EQ(rig.boxes.shown.size(), 1u);
+    EXPECT_EQ(rig.boxes.shown[0].text, "KELO.INI File Not Found\n" + rig.s.settingsFileName);
 }
 
 TEST(EditorSaveFailure, AFailedWriteReportsWhyAndKeepsTheOldFileTheTextAndTheValues) {
