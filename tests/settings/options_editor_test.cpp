@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include "settings/replace_file.h"
 #include "settings/settings_checks.h"
+#include "settings/settings_file.h"
 #include "shell/shell_fixture.h"
 #include "support/encoded_text.h"
 
@@ -205,6 +209,64 @@ TEST(ReplaceFileSafely, ReplacesTheWholeFileAndLeavesNoTemporaryFileEitherWay) {
     EXPECT_EQ(f.Read("dir/KELO.INI/keep"), "x");
     // A folder that does not exist.
     EXPECT_FALSE(ReplaceFileSafely(f.Path("missing/KELO.INI"), "new\r\n", error));
+}
+
+}  // namespace
+
+namespace {
+
+std::string Utf8(const std::filesystem::path& p) {
+    const std::u8string u8 = p.u8string();
+    return std::string(u8.begin(), u8.end());
+}
+
+TEST(ReplaceFileSafely, AFolderThatCannotBeWrittenKeepsTheOldFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a read-only folder does not stop new files on Windows";
+#else
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser writes into read-only folders";
+    TempFolder f;
+    f.Write("ro/KELO.INI", "old\r\n");
+    const std::filesystem::path folder = f.Path("ro");
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    std::string error;
+    EXPECT_FALSE(ReplaceFileSafely(f.Path("ro/KELO.INI"), "new\r\n", error));
+    EXPECT_FALSE(error.empty());
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    EXPECT_EQ(f.Read("ro/KELO.INI"), "old\r\n");
+    EXPECT_FALSE(std::filesystem::exists(f.Path("ro/KELO.INI.tmp")));
+#endif
+}
+
+TEST(ReplaceFileSafely, APathWithCharactersBeyondTheCodePageSavesAndReadsBack) {
+    // A folder name in no single 8-bit code page: only the wide file API reaches it on Windows.
+    TempFolder f;
+    const std::filesystem::path folder = std::filesystem::path(f.Path()) / u8"Kelo Z\u00FCrich \u65E5\u672C";
+    std::filesystem::create_directories(folder);
+    const std::string path = Utf8(folder / "KELO.INI");
+    std::string error;
+    ASSERT_TRUE(ReplaceFileSafely(path, "5      old\r\n", error)) << error;
+    ASSERT_TRUE(ReplaceFileSafely(path, "7      new\r\n", error)) << error;
+    std::string bytes;
+    ASSERT_TRUE(ReadFileBytes(path, bytes));
+    EXPECT_EQ(bytes, "7      new\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder / "KELO.INI.tmp"));
+    ChartState s;
+    s.settingsFileName = path;
+    ASSERT_TRUE(ReadSettings(s));
+    EXPECT_EQ(s.settingValues[1], 7.0f);
+
+    // The same through the editor.
+    FakeOptionsDialog dialog;
+    FakeMessageBoxes boxes;
+    OptionsForm form(s, dialog, boxes);
+    form.Form_Load();
+    EXPECT_EQ(dialog.text, "7      new\r\n");
+    dialog.text = "9      saved\r\n";
+    form.btnSave_Click();
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(s.settingValues[1], 9.0f);
+    EXPECT_FALSE(std::filesystem::exists(folder / "KELO.INI.tmp"));
 }
 
 }  // namespace
