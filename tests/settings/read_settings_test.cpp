@@ -214,6 +214,7 @@ TEST(ShippedSettings, Are92CrLfLinesWithTheValueInTheFirstSevenCharacters) {
     EXPECT_EQ(v[22], 40); EXPECT_EQ(v[23], 45); EXPECT_EQ(v[24], 1);  // 40N45
     EXPECT_EQ(v[27], 1);                                   // Placidus
     EXPECT_EQ(v[13], 1);                                   // sectors at the true cusps
+    EXPECT_EQ(v[16], 1);                                   // the picture drifts
     EXPECT_EQ(v[47], 1);                                   // aspects on
     EXPECT_EQ(v[32], 0);                                   // pointer hidden
     EXPECT_EQ(v[33], 6);                                   // any input ends the saver
