@@ -1,7 +1,8 @@
 // The settings editor dialog (form Options, "Program Options"): one multi-line text box, txtContent,
-// and the two buttons btnSave and btnQuit. The text is given in the program's 8-bit code page
-// (Windows-1252) with carriage return and line feed ending each line; each platform converts it for
-// its own text control.
+// and the two buttons btnSave and btnQuit. The text is given with carriage return and line feed ending
+// each line, in the program's 8-bit code page (Windows-1252) for a classic settings file or in UTF-8
+// for one saved with a byte-order mark (SetContentUtf8); each platform converts it for its own text
+// control.
 //
 // A dialog may also show the settings as a form of named fields (settings/settings_form.h; a field is
 // its index in SettingsFields()) beside the text, with a live preview of the chart. The form's
@@ -53,4 +54,11 @@ public:
     virtual void RefreshPreview() {}
     // Asks "Discard the changes?"; true for yes.
     virtual bool AskDiscardChanges() { return true; }
+
+    // The coding of the text both ways: false Windows-1252, true UTF-8. Set before the text.
+    void SetContentUtf8(bool utf8) { contentUtf8_ = utf8; }
+    bool ContentUtf8() const { return contentUtf8_; }
+
+protected:
+    bool contentUtf8_ = false;
 };

@@ -21,12 +21,14 @@ void PaintChart(ChartState& s, Surface& surface) {
     surface.SetFontSize(12);
     surface.Clear();
 
-    // Origin at the centre, y upwards, the ratio of the logical size kept.
+    // Origin at the centre, y upwards, the ratio of the logical size kept; the whole picture moved by
+    // the drift (0 unless the screen saver drifts it).
     const double H = surface.ScaleHeight();
     const double W = surface.ScaleWidth();
     const double r = std::fabs(H / W);
     const double k = s.scaleHalfWidth;
-    surface.SetCoordinates(-k, static_cast<float>(k * r), k, static_cast<float>(-k * r));
+    const double dx = s.driftX, dy = s.driftY;
+    surface.SetCoordinates(-k - dx, static_cast<float>(k * r) - dy, k - dx, static_cast<float>(-k * r) - dy);
 
     surface.SetBackColor(Palette(Round16(s.settingValues[kBackgroundColourLine])));
     surface.SetForeColor(Rgb{0, 0, 0});

@@ -73,10 +73,11 @@ void DrawInfoText(ChartState& s, Surface& surface) {
     surface.SetFontName("GLYPHA");
     surface.SetFontSize(s.settingValues[kInfoTextSizeLine]);
     surface.SetForeColor(Palette(Round16(s.settingValues[kInfoTextColourLine])));
-    surface.SetCurrentX(surface.ScaleLeft() + 10);
-    surface.SetCurrentY(surface.ScaleTop() - 10);
+    // At the top-left corner of the window, moved with the rest of the picture by the drift.
+    surface.SetCurrentX(surface.ScaleLeft() + s.driftX + 10);
+    surface.SetCurrentY(surface.ScaleTop() + s.driftY - 10);
     for (int i = 0; i <= 3; ++i) {
         surface.Print(s.infoLines[i]);
-        surface.SetCurrentX(surface.ScaleLeft() + 10);
+        surface.SetCurrentX(surface.ScaleLeft() + s.driftX + 10);
     }
 }

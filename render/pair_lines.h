@@ -15,6 +15,6 @@
 void DrawAspects(ChartState& s, Surface& surface);
 
 // DrawInfoText: infoLines 0..3, one below the other, from 10 units right of the left edge and 10 units
-// below the top edge.
-//   reads  infoLines, settings values 68 (size) and 78 (colour)
+// below the top edge, those edges moved by the drift like the rest of the picture.
+//   reads  infoLines, settings values 68 (size) and 78 (colour), driftX, driftY
 void DrawInfoText(ChartState& s, Surface& surface);

@@ -1,7 +1,5 @@
 #include "settings/options_editor.h"
 
-#include <cstdio>
-
 #include "settings/replace_file.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
@@ -11,57 +9,54 @@ namespace {
 
 const std::string kLineEnd = "\r\n";
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr) return false;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-    const bool ok = std::ferror(file) == 0;
-    std::fclose(file);
-    return ok;
+std::string TextBoxLines(const SettingsText& t) {
+    std::string text;
+    for (const std::string& line : SettingsFileLines(t)) text += line + kLineEnd;
+    return text;
 }
 
 }  // namespace
 
-std::string SettingsTextFromFile(const std::string& bytes) {
-    std::string text;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        std::size_t next = end == std::string::npos ? bytes.size() : end + 1;
-        if (end == std::string::npos) end = bytes.size();
-        std::size_t lineEnd = end;
-        if (lineEnd > start && bytes[lineEnd - 1] == '\r') --lineEnd;
-        text.append(bytes, start, lineEnd - start);
-        text += kLineEnd;
-        start = next;
-    }
-    return text;
+std::string SettingsNotFoundMessage(const std::string& settingsFileName) {
+    return kSettingsNotFoundMessage + "\n" + settingsFileName;
 }
 
-std::string SettingsFileFromText(const std::string& text) {
+std::string SettingsTextFromFile(const std::string& bytes) { return TextBoxLines(DecodeSettingsText(bytes)); }
+
+std::string SettingsFileFromText(const std::string& text, const SettingsText& format) {
     std::string body = text;
     if (body.size() >= kLineEnd.size() && body.compare(body.size() - kLineEnd.size(), kLineEnd.size(), kLineEnd) == 0)
         body.resize(body.size() - kLineEnd.size());
-    return body + kLineEnd;
+    SettingsText file = format;
+    file.text.clear();
+    for (std::size_t start = 0;;) {
+        const std::size_t end = body.find(kLineEnd, start);
+        file.text.append(body, start, end == std::string::npos ? std::string::npos : end - start);
+        if (end == std::string::npos) break;
+        file.text += format.lineEnd;
+        start = end + kLineEnd.size();
+    }
+    file.text += format.lineEnd;
+    return EncodeSettingsText(file);
 }
 
 void OptionsForm::Form_Load() {
     std::string bytes;
-    if (!ReadWholeFile(s.settingsFileName, bytes)) {
+    if (!ReadFileBytes(s.settingsFileName, bytes)) {
         // Start-up found the file a moment ago; it has gone since.
-        boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
+        boxes.ShowMessage(SettingsNotFoundMessage(s.settingsFileName), kWarningTitle, MessageIcon::Exclamation);
         return;
     }
-    dialog.SetContentText(SettingsTextFromFile(bytes));
+    loaded = DecodeSettingsText(bytes);
+    dialog.SetContentUtf8(loaded.encoding != SettingsEncoding::Ansi);
+    dialog.SetContentText(TextBoxLines(loaded));
     LoadForm(bytes);
 }
 
 void OptionsForm::btnSave_Click() {
     if (SaveForm()) return;
     std::string error;
-    if (!ReplaceFileSafely(s.settingsFileName, SettingsFileFromText(dialog.ContentText()), error)) {
+    if (!ReplaceFileSafely(s.settingsFileName, SettingsFileFromText(dialog.ContentText(), loaded), error)) {
         boxes.ShowMessage("The settings could not be saved to " + s.settingsFileName + " (" + error +
                               "). The file is unchanged; the text is still in the editor.",
                           kWarningTitle, MessageIcon::Exclamation);

@@ -6,30 +6,97 @@
 #include <filesystem>
 #include <system_error>
 
+#ifdef _WIN32
+#include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace fs = std::filesystem;
+
+namespace {
+
+// A file name of the program (UTF-8 on every platform) as the file system's own: wide on Windows.
+fs::path NativePath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
+
+std::FILE* OpenForWriting(const fs::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// Sends what the C library and the system hold of the file to the disk; false with errno set (or the
+// system's last error on Windows) when it could not.
+bool FlushToDisk(std::FILE* file) {
+    if (std::fflush(file) != 0) return false;
+#ifdef _WIN32
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)))) != 0;
+#else
+    return fsync(fileno(file)) == 0;
+#endif
+}
+
+std::string SystemError() {
+#ifdef _WIN32
+    return std::system_category().message(static_cast<int>(GetLastError()));
+#else
+    return std::strerror(errno);
+#endif
+}
+
+// Puts the temporary file in the place of the old one in one step, written through to the disk.
+bool MoveOver(const fs::path& temporary, const fs::path& target, std::string& error) {
+#ifdef _WIN32
+    if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+    error = SystemError();
+    return false;
+#else
+    if (std::rename(temporary.c_str(), target.c_str()) == 0) {
+        // The rename is an entry of the folder: on the disk once the folder is. A file system that cannot
+        // sync a folder has nothing more to do for it; the new file is in place either way.
+        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        const int descriptor = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descriptor >= 0) {
+            fsync(descriptor);
+            close(descriptor);
+        }
+        return true;
+    }
+    error = std::strerror(errno);
+    return false;
+#endif
+}
+
+}  // namespace
 
 std::string ReplacementFileName(const std::string& path) { return path + ".tmp"; }
 
 bool ReplaceFileSafely(const std::string& path, const std::string& contents, std::string& error) {
-    const std::string temporary = ReplacementFileName(path);
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    const fs::path target = NativePath(path);
+    const fs::path temporary = NativePath(ReplacementFileName(path));
+    std::FILE* file = OpenForWriting(temporary);
     if (file == nullptr) {
         error = std::strerror(errno);
         return false;
     }
+    // Written, flushed to the disk and closed before the rename, so that after a power cut the name
+    // holds either the old contents or the whole of the new.
     bool written = std::fwrite(contents.data(), 1, contents.size(), file) == contents.size();
-    if (written && std::fflush(file) != 0) written = false;
     if (!written) error = std::strerror(errno);
+    if (written && !FlushToDisk(file)) {
+        written = false;
+        error = SystemError();
+    }
     if (std::fclose(file) != 0 && written) {
         written = false;
         error = std::strerror(errno);
     }
-    std::error_code ec;
-    if (written) {
-        fs::rename(temporary, path, ec);
-        if (!ec) return true;
-        error = ec.message();
-    }
-    fs::remove(temporary, ec);
+    if (written && MoveOver(temporary, target, error)) return true;
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
     return false;
 }

@@ -1,6 +1,8 @@
-// Writing a file so that it is never lost: the new contents go to a temporary file beside it, which is
-// flushed, closed and then renamed over the old file in one step. A failure at any point leaves the
-// old file as it was.
+// Writing a file so that it is never lost, not even to a power cut: the new contents go to a temporary
+// file beside it, which is flushed to the disk (fsync, FlushFileBuffers), closed and then renamed over
+// the old file in one step (on Windows MoveFileExW, written through; on Linux the folder is synced
+// after the rename). A failure at any point leaves the old file as it was. Paths are UTF-8 on every
+// platform (wide underneath on Windows).
 #pragma once
 
 #include <string>

@@ -2,9 +2,10 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <system_error>
+
+#include "settings/settings_text.h"
 
 static_assert(std::numeric_limits<float>::is_iec559, "settings are IEEE 754 singles");
 static_assert(std::numeric_limits<double>::is_iec559, "arithmetic is IEEE 754 doubles");
@@ -90,6 +91,21 @@ double DecimalNumber(const std::string& t) {
     return negative ? -value : value;
 }
 
+// The field of a line that holds its number: its first seven characters. In a file with a byte-order
+// mark the text is UTF-8 and a character may take several bytes; the field is still seven characters,
+// the columns the user sees in an editor. (LeadingNumber stops at the first character that is not
+// ASCII, so cutting by bytes would give the same number; by characters it is the same rule as the
+// classic file's.)
+std::string SettingsField(const std::string& line, SettingsEncoding encoding) {
+    if (encoding == SettingsEncoding::Ansi) return line.substr(0, kSettingsField);
+    std::size_t end = 0;
+    for (int characters = 0; end < line.size(); ++end) {
+        const bool continuation = (static_cast<unsigned char>(line[end]) & 0xC0) == 0x80;
+        if (!continuation && characters++ == kSettingsField) break;
+    }
+    return line.substr(0, end);
+}
+
 }  // namespace
 
 double LeadingNumber(const std::string& text) {
@@ -108,43 +124,16 @@ double LeadingNumber(const std::string& text) {
 float ToSingle(double x) { return static_cast<float>(x); }
 
 bool ReadSettings(ChartState& s) {
-    // The file is opened, read and closed here; nothing stays open between calls.
-    std::FILE* file = std::fopen(s.settingsFileName.c_str(), "rb");
-    if (file == nullptr) return false;
-    // Only the first eight characters of a line matter: seven for the number, one more to tell a
-    // trailing CR (part of the line end) from a character of the field.
-    char head[kSettingsField + 1];
-    std::size_t length = 0;  // characters of the current line so far
+    // The file is opened, read and closed at once; nothing stays open between calls.
+    std::string bytes;
+    if (!ReadFileBytes(s.settingsFileName, bytes)) return false;
+    const SettingsText text = DecodeSettingsText(bytes);
     int n = 0;
-    bool done = false;
-    auto endOfLine = [&]() {
-        std::size_t kept = length < sizeof head ? length : sizeof head;
-        if (length <= sizeof head && kept > 0 && head[kept - 1] == '\r') --kept;
-        if (kept == 0) {  // the first empty line ends the values
-            done = true;
-            return;
-        }
+    for (const std::string& line : SettingsFileLines(text)) {
+        if (line.empty()) break;  // the first empty line ends the values
         ++n;
-        std::size_t field = kept < kSettingsField ? kept : kSettingsField;
-        s.settingValues[n] = ToSingle(LeadingNumber(std::string(head, field)));
-        if (n == kSettingsLines) done = true;  // no element beyond line 92
-        length = 0;
-    };
-    char buffer[4096];
-    std::size_t got;
-    while (!done && (got = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        for (std::size_t i = 0; i < got && !done; ++i) {
-            if (buffer[i] == '\n') {
-                endOfLine();
-            } else {
-                if (length < sizeof head) head[length] = buffer[i];
-                ++length;
-            }
-        }
+        s.settingValues[n] = ToSingle(LeadingNumber(SettingsField(line, text.encoding)));
+        if (n == kSettingsLines) break;  // no element beyond line 92
     }
-    // A last line without a line end still counts; the end of the file right after a line end does not.
-    if (!done && length > 0) endOfLine();
-    bool readError = std::ferror(file) != 0;  // a directory, a device that fails, ...
-    std::fclose(file);
-    return !readError;
+    return true;
 }

@@ -23,8 +23,10 @@ double LeadingNumber(const std::string& text);
 //   writes settingValues[1..n], n = the number of lines before the first empty line, at most 92; each
 //          value is LeadingNumber of the first seven characters of its line, stored as a single.
 //          Elements after line n keep their previous values.
-// Lines end in CR LF (a lone LF is accepted; the CR is not part of the line). Returns false when the
-// file cannot be opened (settingValues untouched) or fails while it is read.
+// The file is read as editors save it (settings_text.h): ANSI, UTF-8 with a byte-order mark or UTF-16
+// with one, all giving the same values; lines end in CR LF, LF or, in a file whose first line ends so,
+// a lone CR (SettingsFileLines). Returns false when the file cannot be opened (settingValues untouched)
+// or fails while it is read.
 bool ReadSettings(ChartState& s);
 
 // Stores a double as a single. The platform's floats are IEEE 754 singles, where a value beyond the

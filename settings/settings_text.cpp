@@ -89,11 +89,12 @@ std::string Utf8ToUtf16(const std::string& text, bool bigEndian) {
     return out;
 }
 
-std::string FirstLineEnd(const std::string& text) {
-    const std::size_t at = text.find_first_of("\r\n");
-    if (at == std::string::npos) return "\r\n";
-    if (text[at] == '\n') return "\n";
-    return at + 1 < text.size() && text[at + 1] == '\n' ? "\r\n" : "\r";
+// The line end of a text: that of its first line feed (CR LF or LF); CR for a text whose lines end in CR
+// alone, without any line feed (a stray CR in a file of line feeds does not make it one).
+std::string FileLineEnd(const std::string& text) {
+    const std::size_t lf = text.find('\n');
+    if (lf != std::string::npos) return lf > 0 && text[lf - 1] == '\r' ? "\r\n" : "\n";
+    return text.find('\r') != std::string::npos ? "\r" : "\r\n";
 }
 
 }  // namespace
@@ -112,7 +113,7 @@ SettingsText DecodeSettingsText(const std::string& bytes) {
     } else {
         t.text = bytes;
     }
-    t.lineEnd = FirstLineEnd(t.text);
+    t.lineEnd = FileLineEnd(t.text);
     return t;
 }
 
@@ -137,6 +138,21 @@ std::vector<std::string> SplitSettingsLines(const std::string& text) {
         }
         lines.push_back(text.substr(start, end - start));
         start = end + (text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1);
+    }
+    return lines;
+}
+
+std::vector<std::string> SettingsFileLines(const SettingsText& t) {
+    if (t.lineEnd == "\r") return SplitSettingsLines(t.text);
+    std::vector<std::string> lines;
+    const std::string& text = t.text;
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        const std::size_t next = end == std::string::npos ? text.size() : end + 1;
+        if (end == std::string::npos) end = text.size();
+        if (end > start && text[end - 1] == '\r') --end;
+        lines.push_back(text.substr(start, end - start));
+        start = next;
     }
     return lines;
 }

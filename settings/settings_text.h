@@ -19,7 +19,8 @@ struct SettingsText {
     // surrogate of a UTF-16 file is kept as its three-byte form, so that it is written back as read).
     std::string text;
     SettingsEncoding encoding = SettingsEncoding::Ansi;
-    // The file's line end: its first one, "\r\n" for a file without any.
+    // The file's line end: that of its first line feed (CR LF or LF); "\r" for a file whose lines end
+    // in CR alone (no line feed anywhere); "\r\n" for a file without any.
     std::string lineEnd = "\r\n";
     // An odd last byte of a UTF-16 file, kept as it was.
     std::string oddByte;
@@ -32,6 +33,12 @@ std::string EncodeSettingsText(const SettingsText& t);
 // The lines of a text, split at CR LF, LF or a lone CR (the line ends left out). A last line without
 // a line end counts; the end of the text right after a line end does not start another line.
 std::vector<std::string> SplitSettingsLines(const std::string& text);
+
+// The lines of a settings file as the reader and the editor take them. A file whose lines end in CR
+// alone (lineEnd "\r") is split at every CR. Any other file is split at LF, a CR right before it left
+// out: a stray CR inside a line of a CR LF file stays in its line, so that such a file keeps the lines
+// it always had.
+std::vector<std::string> SettingsFileLines(const SettingsText& t);
 
 // Reads a whole file; path is UTF-8 on every platform (wide on Windows underneath). False when the file
 // cannot be opened or a read fails.

@@ -166,6 +166,8 @@ struct ChartState {
     double penY = 0;
     double penAngle = 0;             // degrees, counter-clockwise from the positive x axis
     double printValue = 0;           // number whose digits the digit primitives print
+    double driftX = 0;               // the whole picture moved by this, logical units (line 16); 0 centred
+    double driftY = 0;               //   y upwards
 
     // ---- Wheel, house sizes, intercepted signs and cusp labels -----------------------------------
     std::array<double, 13> houseSize{};  // by cusp slot 1..12

@@ -1,12 +1,10 @@
 // Start-up of the screen saver: the load handler of the chart window.
-#include <fstream>
-
 #include "astro/frame/numeric.h"
-#include "platform/utf8_path.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"
 #include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
+#include "settings/settings_text.h"
 #include "shell/chart_startup.h"
 #include "shell/kelo_form.h"
 #include "shell/options_preview.h"
@@ -62,7 +60,7 @@ void KeloForm::Form_Load() {
     // 7. The settings, and the element tables, wheel layout, house system and rendering tables. Without
     //    settings the screen saver cannot run: report and end with a failure status.
     if (!LoadChartSettings(s)) {
-        p.boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
+        p.boxes.ShowMessage(SettingsNotFoundMessage(s.settingsFileName), kWarningTitle, MessageIcon::Exclamation);
         s.exitStatus = 1;
         p.window.Unload();
         return;
@@ -86,12 +84,11 @@ void KeloForm::Form_Load() {
 
 // OpenOptionsEditor: tests that the settings file opens, then shows the settings editor modally.
 void KeloForm::OpenOptionsEditor() {
-    std::ifstream file(PathFromUtf8(s.settingsFileName), std::ios::binary);
-    if (!file) {
-        p.boxes.ShowMessage(kSettingsNotFoundMessage, kWarningTitle, MessageIcon::Exclamation);
+    std::string bytes;
+    if (!ReadFileBytes(s.settingsFileName, bytes)) {
+        p.boxes.ShowMessage(SettingsNotFoundMessage(s.settingsFileName), kWarningTitle, MessageIcon::Exclamation);
         return;
     }
-    file.close();
     OptionsPreview preview(s, p.clock);
     OptionsForm options(s, p.options, p.boxes, &preview);
     p.options.ShowModal(options);

@@ -1,5 +1,6 @@
 // The update cycle of the chart window: the one-second tick, the paint and the resize handlers.
 #include "astro/frame/numeric.h"
+#include "render/drift.h"
 #include "render/paint.h"
 #include "settings/setting_lines.h"
 #include "shell/kelo_form.h"
@@ -55,11 +56,14 @@ private:
 
 }  // namespace
 
-// One chart update; chartComputed records that there is a chart to show.
+// One chart update; chartComputed records that there is a chart to show. The picture's drift follows
+// the minute whether or not the settings passed their checks: a chart left standing drifts too.
 void KeloForm::RunUpdate() {
     BoxesShowingPointer boxes(p.boxes, p.pointer, s.pointerHidden != 0 && IsExactly(s.settingValues[kPointerLine], 0));
     UpdateChart(s, p.clock, boxes);
     if (s.settingsError == 0) s.chartComputed = 1;
+    const LocalDateTime now = p.clock.Now();
+    SetPictureDrift(s, now.hour * 60 + now.minute);
 }
 
 // Form_Paint: the whole picture from the data of the last good update, then shown on the screen.

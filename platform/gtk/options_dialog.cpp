@@ -103,14 +103,23 @@ std::string GtkOptionsDialog::ContentText() {
     GtkTextIter start, end;
     gtk_text_buffer_get_bounds(buffer_, &start, &end);
     gchar* utf8 = gtk_text_buffer_get_text(buffer_, &start, &end, FALSE);
-    std::string text = AnsiFromUtf8(LinesFromTextView(utf8));
+    std::string text = LinesFromTextView(utf8);
+    if (!contentUtf8_) text = AnsiFromUtf8(text);
     g_free(utf8);
     return text;
 }
 
 void GtkOptionsDialog::SetContentText(const std::string& text) {
     if (buffer_ == nullptr) return;
-    const std::string utf8 = Utf8FromAnsi(LinesForTextView(text));
+    const std::string lines = LinesForTextView(text);
+    std::string utf8 = contentUtf8_ ? lines : Utf8FromAnsi(lines);
+    if (!g_utf8_validate(utf8.data(), static_cast<gssize>(utf8.size()), nullptr)) {
+        // A text view holds only valid UTF-8: a broken sequence (a lone surrogate of a UTF-16 file) or
+        // a NUL becomes the replacement character.
+        gchar* valid = g_utf8_make_valid(utf8.data(), static_cast<gssize>(utf8.size()));
+        utf8 = valid;
+        g_free(valid);
+    }
     gtk_text_buffer_set_text(buffer_, utf8.c_str(), static_cast<gint>(utf8.size()));
 }
 

@@ -95,12 +95,16 @@ std::string Win32OptionsDialog::ContentText() {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
     int n = GetWindowTextW(edit, text.data(), static_cast<int>(text.size()));
     text.resize(static_cast<size_t>(n > 0 ? n : 0));
-    return Cp1252FromWide(text);
+    return contentUtf8_ ? Utf8FromWide(text) : Cp1252FromWide(text);
 }
 
 void Win32OptionsDialog::SetContentText(const std::string& text) {
     pendingText_ = text;
-    if (dialog_) SetDlgItemTextW(dialog_, IDC_TXTCONTENT, WideFromCp1252(text).c_str());
+    if (dialog_) SetDlgItemTextW(dialog_, IDC_TXTCONTENT, ContentWide().c_str());
+}
+
+std::wstring Win32OptionsDialog::ContentWide() const {
+    return contentUtf8_ ? WideFromUtf8(pendingText_) : WideFromCp1252(pendingText_);
 }
 
 // Client area and controls from their twips at the dialog's DPI, and the fonts at that DPI.
@@ -141,7 +145,7 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_INITDIALOG: {
             SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, EM_SETLIMITTEXT, 0, 0);  // no 32K limit
             Layout();
-            SetDlgItemTextW(dialog_, IDC_TXTCONTENT, WideFromCp1252(pendingText_).c_str());
+            SetDlgItemTextW(dialog_, IDC_TXTCONTENT, ContentWide().c_str());
             events_->Form_Load();
             // The caret at the start of the text, nothing selected (the dialog manager would select
             // all of it).

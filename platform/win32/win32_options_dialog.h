@@ -1,7 +1,8 @@
 // The settings editor on Windows: the dialog "Program Options" of the resource template IDD_OPTIONS,
 // a multi-line edit control with both scroll bars ("Courier New" 9 point) and the buttons "Save" and
 // "Quit" ("MS Sans Serif" 8.25 point bold) on a light-grey background, placed by their twips at the
-// dialog's DPI. The text box's Windows-1252 text is converted to and from Unicode for the control.
+// dialog's DPI. The text box's text (Windows-1252, or UTF-8 for a settings file with a byte-order mark)
+// is converted to and from Unicode for the control.
 #pragma once
 
 #include <windows.h>
@@ -28,6 +29,7 @@ private:
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Layout();
     void ReleaseFonts();
+    std::wstring ContentWide() const;  // pendingText_ for the control, from its coding
 
     HINSTANCE instance_;
     HWND owner_;

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Without KELO.INI the program says "KELO.INI File Not Found" and ends with a failure status.
+# Without KELO.INI the program says "KELO.INI File Not Found", with the path it looked for on a second
+# line, and ends with a failure status.
 source "$(dirname "$0")/lib.sh"
 rm "$SETTINGS"
 start_kelo kelo
 wait_for_log kelo 'KELO.INI File Not Found' 1 15
+grep -qF -- "$SETTINGS" "$CASE_DIR/kelo.log" || fail "the message does not name $SETTINGS"
 dismiss_box
 wait_for_exit "$KELO_PID" 5
 [ "$EXIT_STATUS" != 0 ] || fail "exit status 0"

@@ -10,6 +10,7 @@
 
 #include "astro/frame/numeric.h"
 #include "settings/settings_file.h"
+#include "support/encoded_text.h"
 
 namespace {
 
@@ -133,6 +134,59 @@ TEST(ReadSettings, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     for (int n = 1; n <= 92; ++n) EXPECT_EQ(s.settingValues[n], 3);
 }
 
+TEST(ReadSettings, EveryEncodingAndLineEndAnEditorSavesGivesTheValuesOfThePlainFile) {
+    std::ifstream in(KELO_SHIPPED_SETTINGS, std::ios::binary);
+    const std::string plain((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_FALSE(plain.empty());
+    SettingsFile plainFile(plain);
+    ChartState expected;
+    expected.settingsFileName = plainFile.path();
+    ASSERT_TRUE(ReadSettings(expected));
+
+    const std::string cr = WithLineEnds(plain, "\r");
+    const std::pair<const char*, std::string> variants[] = {
+        {"LF", WithLineEnds(plain, "\n")},
+        {"CR", cr},
+        {"UTF-8 with a mark", "\xEF\xBB\xBF" + plain},
+        {"UTF-16 LE", Utf16(plain, false)},
+        {"UTF-16 BE", Utf16(plain, true)},
+        {"UTF-16 LE, CR", Utf16(cr, false)},
+        {"UTF-8 with a mark, CR, no last line end", "\xEF\xBB\xBF" + cr.substr(0, cr.size() - 1)},
+    };
+    for (const auto& [name, bytes] : variants) {
+        SettingsFile file(bytes);
+        ChartState s;
+        s.settingsFileName = file.path();
+        ASSERT_TRUE(ReadSettings(s)) << name;
+        for (int n = 0; n <= 92; ++n) EXPECT_EQ(s.settingValues[n], expected.settingValues[n]) << name << " line " << n;
+    }
+}
+
+TEST(ReadSettings, InUnicodeFilesTheFieldIsSevenCharactersAndCrAloneEndsLines) {
+    // "ü" is two bytes in UTF-8: the field is still the first seven characters, and the number ends
+    // where the first character that is not part of it stands, as in the classic file.
+    const std::string text = "1234567\xC3\xBC" "9\r-1\xC3\xBC   x\r\xC3\xBC" "5\r  7\r\r8\r";
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + text, Utf16(text, false), Utf16(text, true)}) {
+        SettingsFile file(bytes);
+        ChartState s = Filled(9);
+        s.settingsFileName = file.path();
+        ASSERT_TRUE(ReadSettings(s));
+        EXPECT_EQ(s.settingValues[1], 1234567);
+        EXPECT_EQ(s.settingValues[2], -1);
+        EXPECT_EQ(s.settingValues[3], 0);
+        EXPECT_EQ(s.settingValues[4], 7);
+        EXPECT_EQ(s.settingValues[5], 9);  // the empty line ended the values
+    }
+    // The same characters in the classic file (Windows-1252: "ü" is one byte).
+    SettingsFile ansi("1234567\xFC" "9\r\n-1\xFC   x\r\n\xFC" "5\r\n");
+    ChartState a;
+    a.settingsFileName = ansi.path();
+    ASSERT_TRUE(ReadSettings(a));
+    EXPECT_EQ(a.settingValues[1], 1234567);
+    EXPECT_EQ(a.settingValues[2], -1);
+    EXPECT_EQ(a.settingValues[3], 0);
+}
+
 TEST(ShippedSettings, Are92CrLfLinesWithTheValueInTheFirstSevenCharacters) {
     std::ifstream in(KELO_SHIPPED_SETTINGS, std::ios::binary);
     ASSERT_TRUE(in) << KELO_SHIPPED_SETTINGS;
@@ -160,6 +214,7 @@ TEST(ShippedSettings, Are92CrLfLinesWithTheValueInTheFirstSevenCharacters) {
     EXPECT_EQ(v[22], 40); EXPECT_EQ(v[23], 45); EXPECT_EQ(v[24], 1);  // 40N45
     EXPECT_EQ(v[27], 1);                                   // Placidus
     EXPECT_EQ(v[13], 1);                                   // sectors at the true cusps
+    EXPECT_EQ(v[16], 1);                                   // the picture drifts
     EXPECT_EQ(v[47], 1);                                   // aspects on
     EXPECT_EQ(v[32], 0);                                   // pointer hidden
     EXPECT_EQ(v[33], 6);                                   // any input ends the saver

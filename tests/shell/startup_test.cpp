@@ -111,7 +111,7 @@ TEST(StartupMissingSettings, ReportsTheFileNotFoundAndEndsWithAFailureStatus) {
     rig.pointer.count = 0;
     EXPECT_EQ(rig.Start(), 1);
     ASSERT_EQ(rig.boxes.shown.size(), 1u);
-    EXPECT_EQ(rig.boxes.shown[0].text, "KELO.INI File Not Found");
+    EXPECT_EQ(rig.boxes.shown[0].text, "KELO.INI File Not Found\n" + rig.s.settingsFileName);
     EXPECT_EQ(rig.boxes.shown[0].title, "Warning!");
     EXPECT_EQ(rig.boxes.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_FALSE(rig.window.shown);
@@ -125,8 +125,8 @@ TEST(StartupMissingSettings, WithSlashCTheEditorIsNotShownAndStartUpStillEnds) {
     EXPECT_EQ(rig.Start("/c"), 1);
     EXPECT_EQ(rig.options.shows, 0);
     ASSERT_EQ(rig.boxes.shown.size(), 2u);
-    EXPECT_EQ(rig.boxes.shown[0].text, "KELO.INI File Not Found");
-    EXPECT_EQ(rig.boxes.shown[1].text, "KELO.INI File Not Found");
+    EXPECT_EQ(rig.boxes.shown[0].text, "KELO.INI File Not Found\n" + rig.s.settingsFileName);
+    EXPECT_EQ(rig.boxes.shown[1].text, rig.boxes.shown[0].text);
 }
 
 TEST(StartupEditor, SaveThenQuitStartsTheScreenSaverWithTheSettingsJustSaved) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
+#include "render/drift.h"
 #include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "shell_fixture.h"
@@ -110,6 +113,54 @@ TEST(PaintAndResize, TheHandlersDrawOnTheWindowSurfaceAndShowIt) {
     EXPECT_EQ(rig.window.surface.FontName(), "GLYPHA");
     EXPECT_GT(rig.window.surface.circles, 0);
     EXPECT_GT(rig.window.surface.prints, 0);
+}
+
+// A day of minute updates on the clock: with line 16 exactly 1 the picture's origin follows the drift,
+// within its bounds, back at the centre every few hours and without a jump at midnight.
+TEST(Drift, ADayOfMinuteUpdatesMovesThePictureWithinItsBoundsAndBackToTheCentre) {
+    ShellRig rig(SettingsText({{16, "1"}}));
+    ASSERT_EQ(rig.Start(), std::nullopt);
+    rig.form.Form_Resize();
+    const double onePercent = 0.01 * 454.5;  // of the picture's height, in logical units
+    double nearestInThreeHours = 1e9, largestX = 0, largestY = 0, previousX = 0, previousY = 0;
+    for (int minute = 0; minute <= 24 * 60; ++minute) {
+        rig.TickAt(minute / 60 % 24, minute % 60, 0);
+        const double x = rig.s.driftX, y = rig.s.driftY;
+        ASSERT_LE(std::hypot(x, y), onePercent) << minute;
+        ASSERT_LE(std::pow(x / kDriftRadiusX, 2) + std::pow(y / kDriftRadiusY, 2), 1 + 1e-12) << minute;
+        // The paint moves the whole coordinate system: the wheel's centre sits at the drift.
+        EXPECT_DOUBLE_EQ(rig.window.surface.ScaleLeft(), -303 - x) << minute;
+        EXPECT_NEAR(rig.window.surface.ScaleTop(), 227.25 - y, 1e-9) << minute;
+        if (minute > 0) {
+            EXPECT_LE(std::hypot(x - previousX, y - previousY), 0.8) << minute;  // a few pixels a step
+        }
+        previousX = x, previousY = y;
+        largestX = std::max(largestX, std::fabs(x)), largestY = std::max(largestY, std::fabs(y));
+        nearestInThreeHours = std::min(nearestInThreeHours, std::hypot(x, y));
+        if (minute % 180 == 179) {
+            EXPECT_LT(nearestInThreeHours, 0.05) << "no return to the centre before minute " << minute;
+            nearestInThreeHours = 1e9;
+        }
+    }
+    EXPECT_EQ(rig.s.driftX, 0);  // midnight again: the path has closed
+    EXPECT_GT(largestX, 0.95 * kDriftRadiusX);  // and it used the room it has
+    EXPECT_GT(largestY, 0.95 * kDriftRadiusY);
+}
+
+TEST(Drift, AnyOtherValueOfLine16KeepsThePictureStillAndCentred) {
+    for (const char* value : {"0", "1.5", "2", "-1"}) {
+        ShellRig rig(SettingsText({{16, value}}));
+        ASSERT_EQ(rig.Start(), std::nullopt);
+        for (int minute : {7, 31, 100, 1111}) {
+            rig.TickAt(minute / 60, minute % 60, 0);
+            EXPECT_EQ(rig.s.driftX, 0) << value;
+            EXPECT_EQ(rig.s.driftY, 0) << value;
+            EXPECT_EQ(rig.window.surface.ScaleLeft(), -rig.s.scaleHalfWidth) << value;
+        }
+    }
+    // The pure path is the same whatever the count of days before the minute.
+    EXPECT_EQ(PictureDrift(1440 + 77).x, PictureDrift(77).x);
+    EXPECT_EQ(PictureDrift(-1).y, PictureDrift(1439).y);
 }
 
 }  // namespace
