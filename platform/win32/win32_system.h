@@ -13,10 +13,12 @@
 #include "platform/pointer.h"
 #include "platform/registry.h"
 
-// GetLocalTime, and the texts GetDateFormatW / GetTimeFormatW write in the user's regional formats.
+// The local time and its zone offset (win32_time_zone.h), and the texts GetDateFormatW / GetTimeFormatW
+// write in the user's regional formats.
 class Win32Clock : public Clock {
 public:
     LocalDateTime Now() override;
+    int UtcOffsetAt(const LocalDateTime& t) override;
     // The short date and the long time joined by one blank: "12/7/2026 10:30:00 PM".
     std::string GeneralDateTimeText(const LocalDateTime& t) override;
     std::string TimeText(const LocalDateTime& t) override;

@@ -13,6 +13,7 @@
 #include "platform/fixed_clock.h"
 #include "platform/message_boxes.h"
 #include "render/render_tables.h"
+#include "settings/setting_lines.h"
 #include "settings/settings_file.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
@@ -38,6 +39,7 @@ ChartState ShippedChart(const std::string& fontDir) {
     InitComputationConstants(s);
     s.settingsFileName = KELO_SHIPPED_SETTINGS;
     EXPECT_TRUE(ReadSettings(s));
+    s.settingValues[kZoneSourceLine] = 0;  // New York's fixed zone of line 18
     LoadElementTables(s);
     ChooseHouseSystem(s);
     LoadSlotAngles(s);
