@@ -3,6 +3,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/zone_place.h"
+#include "settings/settings_place.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -34,6 +37,7 @@ std::string LocateSettingsFile(const std::string& programDir, const std::string&
     fs::create_directories(userFile.parent_path(), ec);
     if (!ec) fs::copy_file(installed, userFile, fs::copy_options::skip_existing, ec);
     if (ec || !IsFile(userFile)) return beside.string();
+    PlaceNewSettingsFile(userFile.string(), SystemZonePlace());
     return userFile.string();
 }
 

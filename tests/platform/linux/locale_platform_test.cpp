@@ -6,8 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <optional>
-#include <string>
 
 #include "platform/linux/file_text_lines.h"
 #include "platform/linux/locale_formats.h"
@@ -15,6 +13,7 @@
 #include "platform/linux/system_clock.h"
 #include "shell/regional_format.h"
 #include "shell/update_chart.h"
+#include "support/zone_of_tz.h"
 
 namespace {
 
@@ -106,24 +105,6 @@ TEST(SystemClock, NowIsTheLocalTime) {
     EXPECT_LE(t.hour, 23);
     EXPECT_LE(t.second, 60);
 }
-
-// The zone of the environment's TZ for the life of one test.
-class ZoneOfTz {
-public:
-    explicit ZoneOfTz(const char* tz) {
-        if (const char* old = std::getenv("TZ")) saved_ = old;
-        setenv("TZ", tz, 1);
-        tzset();
-    }
-    ~ZoneOfTz() {
-        if (saved_) setenv("TZ", saved_->c_str(), 1);
-        else unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    std::optional<std::string> saved_;
-};
 
 TEST(SystemClock, TheOffsetInEffectFollowsTheZonesRulesAndDaylightSaving) {
     SystemClock clock("C");
