@@ -120,8 +120,7 @@ std::vector<OptionSpec> Options() {
              return true;
          }},
         {"--at", "YYYY-MM-DDTHH:MM",
-         "local date and time on the clock (default: now; zone: the system's when settings line 17 is 1, "
-         "else line 18)",
+         "local civil time (default: now); zone: the system's (line 17 = 1) or line 18",
          [](ChartOptions& o, const std::string& v, std::string& error) {
              LocalDateTime t;
              if (!ParseMoment(v, t)) {
