@@ -1,6 +1,7 @@
-// The local date and time of the present moment, and the two texts the platform formats them into:
-// the general date-and-time text (whose last two characters carry the afternoon marker on a 12-hour
-// clock) and the time text (whose seconds the one-second tick reads).
+// The local date and time of the present moment, with the system zone's offset from Universal Time in
+// effect at that moment, and the two texts the platform formats them into: the general date-and-time
+// text (whose last two characters carry the afternoon marker on a 12-hour clock) and the time text
+// (whose seconds the one-second tick reads).
 #pragma once
 
 #include <string>
@@ -12,12 +13,20 @@ struct LocalDateTime {
     int hour = 0;    // 0..23
     int minute = 0;
     int second = 0;
+    // Seconds east of Greenwich: local time = Universal Time + utcOffsetSeconds (New York in July
+    // -14400, India 19800). Daylight saving is included.
+    int utcOffsetSeconds = 0;
 };
 
 class Clock {
 public:
     virtual ~Clock() = default;
+    // One reading: the local date and time and the offset in effect, so that both belong to one instant.
     virtual LocalDateTime Now() = 0;
+    // The offset the system zone has at a local civil date and time (the fields of t, not its
+    // utcOffsetSeconds). A time that the change to daylight saving skips counts by the offset before
+    // the change; a time that the change back repeats, by one of its two offsets.
+    virtual int UtcOffsetAt(const LocalDateTime& t) = 0;
     // e.g. "12/7/2026 10:30:00 PM" on a 12-hour US clock, "07.12.2026 22:30:00" on a German one
     virtual std::string GeneralDateTimeText(const LocalDateTime& t) = 0;
     // e.g. "10:30:00 PM" or "22:30:00"

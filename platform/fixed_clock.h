@@ -1,4 +1,5 @@
 // A clock that always reads one given local date and time, for the tests and for kelo-chart's --at.
+// Its zone has the one offset of that reading (t.utcOffsetSeconds) at every date.
 // Its texts have the shape of a 12-hour US format or of a 24-hour day-first format:
 //   clockFormat 0   "12/7/2026 10:30:00 PM"   "10:30:00 PM"
 //   clockFormat 1   "7/12/2026 22:30:00"      "22:30:00"
@@ -17,6 +18,7 @@ public:
     void SetClockFormat(int clockFormat) { clockFormat_ = clockFormat; }
 
     LocalDateTime Now() override { return time_; }
+    int UtcOffsetAt(const LocalDateTime&) override { return time_.utcOffsetSeconds; }
 
     std::string GeneralDateTimeText(const LocalDateTime& t) override {
         char date[48];

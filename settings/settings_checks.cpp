@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "astro/frame/numeric.h"
 #include "settings/setting_lines.h"
 
 void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes) {
@@ -20,8 +21,9 @@ void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes) {
 
 void CheckNatalData(ChartState& s, MessageBoxes& boxes) {
     const auto& v = s.settingValues;
-    // Zone
-    if (!(v[kTimeZoneLine] >= -13 && v[kTimeZoneLine] <= 12)) ReportNatalDataError(s, boxes);
+    // Zone, unless the system's zone is used instead of line 18
+    if (!IsExactly(v[kZoneSourceLine], 1) && !(v[kTimeZoneLine] >= -13 && v[kTimeZoneLine] <= 12))
+        ReportNatalDataError(s, boxes);
     // Longitude degrees and minutes
     if (!(v[kLongitudeDegreesLine] <= 180 && v[kLongitudeMinutesLine] <= 59)) ReportNatalDataError(s, boxes);
     // Latitude minutes

@@ -22,7 +22,8 @@ inline const std::string kNatalDataMessage = "Error in natal input data section.
 void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes);
 
 // CheckNatalData: three independent rules, each reported by its own ReportNatalDataError.
-//   1. zone:        -13 <= settings value 18 <= 12
+//   1. zone:        -13 <= settings value 18 <= 12; not checked when value 17 is exactly 1 (the
+//                   system's zone is used, line 18 is not)
 //   2. longitude:   settings value 19 <= 180 and settings value 20 <= 59
 //   3. latitude:    settings value 23 <= 59
 // A value that is not a number fails its rule.

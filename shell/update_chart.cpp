@@ -50,8 +50,12 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     s.calendarYear = Round16(t.year);
     s.calendarMonth = Round16(t.month);
 
-    // 6. Zone.
-    s.zoneHours = v[kTimeZoneLine];
+    // 6. Zone, hours added to the local time to give UT: the system's offset of this reading when line
+    //    17 says so (west positive, so New York in July is 4 and India -5.5), else line 18.
+    if (IsExactly(v[kZoneSourceLine], 1))
+        s.zoneHours = ToSingle(-t.utcOffsetSeconds / 3600.0);
+    else
+        s.zoneHours = v[kTimeZoneLine];
 
     // 7. Date text in the regional order, "/" between the parts, no leading zeros.
     const std::string d = std::to_string(t.day), m = std::to_string(t.month), y = std::to_string(t.year);

@@ -8,7 +8,8 @@
 #include "shell/chart_state.h"
 
 // UpdateChart: the chart of the present moment.
-//   reads  settingValues, houseSystemLetter, dateOrder, clockFormat, the clock (one reading)
+//   reads  settingValues, houseSystemLetter, dateOrder, clockFormat, the clock (one reading, with its
+//          zone offset when settings line 17 is exactly 1)
 //   writes settingsError; when the checks pass: infoLines, calendarDay/Month/Year, zoneHours, dateText,
 //          clockTime, meridiem, longitudeDegMin, eastWest, latitudeDegMin, northSouth, and everything
 //          the sky frame, the cusps, the ephemeris and the texts compute

@@ -117,7 +117,7 @@ std::vector<OptionSpec> Options() {
              return true;
          }},
         {"--at", "YYYY-MM-DDTHH:MM",
-         "local date and time on the clock (default: now; zone: settings line 18)",
+         "local civil time (default: now); zone: the system's (line 17 = 1) or line 18",
          [](ChartOptions& o, const std::string& v, std::string& error) {
              LocalDateTime t;
              if (!ParseMoment(v, t)) {
@@ -279,9 +279,13 @@ int main(int argc, char** argv) {
     // its own shape, so that the afternoon marker agrees with it.
     SystemClock systemClock;
     std::optional<FixedClock> fixedClock;
-    if (options.at)
-        fixedClock.emplace(*options.at, s.clockFormat);
-    else if (options.clockFormat)
+    if (options.at) {
+        // Civil time in the system's zone, with the offset the zone has on that date (used when settings
+        // line 17 is exactly 1).
+        LocalDateTime at = *options.at;
+        at.utcOffsetSeconds = systemClock.UtcOffsetAt(at);
+        fixedClock.emplace(at, s.clockFormat);
+    } else if (options.clockFormat)
         fixedClock.emplace(systemClock.Now(), s.clockFormat);
     Clock& clock = fixedClock ? static_cast<Clock&>(*fixedClock) : static_cast<Clock&>(systemClock);
 

@@ -4,6 +4,8 @@
 #include <system_error>
 
 #include "platform/utf8_path.h"
+#include "platform/zone_place.h"
+#include "settings/settings_place.h"
 
 namespace fs = std::filesystem;
 
@@ -36,6 +38,7 @@ std::string LocateSettingsFile(const std::string& programDir, const std::string&
     fs::create_directories(userFile.parent_path(), ec);
     if (!ec) fs::copy_file(installed, userFile, fs::copy_options::skip_existing, ec);
     if (ec || !IsFile(userFile)) return Utf8FromPath(beside);
+    PlaceNewSettingsFile(Utf8FromPath(userFile), SystemZonePlace());
     return Utf8FromPath(userFile);
 }
 

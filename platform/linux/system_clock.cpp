@@ -67,7 +67,25 @@ LocalDateTime SystemClock::Now() {
     struct tm parts = {};
     localtime_r(&now, &parts);
     return LocalDateTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,
-                         parts.tm_sec};
+                         parts.tm_sec, static_cast<int>(parts.tm_gmtoff)};
+}
+
+int SystemClock::UtcOffsetAt(const LocalDateTime& t) {
+    // The instant mktime gives for the civil time, and the same fields read as Universal Time: their
+    // difference is the offset. A skipped time is read in the zone's state before the change, so
+    // 02:30 on the spring-forward day in New York is 07:30 UT, offset -5 hours.
+    struct tm parts = {};
+    parts.tm_year = t.year - 1900;
+    parts.tm_mon = t.month - 1;
+    parts.tm_mday = t.day;
+    parts.tm_hour = t.hour;
+    parts.tm_min = t.minute;
+    parts.tm_sec = t.second;
+    parts.tm_isdst = -1;
+    struct tm asUniversal = parts;
+    const time_t instant = mktime(&parts);
+    const time_t fieldsAsUt = timegm(&asUniversal);
+    return static_cast<int>(fieldsAsUt - instant);
 }
 
 std::string SystemClock::GeneralDateTimeText(const LocalDateTime& t) {

@@ -19,7 +19,8 @@ public:
     // Explicit strftime formats (the C locale's names for the afternoon marker, "AM" and "PM").
     SystemClock(const std::string& dateFormat, const std::string& timeFormat);
 
-    LocalDateTime Now() override;
+    LocalDateTime Now() override;  // localtime_r: TZ, else /etc/localtime
+    int UtcOffsetAt(const LocalDateTime& t) override;  // mktime
     std::string GeneralDateTimeText(const LocalDateTime& t) override;
     std::string TimeText(const LocalDateTime& t) override;
 

@@ -6,6 +6,9 @@
 #include <system_error>
 
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_time_zone.h"
+#include "platform/zone_place.h"
+#include "settings/settings_place.h"
 
 namespace {
 
@@ -45,5 +48,6 @@ std::string LocateWindowsSettingsFile(const std::string& programDir, const std::
     std::filesystem::create_directories(std::filesystem::path(WideFromUtf8(userFolder)), ec);
     if (!CopyFileW(WideFromUtf8(beside).c_str(), WideFromUtf8(userFile).c_str(), TRUE) && !IsFile(userFile))
         return beside;
+    PlaceNewSettingsFile(userFile, PlaceOfWindowsZone(SystemZoneKeyName()));
     return userFile;
 }

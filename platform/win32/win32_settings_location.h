@@ -2,7 +2,9 @@
 // while the user can write in that folder (an unpacked folder, the user's own program folder). A .scr
 // installed in the Windows folder or under Program Files cannot be saved there: then the settings
 // file is %APPDATA%\Kelo\KELO.INI, created from the one beside the program the first time it is
-// needed. With neither file, the name beside the program is returned and start-up reports it missing.
+// needed, with the place lines of the main city of the system's zone (by CLDR's table of Windows zones;
+// New York when the zone is not in it). With neither file, the name beside the program is returned and
+// start-up reports it missing.
 #pragma once
 
 #include <functional>

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_time_zone.h"
 
 namespace {
 
@@ -77,11 +78,8 @@ Win32Clock::Win32Clock(SecondsReader secondsOf, std::wstring timeFormat)
     appendMeridiem_ = !twentyFour;
 }
 
-LocalDateTime Win32Clock::Now() {
-    SYSTEMTIME st;
-    GetLocalTime(&st);
-    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
-}
+LocalDateTime Win32Clock::Now() { return LocalNowInSystemZone(); }
+
 
 std::string Win32Clock::GeneralDateTimeText(const LocalDateTime& t) {
     SYSTEMTIME st = ToSystemTime(t);

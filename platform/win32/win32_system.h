@@ -13,7 +13,8 @@
 #include "platform/pointer.h"
 #include "platform/registry.h"
 
-// GetLocalTime, and the texts GetDateFormatW / GetTimeFormatW write in the user's regional formats.
+// The local time and its zone offset (win32_time_zone.h), and the texts GetDateFormatW / GetTimeFormatW
+// write in the user's regional formats.
 // The user's time format is kept while its texts give what the program reads from them: the seconds,
 // as the tick reads them, and on a 12-hour clock "PM" at the end of an afternoon's text and not of a
 // morning's. Otherwise (a format without seconds, "h:mm tt", "HH:mm"; an afternoon marker such as
@@ -26,7 +27,8 @@ public:
     // timeFormat: the user's long time format (LOCALE_STIMEFORMAT) when empty.
     explicit Win32Clock(SecondsReader secondsOf = {}, std::wstring timeFormat = {});
     LocalDateTime Now() override;
-    // The short date and the time text joined by one blank: "12/7/2026 10:30:00 PM".
+    int UtcOffsetAt(const LocalDateTime& t) override;
+    // The short date and the long time joined by one blank: "12/7/2026 10:30:00 PM".
     std::string GeneralDateTimeText(const LocalDateTime& t) override;
     std::string TimeText(const LocalDateTime& t) override;
     // The time format in use (the user's or the fallback) and whether " AM"/" PM" is appended.

@@ -7,6 +7,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <ctime>
 
 #include "apps/kelo-chart/chart_json.h"
 #include "apps/run_tool.h"
@@ -71,7 +72,8 @@ TEST(NonFiniteValues, NamesEveryValueThatCannotBeWritten) {
 }
 
 TEST(KeloChart, PrintsTheShippedChartAsOneJsonObjectWithEveryKey) {
-    ToolRun run = RunTool("--at 2026-12-07T22:30 --date-order 1 --clock-format 1 --json");
+    // The shipped settings follow the system's zone: New York's in December is 5 hours west.
+    ToolRun run = RunTool("--at 2026-12-07T22:30 --date-order 1 --clock-format 1 --json", "TZ=America/New_York");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
     json j = json::parse(run.out);
@@ -116,6 +118,74 @@ TEST(KeloChart, RegionalFormatComesFromTheLocaleOrAWinIniAndTheCommandLineWins) 
     EXPECT_EQ(json::parse(fromIni.out)["dateText"], "2026/12/7");
     EXPECT_EQ(json::parse(fromIni.out)["meridiem"], "P.M.");  // 12-hour texts of the tool's own clock
     EXPECT_EQ(json::parse(overridden.out)["dateText"], "7/12/2026");
+}
+
+// The instant of a chart, in seconds since 1970 UT: its day number is the Julian day of the civil date's
+// noon, its day fraction the Universal Time of the day.
+double ChartInstant(const json& chart) {
+    return (chart["dayNumber"].get<double>() - 0.5 + chart["dayFraction"].get<double>() - 2440587.5) * 86400;
+}
+
+double UtInstant(int year, int month, int day, int hour, int minute) {
+    struct tm t = {};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = hour;
+    t.tm_min = minute;
+    return static_cast<double>(timegm(&t));
+}
+
+TEST(KeloChart, OnTheSystemsZoneAtIsCivilTimeThereAndTheDateLineShowsTheOffsetInEffect) {
+    struct Case {
+        const char* tz;
+        const char* at;
+        const char* dateLine;
+        double ut;
+    };
+    const Case cases[] = {
+        {"America/New_York", "2026-01-15T12:00", "15 Jan 2026 - 12.00 p.m. ( 5)", UtInstant(2026, 1, 15, 17, 0)},
+        {"America/New_York", "2026-07-15T12:00", "15 Jul 2026 - 12.00 p.m. ( 4)", UtInstant(2026, 7, 15, 16, 0)},
+        {"Europe/Berlin", "2026-07-01T12:00", "01 Jul 2026 - 12.00 p.m. (-2)", UtInstant(2026, 7, 1, 10, 0)},
+        {"Europe/Berlin", "2026-12-07T00:30", "07 Dec 2026 - 12.30 a.m. (-1)", UtInstant(2026, 12, 6, 23, 30)},
+        {"Asia/Kolkata", "2026-12-07T22:30", "07 Dec 2026 - 10.30 p.m. (-5.5)", UtInstant(2026, 12, 7, 17, 0)},
+        {"Pacific/Kiritimati", "2026-12-07T08:00", "07 Dec 2026 - 8.00 a.m. (-14)", UtInstant(2026, 12, 6, 18, 0)},
+        {"UTC", "2026-12-07T08:00", "07 Dec 2026 - 8.00 a.m. ( 0)", UtInstant(2026, 12, 7, 8, 0)},
+    };
+    for (const Case& c : cases) {
+        ToolRun run = RunTool(std::string("--at ") + c.at + " --json", std::string("TZ=") + c.tz);
+        ASSERT_EQ(run.status, 0) << c.tz << " " << run.err;  // Kiritimati's 14 hours pass: line 18 is not checked
+        const json j = json::parse(run.out);
+        EXPECT_EQ(j["infoLines"][0], c.dateLine) << c.tz;
+        EXPECT_NEAR(ChartInstant(j), c.ut, 0.1) << c.tz << " " << c.at;
+    }
+    // Any other line 17 keeps the zone of line 18, whatever the system's.
+    for (const char* source : {"0", "1.5", "-1"}) {
+        ChangedSettings fixed({{17, source}});
+        ToolRun run = RunTool(fixed.Arg() + " --at 2026-07-01T12:00 --json", "TZ=Europe/Berlin");
+        ASSERT_EQ(run.status, 0) << source;
+        const json j = json::parse(run.out);
+        EXPECT_EQ(j["infoLines"][0], "01 Jul 2026 - 12.00 p.m. ( 5)") << source;
+        EXPECT_NEAR(ChartInstant(j), UtInstant(2026, 7, 1, 17, 0), 0.1) << source;
+    }
+    // Line 18 out of range fails its check on the fixed zone only.
+    ChangedSettings system({{18, "14"}}), fixed({{17, "0"}, {18, "14"}});
+    EXPECT_EQ(RunTool(system.Arg() + " --at 2026-07-01T12:00 --json", "TZ=Europe/Berlin").status, 0);
+    EXPECT_EQ(RunTool(fixed.Arg() + " --at 2026-07-01T12:00 --json", "TZ=Europe/Berlin").status, 3);
+}
+
+TEST(KeloChart, OnTheSystemsZoneTheChartOfNowIsTheSystemClocksInstant) {
+    for (const char* tz : {"America/New_York", "Asia/Kolkata", "Pacific/Kiritimati"}) {
+        const double before = static_cast<double>(time(nullptr));
+        ToolRun run = RunTool("--json", std::string("TZ=") + tz);
+        const double after = static_cast<double>(time(nullptr));
+        ASSERT_EQ(run.status, 0) << tz << " " << run.err;
+        // The chart drops the seconds: its instant is the start of the minute of the reading (to a tenth of a
+        // second: the clock time is a single).
+        const double instant = ChartInstant(json::parse(run.out));
+        EXPECT_GE(instant, std::floor(before / 60) * 60 - 0.1) << std::fixed << tz << " " << before;
+        EXPECT_LE(instant, after + 0.1) << std::fixed << tz << " " << after;
+    }
 }
 
 TEST(KeloChart, ASettingsCheckFailureExitsWith3AndStillPrintsTheJson) {

@@ -14,7 +14,8 @@
 
 namespace {
 
-// Start-up as the screen saver does it, with the shipped settings (New York, Placidus).
+// Start-up as the screen saver does it, with the shipped settings (New York, Placidus) on the fixed zone
+// of line 18 (5 hours west).
 ChartState Started(int dateOrder = 0, int clockFormat = 0) {
     ChartState s;
     s.dateOrder = static_cast<int16_t>(dateOrder);
@@ -22,6 +23,7 @@ ChartState Started(int dateOrder = 0, int clockFormat = 0) {
     InitComputationConstants(s);
     s.settingsFileName = KELO_SHIPPED_SETTINGS;
     EXPECT_TRUE(LoadChartSettings(s));
+    s.settingValues[kZoneSourceLine] = 0;
     return s;
 }
 
@@ -167,6 +169,37 @@ TEST(UpdateChart, PlaceFieldsCarryTheirHemispheres) {
     EXPECT_EQ(minutes.s.longitudeDegMin, 74.3f);
     EXPECT_EQ(minutes.s.latitudeDegMin, 40.45f);
     EXPECT_EQ(minutes.s.zoneHours, 5);
+}
+
+TEST(UpdateChart, OnTheSystemsZoneTheChartIsLine18sForTheSameOffset) {
+    // Offsets east of UT in seconds, and line 18 for the same zone (west positive).
+    const std::pair<int, const char*> zones[] = {{-18000, "5"}, {-14400, "4"}, {7200, "-2"}, {19800, "-5.5"},
+                                                 {-12600, "3.5"}, {0, "0"}, {43200, "-12"}};
+    for (const auto& [offset, line18] : zones) {
+        LocalDateTime t = kEvening;
+        t.utcOffsetSeconds = offset;
+        Update system(t), fixed(t);
+        system.s.settingValues[kZoneSourceLine] = 1;
+        system.s.settingValues[kTimeZoneLine] = 99;  // not used, not checked
+        fixed.s.settingValues[kTimeZoneLine] = std::stof(line18);
+        system.Run();
+        fixed.Run();
+        ASSERT_EQ(system.s.settingsError, 0) << line18;
+        EXPECT_EQ(system.s.zoneHours, fixed.s.zoneHours) << line18;
+        EXPECT_EQ(system.s.dayFraction, fixed.s.dayFraction) << line18;
+        EXPECT_EQ(system.s.bodyLongitude, fixed.s.bodyLongitude) << line18;
+        EXPECT_EQ(system.s.houseCusp, fixed.s.houseCusp) << line18;
+        EXPECT_EQ(system.s.infoLines, fixed.s.infoLines) << line18;
+    }
+    // Fourteen hours east: beyond line 18's range, and still a chart.
+    LocalDateTime kiritimati = kEvening;
+    kiritimati.utcOffsetSeconds = 14 * 3600;
+    Update far(kiritimati);
+    far.s.settingValues[kZoneSourceLine] = 1;
+    far.Run();
+    EXPECT_EQ(far.s.settingsError, 0);
+    EXPECT_EQ(far.s.infoLines[0], "07 Dec 2026 - 10.30 p.m. (-14)");
+    EXPECT_NEAR(far.s.dayFraction, (10.5 - 14) / 24 + 0.5, 1e-7);  // 8.30 a.m. UT the day before
 }
 
 TEST(UpdateChart, NodeOptionUsesTheTrueNodeOnlyForExactly1) {

@@ -110,11 +110,27 @@ def build_cases():
     for k, (name, changes) in enumerate(checks):
         cases.append(("check-" + name, SHIPPED, changes,
                       ["--at", MOMENTS[(k + 5) % len(MOMENTS)], "--date-order", "1", "--clock-format", "1"]))
+    # The system's zone (line 17 = 1), from the TZ of both processes (Wine's registry zone follows it):
+    # --at is civil time there, and the date line shows the offset in effect.
+    zones = [
+        ("new-york-january", "America/New_York", "2026-01-15T12:00", "( 5)"),
+        ("new-york-july", "America/New_York", "2026-07-15T12:00", "( 4)"),
+        ("berlin-july", "Europe/Berlin", "2026-07-01T12:00", "(-2)"),
+        ("kolkata", "Asia/Kolkata", "2026-12-07T22:30", "(-5.5)"),
+        ("kiritimati", "Pacific/Kiritimati", "2026-12-07T08:00", "(-14)"),
+    ]
+    for name, tz, moment, zone_text in zones:
+        cases.append(("zone-" + name, SHIPPED, {17: 1}, ["--at", moment, "--date-order", "0", "--clock-format", "0"],
+                      tz, zone_text))
     return cases
 
 
 def write_settings(base, changes, path):
-    """The base file with the first seven characters of some lines replaced, line ends kept."""
+    """The base file with the first seven characters of some lines replaced, line ends kept. The shipped
+    file follows the system's zone (line 17 = 1); its cases keep the fixed zone of line 18 unless they
+    say otherwise."""
+    if base == SHIPPED:
+        changes = {17: 0, **changes}
     with open(base, "rb") as f:
         lines = f.read().split(b"\n")
     for number, value in changes.items():
@@ -129,12 +145,13 @@ def windows_path(path):
     return "Z:" + os.path.abspath(path).replace("/", "\\")
 
 
-def run(command):
+def run(command, tz=None):
     """Exit status and standard output. The output goes through a file, not a pipe: Wine's own
     background processes may inherit a pipe and keep it open long after the program has ended."""
+    env = dict(os.environ, TZ=tz) if tz else None
     with tempfile.TemporaryFile() as out:
         status = subprocess.run(command, stdin=subprocess.DEVNULL, stdout=out, stderr=subprocess.DEVNULL,
-                                timeout=120).returncode
+                                timeout=120, env=env).returncode
         out.seek(0)
         return status, out.read().decode("latin-1").replace("\r\n", "\n")
 
@@ -174,13 +191,16 @@ def main():
     failures = 0
     largest = 0.0
     with tempfile.TemporaryDirectory(prefix="kelo-compare-") as work:
-        for index, (name, base, changes, args) in enumerate(cases):
+        for index, (name, base, changes, args, *zone) in enumerate(cases):
+            tz, zone_text = zone if zone else (None, None)
             settings = os.path.join(work, f"case{index}.ini")
             write_settings(base, changes, settings)
-            linux_status, linux_out = run([options.linux_tool, "--settings", settings, "--json"] + args)
+            linux_status, linux_out = run([options.linux_tool, "--settings", settings, "--json"] + args, tz)
             windows_status, windows_out = run([options.wine, options.windows_tool, "--settings",
-                                               windows_path(settings), "--json"] + args)
+                                               windows_path(settings), "--json"] + args, tz)
             problems = []
+            if zone_text and not windows_out.count(zone_text + '"'):
+                problems.append(f"the date line does not end in {zone_text}")
             if linux_status != windows_status:
                 problems.append(f"exit status {linux_status} != {windows_status}")
             try:

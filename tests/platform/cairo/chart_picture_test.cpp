@@ -11,6 +11,7 @@
 #include "apps/kelo-chart/chart_picture.h"
 #include "platform/fixed_clock.h"
 #include "platform/message_boxes.h"
+#include "settings/setting_lines.h"
 #include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
@@ -36,6 +37,7 @@ ChartState ShippedChart(const std::string& fontDir) {
     InitComputationConstants(s);
     s.settingsFileName = KELO_SHIPPED_SETTINGS;
     EXPECT_TRUE(LoadChartSettings(s));
+    s.settingValues[kZoneSourceLine] = 0;  // New York's fixed zone of line 18
     FixedClock clock(LocalDateTime{2026, 12, 7, 22, 30, 0}, 0);
     NoBoxes boxes;
     UpdateChart(s, clock, boxes);

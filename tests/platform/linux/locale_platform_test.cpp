@@ -13,6 +13,7 @@
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "shell/regional_format.h"
+#include "support/zone_of_tz.h"
 
 namespace {
 
@@ -103,6 +104,40 @@ TEST(SystemClock, NowIsTheLocalTime) {
     EXPECT_GE(t.day, 1);
     EXPECT_LE(t.hour, 23);
     EXPECT_LE(t.second, 60);
+}
+
+TEST(SystemClock, TheOffsetInEffectFollowsTheZonesRulesAndDaylightSaving) {
+    SystemClock clock("C");
+    {
+        ZoneOfTz zone("America/New_York");
+        EXPECT_EQ(clock.UtcOffsetAt({2026, 1, 15, 12, 0, 0}), -5 * 3600);
+        EXPECT_EQ(clock.UtcOffsetAt({2026, 7, 15, 12, 0, 0}), -4 * 3600);
+        EXPECT_EQ(clock.UtcOffsetAt({2026, 3, 8, 2, 30, 0}), -5 * 3600);  // skipped at the change: the offset before
+        EXPECT_EQ(clock.UtcOffsetAt({2026, 3, 8, 3, 30, 0}), -4 * 3600);
+        const int now = clock.Now().utcOffsetSeconds;
+        EXPECT_TRUE(now == -5 * 3600 || now == -4 * 3600) << now;
+    }
+    {
+        ZoneOfTz zone("Asia/Kolkata");
+        EXPECT_EQ(clock.UtcOffsetAt({2026, 7, 1, 0, 0, 0}), 19800);
+        // One reading: local time minus its offset is the system clock's UT.
+        const time_t before = time(nullptr);
+        const LocalDateTime t = clock.Now();
+        struct tm asUt = {};
+        asUt.tm_year = t.year - 1900;
+        asUt.tm_mon = t.month - 1;
+        asUt.tm_mday = t.day;
+        asUt.tm_hour = t.hour;
+        asUt.tm_min = t.minute;
+        asUt.tm_sec = t.second;
+        const time_t ut = timegm(&asUt) - t.utcOffsetSeconds;
+        EXPECT_GE(ut, before);
+        EXPECT_LE(ut, time(nullptr));
+    }
+    {
+        ZoneOfTz zone("Pacific/Kiritimati");
+        EXPECT_EQ(clock.UtcOffsetAt({2026, 12, 7, 8, 0, 0}), 14 * 3600);
+    }
 }
 
 // The tick lands a few milliseconds after the second changes on the precise clock; the local time it reads

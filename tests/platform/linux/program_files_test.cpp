@@ -2,11 +2,16 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 
 #include "platform/linux/linux_process.h"
 #include "platform/linux/program_files.h"
 #include "platform/linux/user_dirs.h"
+#include "settings/settings_text.h"
 #include "support/temp_folder.h"
+#include "support/zone_of_tz.h"
 
 namespace {
 
@@ -40,6 +45,38 @@ TEST(SettingsLocation, WithNeitherFileOrNoUserDirectoryTheNameBesideTheProgramIs
     // A configuration directory that cannot be made (a file stands in its way).
     f.Write("blocked", "file");
     EXPECT_EQ(LocateSettingsFile(f.Path("bin"), f.Path("blocked")), f.Path("bin/KELO.INI"));
+}
+
+// The first copy takes the place of the system zone's main city, from the time-zone database of tzdata.
+TEST(SettingsLocation, TheFirstCopyTakesThePlaceOfTheSystemsZone) {
+    TempFolder f;
+    std::ifstream in(KELO_SHIPPED_SETTINGS, std::ios::binary);
+    const std::string shipped((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    f.Write("share/kelo/KELO.INI", shipped);
+    std::filesystem::create_directories(f.Path("bin"));
+    {
+        ZoneOfTz berlin("Europe/Berlin");
+        ASSERT_EQ(LocateSettingsFile(f.Path("bin"), f.Path("berlin")), f.Path("berlin/kelo/KELO.INI"));
+    }
+    const std::vector<std::string> lines = SplitSettingsLines(f.Read("berlin/kelo/KELO.INI"));
+    const std::vector<std::string> original = SplitSettingsLines(shipped);
+    const char* expected[] = {"13     ", "22     ", "-1     ", "52     ", "30     ", "1      "};
+    for (int n = 19; n <= 24; ++n) {
+        EXPECT_EQ(lines[n - 1].substr(0, 7), expected[n - 19]) << n;
+        EXPECT_EQ(lines[n - 1].substr(7), original[n - 1].substr(7)) << n;
+    }
+    {
+        ZoneOfTz oldName("Asia/Calcutta");  // a link to Asia/Kolkata
+        LocateSettingsFile(f.Path("bin"), f.Path("kolkata"));
+    }
+    EXPECT_EQ(SplitSettingsLines(f.Read("kolkata/kelo/KELO.INI"))[18].substr(0, 7), "88     ");
+    // An unknown zone, or one without a city, keeps the default's New York.
+    for (const char* zone : {"Nowhere/Atlantis", "UTC", "CET-1CEST,M3.5.0,M10.5.0/3"}) {
+        ZoneOfTz unknown(zone);
+        const std::string dir = std::string("unknown") + std::to_string(zone[0]);
+        LocateSettingsFile(f.Path("bin"), f.Path(dir));
+        EXPECT_EQ(f.Read(dir + "/kelo/KELO.INI"), shipped) << zone;
+    }
 }
 
 TEST(GlyphFontLocation, BesideTheProgramElseTheInstalledCopy) {
