@@ -53,6 +53,10 @@ run_case() {
 run_case 60 10-hack-daemon
 run_case 40 11-hack-window-id
 run_case 40 12-two-monitors
+# The installed tree, into a prefix of this run.
+export KELO_PREFIX=$work/prefix
+cmake --install "${KELO_BUILD_DIR:-build}" --prefix "$KELO_PREFIX" >"$work/install.log"
+run_case 40 13-installed-hack
 if [ "$failed" != 0 ]; then
   echo "hack tests failed" >&2
   exit 1
