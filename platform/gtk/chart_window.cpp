@@ -6,6 +6,7 @@
 #include <gdk/gdkx.h>
 #endif
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/windows1252.h"
@@ -98,10 +99,14 @@ std::vector<GdkRectangle> GtkChartWindow::MonitorGeometries() {
         int event = 0, error = 0, major = 0, minor = 0;
         if (XRRQueryExtension(x, &event, &error) && XRRQueryVersion(x, &major, &minor) &&
             (major > 1 || (major == 1 && minor >= 5))) {
+            // RandR counts device pixels; GTK places windows in its own, GDK_SCALE times larger.
+            GdkMonitor* first = gdk_display_get_monitor(display, 0);
+            const int scale = first != nullptr ? std::max(1, gdk_monitor_get_scale_factor(first)) : 1;
             int n = 0;
             if (XRRMonitorInfo* info = XRRGetMonitors(x, DefaultRootWindow(x), True, &n)) {
                 for (int i = 0; i < n; ++i) {
-                    const GdkRectangle r{info[i].x, info[i].y, info[i].width, info[i].height};
+                    const GdkRectangle r{info[i].x / scale, info[i].y / scale, info[i].width / scale,
+                                         info[i].height / scale};
                     if (r.width <= 0 || r.height <= 0) continue;
                     monitors.insert(info[i].primary ? monitors.begin() : monitors.end(), r);
                 }

@@ -163,6 +163,8 @@ void X11HackWindow::Show() {
     cairo_destroy(cr);
     cairo_surface_flush(target_);
     XFlush(display_);
+    if (!chartShown_) g_log("kelo", G_LOG_LEVEL_DEBUG, "first picture shown in window 0x%lx", window_);
+    chartShown_ = true;
 }
 
 void X11HackWindow::HandleEvent(const XEvent& e) {

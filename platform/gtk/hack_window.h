@@ -74,6 +74,7 @@ private:
     std::function<void(Surface&)> afterPaint_;
     ChartWindowEvents* events_ = nullptr;
     bool shown_ = false;
+    bool chartShown_ = false;
     bool unloading_ = false;
 };
 
