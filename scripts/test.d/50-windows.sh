@@ -21,7 +21,7 @@ finish() {
 trap finish EXIT
 
 # A display of our own: the first free number from 90 on.
-display=90
+display=${KELO_DISPLAY_FROM:-90}
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!

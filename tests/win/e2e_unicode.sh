@@ -29,7 +29,7 @@ screenshot() {
 }
 
 # differing A B: the number of pixels that differ between two pictures.
-differing() { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 | awk '{ print int($1) }'; }
+differing() { { compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 || true; } | awk '{ print int($1) }'; }
 
 folder=$(make_folder "Kelo Zürich 日本" 33=6)
 start_scr "$folder" /c
