@@ -2,7 +2,8 @@
 # Windows: cross-builds Kelo.scr, kelo-chart.exe and the unit tests with mingw-w64, then under Wine runs
 # the unit tests, compares kelo-chart.exe with the Linux kelo-chart of ./build chart by chart, and runs
 # the end-to-end tests of Kelo.scr on an Xvfb display driven by xdotool (tests/win/e2e_*.sh).
-# One Wine prefix, made for this run in a temporary folder, serves every step.
+# One Wine prefix, made for this run in a temporary folder, serves every step but the screens of other
+# sizes and the two monitors (tests/win/e2e_screens.sh), which have a prefix and X servers of their own.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 repo=$(pwd)
@@ -21,7 +22,7 @@ finish() {
 trap finish EXIT
 
 # A display of our own: the first free number from 90 on.
-display=90
+display=${KELO_DISPLAY_FROM:-90}
 while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
 Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 xvfb_pid=$!

@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib_e2e.sh"
 
 folder=$(make_folder preview 33=6)
 cp "$KELO_WIN_BIN/preview_host.exe" "$folder/"
-(cd "$folder" && exec "$WINE" preview_host.exe 14 200 150 </dev/null >"$folder/host.out" 2>/dev/null) &
+(cd "$folder" && exec "$WINE" preview_host.exe 18 200 150 </dev/null >"$folder/host.out" 2>/dev/null) &
 host=$!
 STARTED_PIDS+=("$host")
 host_window=$(wait_window "Kelo preview host" 60) || fail "no host window"
@@ -28,9 +28,26 @@ sleep 1
 kill -0 "$scr" 2>/dev/null || fail "input ended the preview"
 echo "ok   /p $hwnd: running inside the host, no full-screen window, no reaction to input"
 
+# The Settings button saves other settings (a blue background): the preview starts afresh on them, a
+# new process in the same host in place of the old one.
+# previews: the ids of the preview processes started from this test's folder (Wine shows "Kelo.scr /p").
+previews() {
+  local pid
+  for pid in $(pgrep -f "Kelo.scr /p" || true); do
+    [ "$(readlink "/proc/$pid/cwd" 2>/dev/null)" = "$folder" ] && echo "$pid"
+  done
+  return 0
+}
+sed -i '90s/^.\{7\}/1      /' "$folder/KELO.INI"
+wait_exit "$scr" 10 || fail "the preview did not start afresh on the saved settings"
+sleep 3
+[ -n "$(previews)" ] || fail "no preview runs after the saved settings"
+echo "ok   saved settings: the preview started afresh on them"
+
 # The host closes after its time: the preview goes with it.
 wait_exit "$host" 30 || fail "the host did not close"
 grep -q "children 1 200x150" "$folder/host.out" || fail "the host held: $(tail -n1 "$folder/host.out")"
 echo "ok   one child window covering the host's 200x150 client area"
-wait_exit "$scr" 10 || fail "the preview outlived its host"
+for _ in $(seq 40); do [ -z "$(previews)" ] && break; sleep 0.25; done
+[ -z "$(previews)" ] || fail "the preview outlived its host"
 echo "ok   the preview ended with its host"

@@ -1,8 +1,11 @@
 // Where Kelo.scr keeps KELO.INI, and saving it on Windows.
 #include <gtest/gtest.h>
 
+#include "platform/utf8_path.h"
 #include "platform/win32/win32_settings_location.h"
+#include "platform/win32/win32_system.h"
 #include "settings/replace_file.h"
+#include "shell/program_files.h"
 #include "tests/platform/win32/win32_fixture.h"
 
 
@@ -47,6 +50,32 @@ TEST(WindowsSettingsLocation, WithoutAnyFileTheNameBesideTheProgramIsReportedMis
     EXPECT_EQ(LocateWindowsSettingsFile(f.Path("Windows"), "", Writable(false)), f.Path("Windows\\KELO.INI"));
     // A drive's root as the program folder.
     EXPECT_EQ(LocateWindowsSettingsFile("C:\\", "", Writable(true)), "C:\\KELO.INI");
+}
+
+// Folders whose names hold characters outside ASCII and outside the ANSI code page: a program folder
+// "Kelo Zürich 日本" and a user "Jürgen 日本" whose application data lie in his profile.
+TEST(WindowsSettingsLocation, FoldersNamedOutsideAsciiFindReadAndRegisterTheirFiles) {
+    TempFolder f;
+    const std::string program = f.Path() + "\\Kelo Z\u00fcrich \u65e5\u672c";
+    const std::string appData = f.Path() + "\\J\u00fcrgen \u65e5\u672c\\AppData";
+    std::filesystem::create_directories(PathFromUtf8(program));
+    std::ofstream(PathFromUtf8(program + "\\KELO.INI"), std::ios::binary) << kSettings;
+    std::filesystem::copy_file(PathFromUtf8(SourcePath(KELO_GLYPH_FONT)), PathFromUtf8(program + "\\glypha.ttf"));
+
+    // The user's copy of the settings in his application data, read line by line.
+    const std::string user = LocateWindowsSettingsFile(program, appData, Writable(false));
+    EXPECT_EQ(user, appData + "\\Kelo\\KELO.INI");
+    std::vector<std::string> lines;
+    ASSERT_TRUE(Win32TextFileLines().ReadLines(user, lines));
+    EXPECT_EQ(lines, (std::vector<std::string>{"5       18: zone", "74      19: longitude"}));
+    EXPECT_EQ(LocateWindowsSettingsFile(program, appData, Writable(true)), program + "\\KELO.INI");
+
+    // The glyph font found beside the program under its own name, and registered from there.
+    const std::string font = LocateGlyphFont(program);
+    EXPECT_EQ(font, program + "\\glypha.ttf");
+    Win32FontRegistry fonts;
+    EXPECT_GT(fonts.AddFontResourceA(font), 0);
+    EXPECT_EQ(fonts.RemoveFontResourceA(font), 1);
 }
 
 TEST(WindowsSave, ReplacesAnExistingFileInOneStep) {
