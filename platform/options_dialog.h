@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -25,6 +26,9 @@ public:
     virtual void picPreview_Paint(Surface& /*surface*/) {}
     // "Restore defaults" on a page of the form (its index: 0 Place, 1 Chart, 2 Screen, 3 Look).
     virtual void btnDefaults_Click(int /*page*/) {}
+    // The text of the city search changed; a city of the list it shows was chosen (its index).
+    virtual void txtCity_Change(const std::string& /*query*/) {}
+    virtual void lstCity_Click(int /*index*/) {}
 };
 
 class OptionsDialog {
@@ -51,6 +55,8 @@ public:
     virtual void SetFieldProblem(int /*field*/, const std::string& /*message*/) {}
     // Paints the preview again (picPreview_Paint) within a moment; several calls, one paint.
     virtual void RefreshPreview() {}
+    // The cities found by the search, to choose from ("New York, America").
+    virtual void ShowCities(const std::vector<std::string>& /*names*/) {}
     // Asks "Discard the changes?"; true for yes.
     virtual bool AskDiscardChanges() { return true; }
 };

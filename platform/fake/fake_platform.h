@@ -116,6 +116,8 @@ public:
     void SetFieldEnabled(int field, bool on) override { enabled[field] = on; }
     void SetFieldProblem(int field, const std::string& message) override { problems[field] = message; }
     void RefreshPreview() override { ++previewRefreshes; }
+    std::vector<std::string> cities;
+    void ShowCities(const std::vector<std::string>& names) override { cities = names; }
     bool AskDiscardChanges() override {
         ++discardQuestions;
         return discardAnswer;
