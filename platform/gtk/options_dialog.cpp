@@ -25,7 +25,8 @@ namespace {
 constexpr int kPreviewWidth = 400;  // the preview's smallest size, 4:3 as the chart window's picture
 constexpr int kPreviewHeight = 300;
 constexpr int kPreviewDelayMs = 25;  // edits within this time share one redraw of the preview
-constexpr int kCitiesShown = 6;      // rows of the city list visible without scrolling
+constexpr int kCitiesShown = 6;
+constexpr int kLargeScreenWidth = 1280;  // from this width on the dialog takes 3/4 of the screen      // rows of the city list visible without scrolling
 
 constexpr const char* kDialogStyle =
     "window.kelo-options textview { font-family: \"Courier New\", monospace; font-size: 9pt; }\n"
@@ -295,6 +296,7 @@ struct GtkOptionsDialog::Form {
         GtkWidget* scroller = gtk_scrolled_window_new(nullptr, nullptr);
         gtk_scrolled_window_set_policy(GTK_SCROLLED_WINDOW(scroller), GTK_POLICY_NEVER, GTK_POLICY_AUTOMATIC);
         gtk_scrolled_window_set_propagate_natural_width(GTK_SCROLLED_WINDOW(scroller), TRUE);
+        gtk_scrolled_window_set_overlay_scrolling(GTK_SCROLLED_WINDOW(scroller), FALSE);  // more rows below
         gtk_widget_set_vexpand(scroller, TRUE);
         gtk_container_add(GTK_CONTAINER(scroller), grid);
         gtk_box_pack_start(GTK_BOX(page), scroller, TRUE, TRUE, 0);
@@ -442,6 +444,7 @@ void GtkOptionsDialog::ShowModal(OptionsDialogEvents& events) {
     for (int i = 0; i < 4; ++i)
         gtk_notebook_append_page(GTK_NOTEBOOK(f.notebook), pages[i], gtk_label_new_with_mnemonic(kPageTitles[i]));
     gtk_notebook_append_page(GTK_NOTEBOOK(f.notebook), f.TextPage(), gtk_label_new_with_mnemonic("Te_xt"));
+    gtk_widget_set_hexpand(f.notebook, FALSE);  // the preview takes the room a larger dialog gives
     gtk_box_pack_start(GTK_BOX(top), f.notebook, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(top), f.Preview(), TRUE, TRUE, 0);
     buffer_ = gtk_text_view_get_buffer(GTK_TEXT_VIEW(f.text));
@@ -462,6 +465,13 @@ void GtkOptionsDialog::ShowModal(OptionsDialogEvents& events) {
     gtk_box_pack_start(GTK_BOX(outer), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL), FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(outer), buttons, FALSE, FALSE, 0);
     gtk_window_set_default(GTK_WINDOW(window_), save);
+    // On a large screen the preview grows with the dialog: about three quarters of the screen.
+    GdkRectangle area{};
+    GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk_display_get_default());
+    if (monitor == nullptr) monitor = gdk_display_get_monitor(gdk_display_get_default(), 0);
+    if (monitor != nullptr) gdk_monitor_get_workarea(monitor, &area);
+    if (area.width >= kLargeScreenWidth)
+        gtk_window_set_default_size(GTK_WINDOW(window_), area.width * 3 / 4, area.height * 3 / 4);
 
     // Form_Load fills the text and the fields before the change handlers are connected and before the
     // dialog shows.
@@ -609,7 +619,7 @@ void GtkOptionsDialog::ShowCities(const std::vector<std::string>& names) {
 bool GtkOptionsDialog::AskYesNo(const std::string& question) {
     GtkWidget* ask = gtk_message_dialog_new(GTK_WINDOW(window_), GTK_DIALOG_MODAL, GTK_MESSAGE_QUESTION,
                                             GTK_BUTTONS_YES_NO, "%s", question.c_str());
-    gtk_window_set_title(GTK_WINDOW(ask), "Program Options");
+    gtk_window_set_title(GTK_WINDOW(ask), "Kelo");
     gtk_dialog_set_default_response(GTK_DIALOG(ask), GTK_RESPONSE_NO);
     const bool yes = gtk_dialog_run(GTK_DIALOG(ask)) == GTK_RESPONSE_YES;
     gtk_widget_destroy(ask);
