@@ -57,6 +57,6 @@ public:
     virtual void RefreshPreview() {}
     // The cities found by the search, to choose from ("New York, America").
     virtual void ShowCities(const std::vector<std::string>& /*names*/) {}
-    // Asks "Discard the changes?"; true for yes.
-    virtual bool AskDiscardChanges() { return true; }
+    // Asks the question with the answers Yes and No; true for Yes.
+    virtual bool AskYesNo(const std::string& /*question*/) { return true; }
 };

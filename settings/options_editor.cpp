@@ -73,7 +73,7 @@ void OptionsForm::btnSave_Click() {
 }
 
 void OptionsForm::btnQuit_Click() {
-    if (dialog.HasForm() && dialog.ContentText() != savedText && !dialog.AskDiscardChanges()) return;
+    if (dialog.HasForm() && dialog.ContentText() != savedText && !dialog.AskYesNo(kDiscardChangesQuestion)) return;
     dialog.Unload();
 }
 

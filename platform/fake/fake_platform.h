@@ -106,6 +106,7 @@ public:
     int previewRefreshes = 0;
     int discardQuestions = 0;
     bool discardAnswer = true;
+    std::string lastQuestion;
 
     bool HasForm() const override { return form; }
     void UsePreviewFont(const std::string& path) override { previewFont = path; }
@@ -118,7 +119,8 @@ public:
     void RefreshPreview() override { ++previewRefreshes; }
     std::vector<std::string> cities;
     void ShowCities(const std::vector<std::string>& names) override { cities = names; }
-    bool AskDiscardChanges() override {
+    bool AskYesNo(const std::string& question) override {
+        lastQuestion = question;
         ++discardQuestions;
         return discardAnswer;
     }

@@ -307,6 +307,7 @@ TEST(OptionsFormFields, QuitAsksOnceWhenThereAreUnsavedChanges) {
     rig.dialog.discardAnswer = false;
     rig.form.btnQuit_Click();
     EXPECT_EQ(rig.dialog.discardQuestions, 1);
+    EXPECT_EQ(rig.dialog.lastQuestion, "Discard the changes?");
     EXPECT_FALSE(rig.dialog.unloaded);
     rig.form.btnSave_Click();
     rig.form.btnQuit_Click();
