@@ -67,6 +67,16 @@ GdkPixbuf* Swatch(int index) {
     return swatch;
 }
 
+// The lines of a text view's text (split at "\n").
+std::vector<std::string> SplitLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(text.substr(start, end - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
 }  // namespace
 
 struct GtkOptionsDialog::Form {
@@ -523,7 +533,26 @@ std::string GtkOptionsDialog::ContentText() {
 void GtkOptionsDialog::SetContentText(const std::string& text) {
     if (buffer_ == nullptr) return;
     const std::string utf8 = Utf8FromAnsi(LinesForTextView(text));
-    gtk_text_buffer_set_text(buffer_, utf8.c_str(), static_cast<gint>(utf8.size()));
+    GtkTextIter start, end;
+    gtk_text_buffer_get_bounds(buffer_, &start, &end);
+    gchar* old = gtk_text_buffer_get_text(buffer_, &start, &end, FALSE);
+    const std::vector<std::string> before = SplitLines(old), after = SplitLines(utf8);
+    g_free(old);
+    if (before.size() != after.size() || gtk_text_buffer_get_char_count(buffer_) == 0) {
+        gtk_text_buffer_set_text(buffer_, utf8.c_str(), static_cast<gint>(utf8.size()));
+        return;
+    }
+    // A field's edit changes a line or two: only those are replaced, so that the text keeps its place
+    // and its caret, and the view lays out two lines instead of the whole file.
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        if (before[i] == after[i]) continue;
+        GtkTextIter from, to;
+        gtk_text_buffer_get_iter_at_line(buffer_, &from, static_cast<gint>(i));
+        to = from;
+        if (!gtk_text_iter_ends_line(&to)) gtk_text_iter_forward_to_line_end(&to);
+        gtk_text_buffer_delete(buffer_, &from, &to);
+        gtk_text_buffer_insert(buffer_, &from, after[i].c_str(), static_cast<gint>(after[i].size()));
+    }
 }
 
 void GtkOptionsDialog::UsePreviewFont(const std::string& glyphFontPath) {
