@@ -65,9 +65,8 @@ std::vector<City> ParseZoneTable(const std::string& text) {
         city.zone = line.substr(b + 1, c == std::string::npos ? std::string::npos : c - b - 1);
         if (!ParseIso6709(line.substr(a + 1, b - a - 1), city.latitude, city.longitude)) continue;
         const std::size_t slash = city.zone.rfind('/');
-        const std::size_t first = city.zone.find('/');
         if (slash == std::string::npos) continue;
-        city.region = city.zone.substr(0, first);
+        city.region = city.zone.substr(0, slash);
         city.name = city.zone.substr(slash + 1);
         std::replace(city.name.begin(), city.name.end(), '_', ' ');
         cities.push_back(city);

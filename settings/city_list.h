@@ -20,7 +20,7 @@ struct PlaceDegMin {
 
 struct City {
     std::string name;     // "New York"
-    std::string region;   // "America"
+    std::string region;   // "America", "America/Argentina": the zone without the city
     std::string zone;     // "America/New_York"
     PlaceDegMin latitude;   // negative: south
     PlaceDegMin longitude;  // negative: west (ISO 6709's sign)

@@ -257,7 +257,7 @@ struct GtkOptionsDialog::Form {
         GtkWidget* zone = MakeControl(source);
         AddRow(grid, row, Label(source), {zone}, {});
         GtkWidget* hours = MakeControl(offset);
-        AddRow(grid, row, Label(offset), {hours, Unit("(New York -5, Paris +1, Tokyo +9)")}, {problems[offset]});
+        AddRow(grid, row, Label(offset), {hours, Unit("of this computer's clock (New York -5)")}, {problems[offset]});
         return grid;
     }
 
@@ -676,8 +676,8 @@ gboolean GtkOptionsDialog::OnDelete(GtkWidget*, GdkEvent*, gpointer self) {
     return TRUE;
 }
 
-// Escape quits; Ctrl+S saves; Enter saves except in the text (a new line) and in the city search (the
-// first city found).
+// Escape quits; Ctrl+S saves; Enter saves except in the text (a new line), in the city search (the
+// first city found) and on a city of the list (that city).
 gboolean GtkOptionsDialog::OnKeyPress(GtkWidget* window, GdkEventKey* e, gpointer self) {
     auto* d = static_cast<GtkOptionsDialog*>(self);
     GtkWidget* focus = gtk_window_get_focus(GTK_WINDOW(window));
@@ -687,6 +687,11 @@ gboolean GtkOptionsDialog::OnKeyPress(GtkWidget* window, GdkEventKey* e, gpointe
         return TRUE;
     }
     const bool enter = e->keyval == GDK_KEY_Return || e->keyval == GDK_KEY_KP_Enter;
+    // Enter on a city of the list chooses it (a list box row takes only the space bar itself).
+    if (enter && focus != nullptr && GTK_IS_LIST_BOX_ROW(focus) && d->form_ != nullptr) {
+        Form::OnCityChosen(GTK_LIST_BOX(d->form_->cityList), GTK_LIST_BOX_ROW(focus), d->form_.get());
+        return TRUE;
+    }
     // Push buttons (Save, Quit, Restore defaults) take Enter themselves; check boxes and drop-downs
     // (a toggle button inside) do not.
     const bool pushButton = focus != nullptr && GTK_IS_BUTTON(focus) && !GTK_IS_TOGGLE_BUTTON(focus);

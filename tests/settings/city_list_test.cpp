@@ -30,6 +30,7 @@ TEST(ZoneTable, CitiesAreNamedAfterTheirZoneWithCoordinatesToTheNearestMinute) {
     EXPECT_EQ(ny.longitude.minutes, 0);  // 0' 23" rounds down
     EXPECT_TRUE(ny.longitude.negative);
     EXPECT_EQ(cities[2].name, "Buenos Aires");
+    EXPECT_EQ(cities[2].region, "America/Argentina");
     EXPECT_TRUE(cities[1].latitude.negative);
     EXPECT_FALSE(cities[1].longitude.negative);
     PlaceDegMin lat, lon;
