@@ -140,9 +140,9 @@ std::vector<SettingsField> MakeFields() {
     f.push_back(Colour("midheavenColour", "Mid_heaven", kMidheavenColourLine));
     f.push_back(FontSize("midheavenSize", "Midheaven size", kMidheavenSizeLine));
     f.push_back(Colour("trineSextileColour", "Aspect lines of _60° and 120°", kTrineSextileColourLine));
-    f.push_back(FontSize("aspectGlyphSize", "Aspec_t glyphs", kAspectGlyphSizeLine));
     f.push_back(Colour("squareOppositionColour", "Aspect lines of _90° and 180°", kSquareOppositionColourLine));
     f.push_back(Colour("quincunxColour", "Aspect lines of _150°", kQuincunxColourLine));
+    f.push_back(FontSize("aspectGlyphSize", "Aspec_t glyphs", kAspectGlyphSizeLine));
     f.push_back(Colour("backgroundColour", "_Background", kBackgroundColourLine));
     f.push_back(Colour("wheelCircleColour", "_Wheel circles", kWheelCircleColourLine));
     f.push_back(Colour("spokeColour", "House spo_kes", kSpokeColourLine));

@@ -26,6 +26,9 @@ constexpr int kPreviewWidth = 400;  // the preview's smallest size, 4:3 as the c
 constexpr int kPreviewHeight = 300;
 constexpr int kPreviewDelayMs = 25;  // edits within this time share one redraw of the preview
 constexpr int kCitiesShown = 6;
+constexpr const char* kPreviewCaption = "Preview: the chart of this minute with these settings";
+constexpr const char* kPreviewFailingCaption =
+    "Preview: the last chart that passed the checks";
 constexpr int kLargeScreenWidth = 1280;  // from this width on the dialog takes 3/4 of the screen      // rows of the city list visible without scrolling
 
 constexpr const char* kDialogStyle =
@@ -89,6 +92,8 @@ struct GtkOptionsDialog::Form {
     GtkWidget* cityEntry = nullptr;
     GtkWidget* cityList = nullptr;
     GtkWidget* text = nullptr;
+    GtkWidget* caption = nullptr;
+    std::vector<bool> failing;  // by field: a check fails on it
     int setting = 0;  // the dialog is setting its own controls: no events
     guint previewTimer = 0;
     FreeTypeFontRegistry fonts;
@@ -98,6 +103,13 @@ struct GtkOptionsDialog::Form {
         controls.assign(SettingsFields().size(), nullptr);
         problems.assign(SettingsFields().size(), nullptr);
         labels.assign(SettingsFields().size(), nullptr);
+        failing.assign(SettingsFields().size(), false);
+    }
+
+    // The preview's caption says when the picture is the last one that passed the checks.
+    void UpdateCaption() {
+        const bool fails = std::find(failing.begin(), failing.end(), true) != failing.end();
+        gtk_label_set_text(GTK_LABEL(caption), fails ? kPreviewFailingCaption : kPreviewCaption);
     }
     ~Form() {
         if (previewTimer != 0) g_source_remove(previewTimer);
@@ -257,7 +269,9 @@ struct GtkOptionsDialog::Form {
         GtkWidget* zone = MakeControl(source);
         AddRow(grid, row, Label(source), {zone}, {});
         GtkWidget* hours = MakeControl(offset);
-        AddRow(grid, row, Label(offset), {hours, Unit("of this computer's clock (New York -5)")}, {problems[offset]});
+        gtk_widget_set_tooltip_text(hours, "The offset of this computer's clock from UTC (New York -5, Paris +1); "
+                                           "choosing a city does not change it");
+        AddRow(grid, row, Label(offset), {hours, Unit("(New York -5)")}, {problems[offset]});
         return grid;
     }
 
@@ -348,7 +362,9 @@ struct GtkOptionsDialog::Form {
         GtkWidget* frame = gtk_frame_new(nullptr);
         gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_IN);
         gtk_container_add(GTK_CONTAINER(frame), preview);
-        GtkWidget* caption = gtk_label_new("Preview: the chart of this minute with these settings");
+        caption = gtk_label_new(kPreviewCaption);
+        gtk_label_set_line_wrap(GTK_LABEL(caption), TRUE);
+        gtk_label_set_max_width_chars(GTK_LABEL(caption), 40);
         gtk_style_context_add_class(gtk_widget_get_style_context(caption), "kelo-page-note");
         gtk_box_pack_start(GTK_BOX(box), frame, TRUE, TRUE, 0);
         gtk_box_pack_start(GTK_BOX(box), caption, FALSE, FALSE, 0);
@@ -618,6 +634,8 @@ void GtkOptionsDialog::SetFieldProblem(int field, const std::string& message) {
     if (form_ == nullptr || form_->problems[field] == nullptr) return;
     GtkWidget* label = form_->problems[field];
     if (message == gtk_label_get_text(GTK_LABEL(label))) return;
+    form_->failing[field] = !message.empty();
+    form_->UpdateCaption();
     gtk_label_set_text(GTK_LABEL(label), message.c_str());
     gtk_widget_set_visible(label, !message.empty());
     // Look pages without a message row: the message is the control's tooltip.
