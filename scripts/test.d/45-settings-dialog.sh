@@ -25,11 +25,20 @@ finish() {
 }
 trap finish EXIT
 
+# KELO_E2E_DISPLAY=N runs the servers on :N and :N+1; by default each takes a free number.
 failed=0
+number=${KELO_E2E_DISPLAY:-}
 for size in 1024x768 1920x1080; do
   file=$work/display.$size
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$file" >"$work/xvfb.$size.log" 2>&1 &
-  servers+=($!)
+  if [ -n "$number" ]; then
+    Xvfb ":$number" -screen 0 "${size}x24" -nolisten tcp -noreset >"$work/xvfb.$size.log" 2>&1 &
+    servers+=($!)
+    ( sleep 1; echo "$number" >"$file" ) &
+    number=$((number + 1))
+  else
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$file" >"$work/xvfb.$size.log" 2>&1 &
+    servers+=($!)
+  fi
   waited=0
   until [ -s "$file" ]; do
     sleep 0.1
