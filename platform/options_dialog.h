@@ -10,6 +10,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -26,6 +27,9 @@ public:
     virtual void picPreview_Paint(Surface& /*surface*/) {}
     // "Restore defaults" on a page of the form (its index: 0 Place, 1 Chart, 2 Screen, 3 Look).
     virtual void btnDefaults_Click(int /*page*/) {}
+    // The text of the city search changed; a city of the list it shows was chosen (its index).
+    virtual void txtCity_Change(const std::string& /*query*/) {}
+    virtual void lstCity_Click(int /*index*/) {}
 };
 
 class OptionsDialog {
@@ -52,8 +56,10 @@ public:
     virtual void SetFieldProblem(int /*field*/, const std::string& /*message*/) {}
     // Paints the preview again (picPreview_Paint) within a moment; several calls, one paint.
     virtual void RefreshPreview() {}
-    // Asks "Discard the changes?"; true for yes.
-    virtual bool AskDiscardChanges() { return true; }
+    // The cities found by the search, to choose from ("New York, America").
+    virtual void ShowCities(const std::vector<std::string>& /*names*/) {}
+    // Asks the question with the answers Yes and No; true for Yes.
+    virtual bool AskYesNo(const std::string& /*question*/) { return true; }
 
     // The coding of the text both ways: false Windows-1252, true UTF-8. Set before the text.
     void SetContentUtf8(bool utf8) { contentUtf8_ = utf8; }

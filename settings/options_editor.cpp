@@ -68,7 +68,7 @@ void OptionsForm::btnSave_Click() {
 }
 
 void OptionsForm::btnQuit_Click() {
-    if (dialog.HasForm() && dialog.ContentText() != savedText && !dialog.AskDiscardChanges()) return;
+    if (dialog.HasForm() && dialog.ContentText() != savedText && !dialog.AskYesNo(kDiscardChangesQuestion)) return;
     dialog.Unload();
 }
 
@@ -132,11 +132,42 @@ void OptionsForm::Field_Change(int field) {
         SetFieldNumber(values, field, dialog.FieldNumber(field));
     else
         SetFieldChoice(values, field, dialog.FieldChoice(field));
+    ValuesEdited();
+}
+
+// The values as edited, into the text; then the checks and the preview.
+void OptionsForm::ValuesEdited() {
     const std::string text = dialog.ContentText();
     const std::string edited = RewriteSettingValues(text, values);
     if (edited != text) EditText(edited);
     ShowProblems();
     dialog.RefreshPreview();
+}
+
+void OptionsForm::txtCity_Change(const std::string& query) {
+    constexpr std::size_t kCitiesShown = 12;
+    if (cities.empty()) {
+        std::string table = CompiledZoneTable();
+        if (table.empty()) ReadFileBytes(kZoneTablePath, table);
+        cities = ParseZoneTable(table);
+    }
+    citiesShown = FindCities(cities, query, kCitiesShown);
+    std::vector<std::string> names;
+    for (const City& c : citiesShown) names.push_back(c.name + ", " + c.region);
+    dialog.ShowCities(names);
+}
+
+void OptionsForm::lstCity_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(citiesShown.size())) return;
+    SetPlaceToCity(values, citiesShown[index]);
+    ValuesEdited();
+    // The place fields show the city (the others are as they were).
+    showing = true;
+    for (const char* name : {"latitudeDegrees", "latitudeMinutes", "longitudeDegrees", "longitudeMinutes"})
+        dialog.SetFieldNumber(FieldNamed(name), FieldNumber(values, FieldNamed(name)));
+    for (const char* name : {"latitudeDirection", "longitudeDirection"})
+        dialog.SetFieldChoice(FieldNamed(name), FieldChoice(values, FieldNamed(name)));
+    showing = false;
 }
 
 void OptionsForm::btnDefaults_Click(int page) {

@@ -13,6 +13,7 @@
 
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
+#include "settings/city_list.h"
 #include "settings/settings_form.h"
 #include "settings/settings_text.h"
 #include "shell/chart_state.h"
@@ -66,6 +67,10 @@ public:
     void picPreview_Paint(Surface& surface) override;
     // The shipped values back on the fields of the page.
     void btnDefaults_Click(int page) override;
+    // The city search: the first cities of the time-zone database matching the text; a choice fills in
+    // the place.
+    void txtCity_Change(const std::string& query) override;
+    void lstCity_Click(int index) override;
 
     const SettingValues& Values() const { return values; }
 
@@ -74,6 +79,7 @@ private:
     void ShowFields();
     void ShowProblems();
     void EditText(const std::string& text);
+    void ValuesEdited();
     bool SaveForm();
 
     ChartState& s;
@@ -86,4 +92,6 @@ private:
     bool textEditedByHand = false;
     bool showing = false;     // the form is setting its own fields or text
     SettingsText loaded;      // how the file was stored when Form_Load read it; Save writes it back so
+    std::vector<City> cities;  // the time-zone database's, read at the first search
+    std::vector<City> citiesShown;
 };

@@ -65,7 +65,7 @@ std::vector<SettingsField> MakeFields() {
     using P = FormPage;
     std::vector<SettingsField> f;
     // Place.
-    f.push_back(Number("latitudeDegrees", "_Latitude", P::Place, kLatitudeDegreesLine, 0, 90, 1));
+    f.push_back(Number("latitudeDegrees", "L_atitude", P::Place, kLatitudeDegreesLine, 0, 90, 1));
     f.push_back(Number("latitudeMinutes", "Latitude minutes", P::Place, kLatitudeMinutesLine, 0, 59, 1));
     f.push_back(Choice("latitudeDirection", "Latitude north or south", P::Place, kLatitudeDirectionLine,
                        FieldKind::Choice, {{"N", 1}, {"S", -1}}, 0));  // exactly -1: south
@@ -73,14 +73,14 @@ std::vector<SettingsField> MakeFields() {
     f.push_back(Number("longitudeMinutes", "Longitude minutes", P::Place, kLongitudeMinutesLine, 0, 59, 1));
     f.push_back(Choice("longitudeDirection", "Longitude east or west", P::Place, kLongitudeDirectionLine,
                        FieldKind::Choice, {{"E", -1}, {"W", 1}}, 1));  // exactly -1: east
-    f.push_back(Choice("zoneSource", "_Time zone", P::Place, kZoneSourceLine, FieldKind::Choice,
+    f.push_back(Choice("zoneSource", "Time _zone", P::Place, kZoneSourceLine, FieldKind::Choice,
                        {{"System (daylight saving included)", 1}, {"Fixed offset from UTC", 0}}, 1));
-    SettingsField offset = Number("zoneOffset", "Offset from UTC, _hours", P::Place, kTimeZoneLine, -12, 13, 0.5);
+    SettingsField offset = Number("zoneOffset", "Offset from UTC, hou_rs", P::Place, kTimeZoneLine, -12, 13, 0.5);
     offset.negated = true;  // the file: hours west of Greenwich; the form: UTC-5 for New York
     offset.digits = 2;
     f.push_back(offset);
     // Chart.
-    f.push_back(Choice("houseSystem", "_House system", P::Chart, kHouseSystemLine, FieldKind::Choice,
+    f.push_back(Choice("houseSystem", "Hous_e system", P::Chart, kHouseSystemLine, FieldKind::Choice,
                        {{"Placidus", 1}, {"Regiomontanus", 2}, {"Koch", 3}, {"Campanus", 4}, {"Porphyry", 5},
                         {"Equal", 6}, {"Meridian", 7}, {"Morinus", 8}},
                        0));  // any other value: Placidus
@@ -88,19 +88,19 @@ std::vector<SettingsField> MakeFields() {
                                  {{"Twelve equal sectors", 0}, {"Sectors at the house cusps", 1}}, 1);
     wheel.rounded = true;  // the wheel mode is the line rounded to a whole number; any but 0: the cusps
     f.push_back(wheel);
-    f.push_back(Choice("node", "_Node", P::Chart, kNodeLine, FieldKind::Choice, {{"Mean", 0}, {"True", 1}}, 0));
+    f.push_back(Choice("node", "No_de", P::Chart, kNodeLine, FieldKind::Choice, {{"Mean", 0}, {"True", 1}}, 0));
     f.push_back(Choice("zodiac", "_Zodiac", P::Chart, kZodiacLine, FieldKind::Choice,
                        {{"Tropical", 0}, {"Tropical with the precession shift", 1}, {"Sidereal", 2}}, 0));
-    f.push_back(Toggle("fixedSignHouses", "Fi_xed-sign houses (with a zodiac shift)", P::Chart,
+    f.push_back(Toggle("fixedSignHouses", "_Fixed-sign houses (with a zodiac shift)", P::Chart,
                        kFixedSignHousesLine, 0, 99, 0));
-    f.push_back(Toggle("fortuneInVoidTest", "Part of _Fortune in the Moon's void-of-course test", P::Chart,
+    f.push_back(Toggle("fortuneInVoidTest", "Part of Fortune in the Moon's _void-of-course test", P::Chart,
                        kFortuneInVoidTestLine, 0, 1, 1));  // any value but 0: on
     f.push_back(Toggle("aspectLines", "_Aspect lines", P::Chart, kAspectLinesLine, 0, 1, 0));
-    f.push_back(Number("orb60", "Orb of the _sextile (60°)", P::Chart, kOrb60Line, 0, 30, 0.5));
-    f.push_back(Number("orb90", "Orb of the s_quare (90°)", P::Chart, kOrb90Line, 0, 30, 0.5));
-    f.push_back(Number("orb120", "Orb of the t_rine (120°)", P::Chart, kOrb120Line, 0, 30, 0.5));
-    f.push_back(Number("orb150", "Orb of the qu_incunx (150°)", P::Chart, kOrb150Line, 0, 30, 0.5));
-    f.push_back(Number("orb180", "Orb of the o_pposition (180°)", P::Chart, kOrb180Line, 0, 30, 0.5));
+    f.push_back(Number("orb60", "Orb of the _sextile, 60°", P::Chart, kOrb60Line, 0, 30, 0.5));
+    f.push_back(Number("orb90", "Orb of the s_quare, 90°", P::Chart, kOrb90Line, 0, 30, 0.5));
+    f.push_back(Number("orb120", "Orb of the t_rine, 120°", P::Chart, kOrb120Line, 0, 30, 0.5));
+    f.push_back(Number("orb150", "Orb of the qu_incunx, 150°", P::Chart, kOrb150Line, 0, 30, 0.5));
+    f.push_back(Number("orb180", "Orb of the opp_osition, 180°", P::Chart, kOrb180Line, 0, 30, 0.5));
     // Screen.
     f.push_back(Choice("exitMode", "_End the screen saver on", P::Screen, kExitModeLine, FieldKind::Choice,
                        {{"Moving the mouse", 0},
@@ -111,40 +111,40 @@ std::vector<SettingsField> MakeFields() {
                         {"A click or a key", 5},
                         {"A click, a key or moving the mouse", 6}},
                        -1));
-    f.push_back(Toggle("pointer", "Show the mouse _pointer", P::Screen, kPointerLine, 0, 1, 1));  // exactly 0: hidden
-    f.push_back(Toggle("drift", "Screen _care: move the picture a little every minute", P::Screen, kDriftLine, 0,
+    f.push_back(Toggle("pointer", "Show the _mouse pointer", P::Screen, kPointerLine, 0, 1, 1));  // exactly 0: hidden
+    f.push_back(Toggle("drift", "Screen care: mo_ve the picture a little every minute", P::Screen, kDriftLine, 0,
                        1, 0));
     // Look: the colour and the size of each part of the picture, row by row.
     f.push_back(Colour("infoTextColour", "_Information text", kInfoTextColourLine));
     f.push_back(FontSize("infoTextSize", "Information text size", kInfoTextSizeLine));
     f.push_back(Colour("cuspDegreesColour", "Cusp _degrees", kCuspDegreesColourLine));
     f.push_back(FontSize("cuspDegreesSize", "Cusp degrees size", kCuspDegreesSizeLine));
-    f.push_back(Colour("cuspSignColour", "Cusp _signs", kCuspSignColourLine));
+    f.push_back(Colour("cuspSignColour", "Cusp si_gns", kCuspSignColourLine));
     f.push_back(FontSize("signGlyphSize", "Cusp and intercepted signs size", kSignGlyphSizeLine));
     f.push_back(Colour("cuspMinutesColour", "Cusp _minutes", kCuspMinutesColourLine));
     f.push_back(FontSize("cuspMinutesSize", "Cusp minutes size", kCuspMinutesSizeLine));
-    f.push_back(Colour("bodyGlyphColour", "_Planets", kBodyGlyphColourLine));
-    f.push_back(FontSize("bodyGlyphSize", "Planets size", kBodyGlyphSizeLine));
+    f.push_back(Colour("bodyGlyphColour", "Planet gl_yphs", kBodyGlyphColourLine));
+    f.push_back(FontSize("bodyGlyphSize", "Planet glyphs size", kBodyGlyphSizeLine));
     f.push_back(Colour("bodyDegreesColour", "Planet d_egrees", kBodyDegreesColourLine));
     f.push_back(FontSize("bodyDegreesSize", "Planet degrees size", kBodyDegreesSizeLine));
-    f.push_back(Colour("bodySignColour", "Planet si_gns", kBodySignColourLine));
+    f.push_back(Colour("bodySignColour", "Planet _signs", kBodySignColourLine));
     f.push_back(FontSize("bodySignSize", "Planet signs size", kBodySignSizeLine));
-    f.push_back(Colour("bodyMinutesColour", "Planet mi_nutes", kBodyMinutesColourLine));
+    f.push_back(Colour("bodyMinutesColour", "Planet min_utes", kBodyMinutesColourLine));
     f.push_back(FontSize("bodyMinutesSize", "Planet minutes size", kBodyMinutesSizeLine));
     f.push_back(Colour("retrogradeColour", "_Retrograde marks", kRetrogradeColourLine));
     f.push_back(FontSize("retrogradeSize", "Retrograde marks size", kRetrogradeSizeLine));
     f.push_back(Colour("voidMoonColour", "_Void-of-course Moon", kVoidMoonColourLine));
     f.push_back(FontSize("voidMoonSize", "Void-of-course Moon size", kVoidMoonSizeLine));
-    f.push_back(Colour("ascendantColour", "As_cendant", kAscendantColourLine));
+    f.push_back(Colour("ascendantColour", "_Ascendant", kAscendantColourLine));
     f.push_back(FontSize("ascendantSize", "Ascendant size", kAscendantSizeLine));
     f.push_back(Colour("midheavenColour", "Mid_heaven", kMidheavenColourLine));
     f.push_back(FontSize("midheavenSize", "Midheaven size", kMidheavenSizeLine));
-    f.push_back(Colour("trineSextileColour", "Sextiles and _trines", kTrineSextileColourLine));
-    f.push_back(FontSize("aspectGlyphSize", "Aspect glyphs size", kAspectGlyphSizeLine));
-    f.push_back(Colour("squareOppositionColour", "Squares and opp_ositions", kSquareOppositionColourLine));
-    f.push_back(Colour("quincunxColour", "_Quincunxes", kQuincunxColourLine));
+    f.push_back(Colour("trineSextileColour", "Aspect lines of _60° and 120°", kTrineSextileColourLine));
+    f.push_back(Colour("squareOppositionColour", "Aspect lines of _90° and 180°", kSquareOppositionColourLine));
+    f.push_back(Colour("quincunxColour", "Aspect lines of _150°", kQuincunxColourLine));
+    f.push_back(FontSize("aspectGlyphSize", "Aspec_t glyphs", kAspectGlyphSizeLine));
     f.push_back(Colour("backgroundColour", "_Background", kBackgroundColourLine));
-    f.push_back(Colour("wheelCircleColour", "Wheel circ_les", kWheelCircleColourLine));
+    f.push_back(Colour("wheelCircleColour", "_Wheel circles", kWheelCircleColourLine));
     f.push_back(Colour("spokeColour", "House spo_kes", kSpokeColourLine));
     return f;
 }

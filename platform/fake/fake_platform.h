@@ -117,6 +117,7 @@ public:
     int previewRefreshes = 0;
     int discardQuestions = 0;
     bool discardAnswer = true;
+    std::string lastQuestion;
 
     bool HasForm() const override { return form; }
     void UsePreviewFont(const std::string& path) override { previewFont = path; }
@@ -127,7 +128,10 @@ public:
     void SetFieldEnabled(int field, bool on) override { enabled[field] = on; }
     void SetFieldProblem(int field, const std::string& message) override { problems[field] = message; }
     void RefreshPreview() override { ++previewRefreshes; }
-    bool AskDiscardChanges() override {
+    std::vector<std::string> cities;
+    void ShowCities(const std::vector<std::string>& names) override { cities = names; }
+    bool AskYesNo(const std::string& question) override {
+        lastQuestion = question;
         ++discardQuestions;
         return discardAnswer;
     }

@@ -87,22 +87,39 @@ private:
     std::vector<std::string> added_;  // files among fontconfig's application fonts
 };
 
-// "Program Options": a fixed-size dialog laid out in twips (15 to the pixel), light grey, with the
-// multi-line text view txtContent (monospace, both scroll bars) and the buttons "Save" and "Quit".
+// "Program Options": the settings as a form of named fields on the pages Place, Chart, Screen and
+// Look, the file's raw text on the page Text (txtContent, monospace, both scroll bars), a live preview
+// of the chart beside them, and the buttons Save (also Ctrl+S, and Enter outside the text) and Quit
+// (also Escape and the close box). See platform/gtk/options_dialog.cpp for the layout.
 class GtkOptionsDialog : public OptionsDialog {
 public:
-    GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel) : boxes_(boxes), twipsPerPixel_(twipsPerPixel) {}
+    GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel);
+    ~GtkOptionsDialog() override;
     void ShowModal(OptionsDialogEvents& events) override;
     void Unload() override;
     std::string ContentText() override;
     void SetContentText(const std::string& text) override;
+
+    bool HasForm() const override { return true; }
+    void UsePreviewFont(const std::string& glyphFontPath) override;
+    void SetFieldNumber(int field, double shown) override;
+    void SetFieldChoice(int field, int choice) override;
+    double FieldNumber(int field) override;
+    int FieldChoice(int field) override;
+    void SetFieldEnabled(int field, bool enabled) override;
+    void SetFieldProblem(int field, const std::string& message) override;
+    void RefreshPreview() override;
+    void ShowCities(const std::vector<std::string>& names) override;
+    bool AskYesNo(const std::string& question) override;
+
+    struct Form;  // the form's widgets and the preview (options_dialog.cpp)
 
 private:
     static void OnSave(GtkButton*, gpointer self);
     static void OnQuit(GtkButton*, gpointer self);
     static void OnChanged(GtkTextBuffer*, gpointer self);
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
-    int Pixels(int twips) const;
+    static gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self);
 
     GtkMessageBoxes& boxes_;
     int twipsPerPixel_;
@@ -110,6 +127,7 @@ private:
     GtkWidget* window_ = nullptr;
     GtkTextBuffer* buffer_ = nullptr;
     GMainLoop* loop_ = nullptr;
+    std::unique_ptr<Form> form_;
 };
 
 // Asks the desktop not to blank the screen or start its own screen saver while the chart runs:

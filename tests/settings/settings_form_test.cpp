@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "settings/city_list.h"
 #include "settings/options_editor.h"
 #include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
@@ -306,6 +307,7 @@ TEST(OptionsFormFields, QuitAsksOnceWhenThereAreUnsavedChanges) {
     rig.dialog.discardAnswer = false;
     rig.form.btnQuit_Click();
     EXPECT_EQ(rig.dialog.discardQuestions, 1);
+    EXPECT_EQ(rig.dialog.lastQuestion, "Discard the changes?");
     EXPECT_FALSE(rig.dialog.unloaded);
     rig.form.btnSave_Click();
     rig.form.btnQuit_Click();
@@ -320,6 +322,22 @@ TEST(OptionsFormFields, RestoreDefaultsShowsInTheFieldsAndTheText) {
     rig.form.btnDefaults_Click(static_cast<int>(FormPage::Look));
     EXPECT_EQ(rig.dialog.choices[F("backgroundColour")], ShippedSettingValues()[90]);
     EXPECT_EQ(SettingValuesOfText(rig.dialog.text)[90], ShippedSettingValues()[90]);
+}
+
+TEST(OptionsFormFields, ACityChosenInTheSearchFillsInThePlace) {
+    std::string table;
+    if (CompiledZoneTable()[0] == 0 && !ReadFileBytes(kZoneTablePath, table)) GTEST_SKIP() << "no zone table";
+    FormRig rig(SettingsText());
+    rig.form.txtCity_Change("tokyo");
+    ASSERT_FALSE(rig.dialog.cities.empty());
+    EXPECT_EQ(rig.dialog.cities[0], "Tokyo, Asia");
+    rig.form.lstCity_Click(0);
+    EXPECT_EQ(rig.dialog.numbers[F("latitudeDegrees")], 35);
+    EXPECT_EQ(rig.dialog.choices[F("longitudeDirection")], 0);  // east
+    const auto lines = SplitSettingsLines(rig.dialog.text);
+    EXPECT_EQ(lines[18].substr(0, 7), "139    ");
+    EXPECT_EQ(lines[20].substr(0, 7), "-1     ");
+    EXPECT_EQ(lines[21].substr(0, 7), "35     ");
 }
 
 }  // namespace
