@@ -1,19 +1,27 @@
-// The settings editor on Windows: the dialog "Program Options" of the resource template IDD_OPTIONS,
-// a multi-line edit control with both scroll bars ("Courier New" 9 point) and the buttons "Save" and
-// "Quit" ("MS Sans Serif" 8.25 point bold) on a light-grey background, placed by their twips at the
-// dialog's DPI. The text box's Windows-1252 text is converted to and from Unicode for the control.
+// The settings editor on Windows: the dialog "Program Options" of the resource template IDD_OPTIONS.
+// A tab control holds the pages of the settings form (Place, Chart, Screen, Look: one labelled control
+// per field of the form's field list, settings/settings_form.h) and the page "Text", the settings
+// file's text in a multi-line edit control ("Courier New" 9 point). Beside the pages, the preview of
+// the chart, painted on a GDI+ surface at the control's size in pixels; below them "Restore defaults"
+// for the page shown, Save (the default button, Enter) and Quit (Escape, the close box).
+// The text's Windows-1252 characters are converted to and from Unicode for the control.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "platform/options_dialog.h"
+#include "platform/win32/gdiplus_surface.h"
 
 class Win32OptionsDialog : public OptionsDialog {
 public:
     // owner: the window the dialog is modal to (the Settings page's, for "/c:HWND"), or none.
-    explicit Win32OptionsDialog(HINSTANCE instance, HWND owner = nullptr) : instance_(instance), owner_(owner) {}
+    // swatches: the 16 palette colours, for the colour fields' swatches.
+    Win32OptionsDialog(HINSTANCE instance, HWND owner, const std::array<Rgb, 16>& swatches)
+        : instance_(instance), owner_(owner), swatches_(swatches) {}
     ~Win32OptionsDialog() override;
 
     void ShowModal(OptionsDialogEvents& events) override;
@@ -21,22 +29,48 @@ public:
     std::string ContentText() override;
     void SetContentText(const std::string& text) override;
 
+    bool HasForm() const override { return true; }
+    void SetFieldNumber(int field, double shown) override;
+    void SetFieldChoice(int field, int choice) override;
+    double FieldNumber(int field) override;
+    int FieldChoice(int field) override;
+    void SetFieldEnabled(int field, bool enabled) override;
+    void SetFieldProblem(int field, const std::string& message) override;
+    void RefreshPreview() override;
+    bool AskDiscardChanges() override;
+
     HWND Handle() const { return dialog_; }
+    // The page shown: 0 Place, 1 Chart, 2 Screen, 3 Look, 4 Text.
+    void ShowPage(int page);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Layout();
-    void ReleaseFonts();
+    void InitControls();
+    void MakeFonts();
+    COLORREF PageColour() const;
+    void FitPreview();
+    void PaintPreview();
+    void StepNumber(int field, int steps);
+    void DrawColourItem(const DRAWITEMSTRUCT& item);
+    void ShowOtherProblems();
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
 
     HINSTANCE instance_;
     HWND owner_;
+    std::array<Rgb, 16> swatches_;
     HWND dialog_ = nullptr;
     OptionsDialogEvents* events_ = nullptr;
-    HBRUSH background_ = nullptr;
     HFONT editFont_ = nullptr;
-    HFONT buttonFont_ = nullptr;
+    COLORREF pageColour_ = 0;
+    HBRUSH pageBrush_ = nullptr;
     std::string pendingText_;  // text set before the dialog exists
+    int page_ = 0;
+    bool settingField_ = false;    // the form sets a control: no Field_Change
+    bool previewPending_ = false;  // a paint of the preview is due on the timer
+    std::vector<std::string> problems_;  // by field
+    GdiplusSurface preview_;
 };
 
 // Windows-1252 bytes to UTF-16 and back (characters outside the code page become "?").
