@@ -18,7 +18,7 @@ constexpr int kTextPage = 4;
 constexpr const wchar_t* kPageNames[kPages] = {L"Place", L"Chart", L"Screen", L"Look", L"Text"};
 constexpr int kDecorPerPage = 32;
 // The preview is painted this long after the first of a run of edits: edits within it share one paint.
-constexpr UINT kPreviewDelayMs = 30;
+constexpr UINT kPreviewDelayMs = 10;
 constexpr UINT_PTR kPreviewTimer = 1;
 constexpr COLORREF kProblemColour = RGB(176, 0, 0);
 const wchar_t* const kDialogProperty = L"Kelo.OptionsDialog";
@@ -117,9 +117,26 @@ std::string Win32OptionsDialog::ContentText() {
     return Cp1252FromWide(WindowText(Item(IDC_TXTCONTENT)));
 }
 
+// Only the part of the text that differs is replaced (a field's edit changes a few characters of one
+// line): the text box keeps its scroll position and selection, and a long text is not laid out anew.
 void Win32OptionsDialog::SetContentText(const std::string& text) {
     pendingText_ = text;
-    if (dialog_) SetDlgItemTextW(dialog_, IDC_TXTCONTENT, WideFromCp1252(text).c_str());
+    if (!dialog_) return;
+    HWND edit = Item(IDC_TXTCONTENT);
+    const std::wstring now = WindowText(edit), wanted = WideFromCp1252(text);
+    size_t head = 0;
+    while (head < now.size() && head < wanted.size() && now[head] == wanted[head]) ++head;
+    size_t tail = 0;
+    while (tail < now.size() - head && tail < wanted.size() - head &&
+           now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+        ++tail;
+    if (head == now.size() && head == wanted.size()) return;
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_SETSEL, head, now.size() - tail);
+    const std::wstring middle = wanted.substr(head, wanted.size() - head - tail);
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(middle.c_str()));
+    SendMessageW(edit, EM_SETSEL, std::min<size_t>(start, wanted.size()), std::min<size_t>(end, wanted.size()));
 }
 
 // ---- The form's fields ----

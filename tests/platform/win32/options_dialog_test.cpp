@@ -173,6 +173,18 @@ TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
     });
 }
 
+// The text box replaces only what differs; whatever the change, it then holds the text set.
+TEST(Win32OptionsDialog, TheTextBoxHoldsEveryTextSet) {
+    RunDialog([](Script&, Win32OptionsDialog& d) {
+        for (const char* text : {"40      22: latitude\r\n1       27: houses\r\n", "67      22: latitude\r\n1       27: houses\r\n",
+                                 "67      22: latitude\r\n3       27: houses\r\n", "aa\r\n", "aaa\r\n", "a\r\n", "",
+                                 "\xe9t\xe9 \x9c\r\n", "x\r\n\r\ny\r\n"}) {
+            d.SetContentText(text);
+            EXPECT_EQ(d.ContentText(), text);
+        }
+    });
+}
+
 TEST(Win32OptionsDialog, ArrowsStepWithinTheRangeOrTheValueAlreadyOutsideIt) {
     RunDialog([](Script&, Win32OptionsDialog& d) {
         const int minutes = FieldNamed("latitudeMinutes"), orb = FieldNamed("orb90");
