@@ -183,15 +183,17 @@ void Win32OptionsDialog::SetFieldEnabled(int field, bool enabled) {
 void Win32OptionsDialog::SetFieldProblem(int field, const std::string& message) {
     if (!dialog_ || field < 0 || field >= FieldCount() || problems_[field] == message) return;
     problems_[field] = message;
-    if (HWND beside = Item(IDC_PROBLEM + field))
-        SetWindowTextW(beside, WideFromUtf8(message).c_str());
-    else
-        ShowOtherProblems();
+    if (HWND beside = Item(IDC_PROBLEM + field)) SetWindowTextW(beside, WideFromUtf8(message).c_str());
+    ShowOtherProblems();
 }
 
-// The problems of the fields that have no place for them beside the field, below the preview.
+// Below the preview: that a check fails, and so why the preview does not follow; then the problems of
+// the fields that have no place for them beside the field.
 void Win32OptionsDialog::ShowOtherProblems() {
     std::wstring text;
+    if (std::any_of(problems_.begin(), problems_.end(), [](const std::string& p) { return !p.empty(); }))
+        text = L"A check fails: the screen saver will show its warning instead of a new chart. The preview "
+               L"keeps the last chart that passed.\r\n\r\n";
     for (int i = 0; i < FieldCount(); ++i) {
         if (problems_[i].empty() || Item(IDC_PROBLEM + i)) continue;
         std::wstring label = LabelText(SettingsFields()[i]);

@@ -96,7 +96,9 @@ TEST_F(Template, LabelsAreTheFieldListsWithUniqueMnemonicsOnEachPage) {
         const std::wstring shown = TextOf(label);
         EXPECT_EQ(shown, expected) << f.name;
         const wchar_t key = Mnemonic(shown);
-        if (key != 0) EXPECT_TRUE(mnemonics[static_cast<int>(f.page)].insert(key).second) << f.name << " " << char(key);
+        if (key != 0) {
+            EXPECT_TRUE(mnemonics[static_cast<int>(f.page)].insert(key).second) << f.name << " " << char(key);
+        }
     }
 }
 
@@ -112,6 +114,7 @@ public:
     void btnQuit_Click() override {}
     void txtContent_Change() override {}
     void Field_Change(int field) override { changes.push_back(field); }
+    void btnDefaults_Click(int page) override { defaults.push_back(page); }
     void picPreview_Paint(Surface& surface) override {
         ++paints;
         paintedWidth = static_cast<GdiplusSurface&>(surface).DeviceWidth();
@@ -119,6 +122,7 @@ public:
 
     Win32OptionsDialog* dialog = nullptr;
     std::vector<int> changes;
+    std::vector<int> defaults;
     int paints = 0;
     int paintedWidth = 0;
     std::function<void(Script&)> body;
@@ -182,6 +186,21 @@ TEST(Win32OptionsDialog, TheTextBoxHoldsEveryTextSet) {
             d.SetContentText(text);
             EXPECT_EQ(d.ContentText(), text);
         }
+    });
+}
+
+TEST(Win32OptionsDialog, RestoreDefaultsIsForThePageShownAndNotOnTheText) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        HWND button = GetDlgItem(d.Handle(), IDC_BTNDEFAULTS);
+        for (int page : {3, 1}) {
+            d.ShowPage(page);
+            SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BTNDEFAULTS, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        }
+        EXPECT_EQ(s.defaults, (std::vector<int>{3, 1}));
+        d.ShowPage(4);
+        EXPECT_FALSE(GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE);
+        EXPECT_TRUE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_TXTCONTENT), GWL_STYLE) & WS_VISIBLE);
+        EXPECT_FALSE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_FIELD + 0), GWL_STYLE) & WS_VISIBLE);
     });
 }
 
