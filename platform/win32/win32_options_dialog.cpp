@@ -39,6 +39,27 @@ UINT WindowDpi(HWND window) {
 
 int FieldCount() { return static_cast<int>(SettingsFields().size()); }
 
+// The template's slot of each field, by the field's name: its controls are IDC_FIELD + slot and the
+// others of kelo.rc. By name, so that the form may order or relabel its fields.
+constexpr const char* kFieldSlots[] = {
+    /*  0 */ "latitudeDegrees", "latitudeMinutes", "latitudeDirection", "longitudeDegrees",
+    /*  4 */ "longitudeMinutes", "longitudeDirection", "zoneSource", "zoneOffset",
+    /*  8 */ "houseSystem", "wheel", "node", "zodiac",
+    /* 12 */ "fixedSignHouses", "fortuneInVoidTest", "aspectLines", "orb60",
+    /* 16 */ "orb90", "orb120", "orb150", "orb180",
+    /* 20 */ "exitMode", "pointer", "drift", "infoTextColour",
+    /* 24 */ "infoTextSize", "cuspDegreesColour", "cuspDegreesSize", "cuspSignColour",
+    /* 28 */ "signGlyphSize", "cuspMinutesColour", "cuspMinutesSize", "bodyGlyphColour",
+    /* 32 */ "bodyGlyphSize", "bodyDegreesColour", "bodyDegreesSize", "bodySignColour",
+    /* 36 */ "bodySignSize", "bodyMinutesColour", "bodyMinutesSize", "retrogradeColour",
+    /* 40 */ "retrogradeSize", "voidMoonColour", "voidMoonSize", "ascendantColour",
+    /* 44 */ "ascendantSize", "midheavenColour", "midheavenSize", "trineSextileColour",
+    /* 48 */ "aspectGlyphSize", "squareOppositionColour", "quincunxColour", "backgroundColour",
+    /* 52 */ "wheelCircleColour", "spokeColour",
+};
+static_assert(std::size(kFieldSlots) <= IDC_FIELDS_MAX);
+
+
 // A field's label as a Win32 label writes it: the mnemonic marked by "&" instead of "_".
 std::wstring LabelText(const SettingsField& f) {
     std::wstring text = WideFromUtf8(f.label);
@@ -70,6 +91,14 @@ COLORREF ColourRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 }  // namespace
 
+int OptionsDialogSlot(int field) {
+    if (field < 0 || field >= FieldCount()) return -1;
+    const std::string name = SettingsFields()[field].name;
+    for (int slot = 0; slot < static_cast<int>(std::size(kFieldSlots)); ++slot)
+        if (name == kFieldSlots[slot]) return slot;
+    return -1;
+}
+
 std::wstring WideFromCp1252(const std::string& text) {
     if (text.empty()) return {};
     int n = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -95,6 +124,8 @@ Win32OptionsDialog::~Win32OptionsDialog() {
 void Win32OptionsDialog::ShowModal(OptionsDialogEvents& events) {
     events_ = &events;
     problems_.assign(SettingsFields().size(), std::string());
+    slots_.clear();
+    for (int i = 0; i < FieldCount(); ++i) slots_.push_back(OptionsDialogSlot(i));
     page_ = 0;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -141,24 +172,36 @@ void Win32OptionsDialog::SetContentText(const std::string& text) {
 
 // ---- The form's fields ----
 
+HWND Win32OptionsDialog::Control(int base, int field) const {
+    if (!dialog_ || field < 0 || field >= static_cast<int>(slots_.size()) || slots_[field] < 0) return nullptr;
+    return GetDlgItem(dialog_, base + slots_[field]);
+}
+
+int Win32OptionsDialog::FieldOfControl(int id, int base) const {
+    const auto field = std::find(slots_.begin(), slots_.end(), id - base);
+    return id - base >= 0 && id - base < IDC_FIELDS_MAX && field != slots_.end()
+               ? static_cast<int>(field - slots_.begin())
+               : -1;
+}
+
 void Win32OptionsDialog::SetFieldNumber(int field, double shown) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return;
     // A text that already reads as the value stays as typed ("7.50", or "4" on the way to "45").
-    if (FieldNumber(field) == shown && GetWindowTextLengthW(Item(IDC_FIELD + field)) > 0) return;
+    if (FieldNumber(field) == shown && GetWindowTextLengthW(Control(IDC_FIELD, field)) > 0) return;
     settingField_ = true;
-    SetDlgItemTextW(dialog_, IDC_FIELD + field, NumberText(SettingsFields()[field], shown).c_str());
+    SetWindowTextW(Control(IDC_FIELD, field), NumberText(SettingsFields()[field], shown).c_str());
     settingField_ = false;
 }
 
 double Win32OptionsDialog::FieldNumber(int field) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return 0;
-    return LeadingNumber(Utf8FromWide(WindowText(Item(IDC_FIELD + field))));
+    return LeadingNumber(Utf8FromWide(WindowText(Control(IDC_FIELD, field))));
 }
 
 void Win32OptionsDialog::SetFieldChoice(int field, int choice) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return;
     settingField_ = true;
-    HWND control = Item(IDC_FIELD + field);
+    HWND control = Control(IDC_FIELD, field);
     if (SettingsFields()[field].kind == FieldKind::Toggle)
         SendMessageW(control, BM_SETCHECK, choice == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
     else
@@ -168,7 +211,7 @@ void Win32OptionsDialog::SetFieldChoice(int field, int choice) {
 
 int Win32OptionsDialog::FieldChoice(int field) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return -1;
-    HWND control = Item(IDC_FIELD + field);
+    HWND control = Control(IDC_FIELD, field);
     if (SettingsFields()[field].kind == FieldKind::Toggle)
         return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
@@ -177,13 +220,13 @@ int Win32OptionsDialog::FieldChoice(int field) {
 void Win32OptionsDialog::SetFieldEnabled(int field, bool enabled) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return;
     for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN})
-        if (HWND control = Item(id + field)) EnableWindow(control, enabled);
+        if (HWND control = Control(id, field)) EnableWindow(control, enabled);
 }
 
 void Win32OptionsDialog::SetFieldProblem(int field, const std::string& message) {
     if (!dialog_ || field < 0 || field >= FieldCount() || problems_[field] == message) return;
     problems_[field] = message;
-    if (HWND beside = Item(IDC_PROBLEM + field)) SetWindowTextW(beside, WideFromUtf8(message).c_str());
+    if (HWND beside = Control(IDC_PROBLEM, field)) SetWindowTextW(beside, WideFromUtf8(message).c_str());
     ShowOtherProblems();
 }
 
@@ -195,7 +238,7 @@ void Win32OptionsDialog::ShowOtherProblems() {
         text = L"A check fails: the screen saver will show its warning instead of a new chart. The preview "
                L"keeps the last chart that passed.\r\n\r\n";
     for (int i = 0; i < FieldCount(); ++i) {
-        if (problems_[i].empty() || Item(IDC_PROBLEM + i)) continue;
+        if (problems_[i].empty() || Control(IDC_PROBLEM, i)) continue;
         std::wstring label = LabelText(SettingsFields()[i]);
         label.erase(std::remove(label.begin(), label.end(), L'&'), label.end());
         text += label + L": " + WideFromUtf8(problems_[i]) + L"\r\n";
@@ -203,8 +246,10 @@ void Win32OptionsDialog::ShowOtherProblems() {
     SetDlgItemTextW(dialog_, IDC_PROBLEMS, text.c_str());
 }
 
-bool Win32OptionsDialog::AskDiscardChanges() {
-    return MessageBoxW(dialog_, L"Discard the changes?", L"Program Options",
+bool Win32OptionsDialog::AskDiscardChanges() { return AskYesNo("Discard the changes?"); }
+
+bool Win32OptionsDialog::AskYesNo(const std::string& question) {
+    return MessageBoxW(dialog_, WideFromUtf8(question).c_str(), L"Program Options",
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
@@ -217,8 +262,8 @@ void Win32OptionsDialog::StepNumber(int field, int steps) {
     double next = std::round((now + steps * f.step) / f.step) * f.step;
     next = std::clamp(next, std::min(f.min, now), std::max(f.max, now));
     if (next == now) return;
-    SetDlgItemTextW(dialog_, IDC_FIELD + field, NumberText(f, next).c_str());  // raises EN_CHANGE
-    SendMessageW(Item(IDC_FIELD + field), EM_SETSEL, 0, -1);
+    SetWindowTextW(Control(IDC_FIELD, field), NumberText(f, next).c_str());  // raises EN_CHANGE
+    SendMessageW(Control(IDC_FIELD, field), EM_SETSEL, 0, -1);
 }
 
 // ---- Pages and preview ----
@@ -227,11 +272,12 @@ void Win32OptionsDialog::ShowPage(int page) {
     if (!dialog_ || page < 0 || page >= kPages) return;
     page_ = page;
     TabCtrl_SetCurSel(Item(IDC_TABS), page);
-    const auto& fields = SettingsFields();
-    for (int i = 0; i < FieldCount(); ++i) {
-        const int show = static_cast<int>(fields[i].page) == page ? SW_SHOW : SW_HIDE;
+    // Every slot of the template: a field's controls on its page; a slot of no field never.
+    for (int slot = 0; slot < IDC_FIELDS_MAX; ++slot) {
+        const auto field = std::find(slots_.begin(), slots_.end(), slot);
+        const bool shown = field != slots_.end() && static_cast<int>(SettingsFields()[field - slots_.begin()].page) == page;
         for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN, IDC_PROBLEM})
-            if (HWND control = Item(id + i)) ShowWindow(control, show);
+            if (HWND control = Item(id + slot)) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
     }
     for (int p = 0; p < kPages; ++p)
         for (int k = 0; k < kDecorPerPage; ++k)
@@ -345,16 +391,16 @@ void Win32OptionsDialog::InitControls() {
     const auto& fields = SettingsFields();
     for (int i = 0; i < FieldCount(); ++i) {
         const SettingsField& f = fields[i];
-        HWND control = Item(IDC_FIELD + i);
+        HWND control = Control(IDC_FIELD, i);
         if (f.kind == FieldKind::Toggle) {
             SetWindowTextW(control, LabelText(f).c_str());
             continue;
         }
-        SetDlgItemTextW(dialog_, IDC_LABEL + i, LabelText(f).c_str());
+        SetWindowTextW(Control(IDC_LABEL, i), LabelText(f).c_str());
         if (f.kind == FieldKind::Number) {
             // The arrows only count steps: the value is the edit's text (StepNumber).
-            SendDlgItemMessageW(dialog_, IDC_SPIN + i, UDM_SETRANGE32, 0, 100);
-            SendDlgItemMessageW(dialog_, IDC_SPIN + i, UDM_SETPOS32, 0, 50);
+            SendMessageW(Control(IDC_SPIN, i), UDM_SETRANGE32, 0, 100);
+            SendMessageW(Control(IDC_SPIN, i), UDM_SETPOS32, 0, 50);
             continue;
         }
         for (const ChoiceItem& choice : f.choices)
@@ -439,7 +485,7 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             SetWindowPos(dialog_, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
                          work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(IDC_FIELD + 0)), TRUE);
+            SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_FIELD, 0)), TRUE);
             SetForegroundWindow(dialog_);
             return FALSE;  // the focus is set
         }
@@ -494,8 +540,8 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 ShowPage(TabCtrl_GetCurSel(header->hwndFrom));
                 return TRUE;
             }
-            const int spin = static_cast<int>(header->idFrom) - IDC_SPIN;
-            if (header->code == UDN_DELTAPOS && spin >= 0 && spin < FieldCount()) {
+            const int spin = FieldOfControl(static_cast<int>(header->idFrom), IDC_SPIN);
+            if (header->code == UDN_DELTAPOS && spin >= 0) {
                 StepNumber(spin, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
                 SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);  // the position stays: only steps count
                 return TRUE;
@@ -504,8 +550,8 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
-            const int field = id - IDC_FIELD;
-            if (field >= 0 && field < FieldCount()) {
+            const int field = FieldOfControl(id, IDC_FIELD);
+            if (field >= 0) {
                 const bool changed = code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED;
                 if (changed && !settingField_) events_->Field_Change(field);
                 return TRUE;

@@ -37,7 +37,10 @@ public:
     void SetFieldEnabled(int field, bool enabled) override;
     void SetFieldProblem(int field, const std::string& message) override;
     void RefreshPreview() override;
-    bool AskDiscardChanges() override;
+    // "Discard the changes?" with Yes and No. Both names of the question, without "override": the form
+    // asks AskDiscardChanges today, and AskYesNo(question) once the interface names the question itself.
+    bool AskDiscardChanges();
+    bool AskYesNo(const std::string& question);
 
     HWND Handle() const { return dialog_; }
     // The page shown: 0 Place, 1 Chart, 2 Screen, 3 Look, 4 Text.
@@ -56,6 +59,10 @@ private:
     void DrawColourItem(const DRAWITEMSTRUCT& item);
     void ShowOtherProblems();
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    // A field's control of a kind (base IDC_FIELD, IDC_LABEL, IDC_SPIN or IDC_PROBLEM), by its slot.
+    HWND Control(int base, int field) const;
+    // The field whose control of that kind has this identifier, -1 for none.
+    int FieldOfControl(int id, int base) const;
 
     HINSTANCE instance_;
     HWND owner_;
@@ -70,8 +77,13 @@ private:
     bool settingField_ = false;    // the form sets a control: no Field_Change
     bool previewPending_ = false;  // a paint of the preview is due on the timer
     std::vector<std::string> problems_;  // by field
+    std::vector<int> slots_;             // by field: its slot in the template, -1 for none
     GdiplusSurface preview_;
 };
+
+// The slot of a field of the form in the dialog template: its controls are IDC_FIELD + slot, IDC_LABEL +
+// slot, IDC_SPIN + slot and IDC_PROBLEM + slot (resource_ids.h). -1 when the template has none.
+int OptionsDialogSlot(int field);
 
 // Windows-1252 bytes to UTF-16 and back (characters outside the code page become "?").
 std::wstring WideFromCp1252(const std::string& text);

@@ -55,17 +55,22 @@ protected:
 };
 
 TEST_F(Template, EveryFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
+    std::set<int> used;
     for (int i = 0; i < Fields(); ++i) {
         const SettingsField& f = SettingsFields()[i];
-        HWND control = Item(IDC_FIELD + i);
+        const int slot = OptionsDialogSlot(i);
+        ASSERT_GE(slot, 0) << f.name;
+        EXPECT_TRUE(used.insert(slot).second) << f.name;
+        HWND control = Item(IDC_FIELD + slot);
         ASSERT_NE(control, nullptr) << f.name;
+        EXPECT_NE(Item(f.kind == FieldKind::Toggle ? IDC_FIELD + slot : IDC_LABEL + slot), nullptr) << f.name;
         const LONG style = GetWindowLongW(control, GWL_STYLE);
         EXPECT_TRUE(style & WS_TABSTOP) << f.name;
         switch (f.kind) {
             case FieldKind::Number:
                 EXPECT_EQ(ClassOf(control), L"Edit") << f.name;
                 // The up-down takes the edit as its buddy.
-                EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(Item(IDC_SPIN + i), UDM_GETBUDDY, 0, 0)), control)
+                EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(Item(IDC_SPIN + slot), UDM_GETBUDDY, 0, 0)), control)
                     << f.name;
                 break;
             case FieldKind::Toggle:
@@ -80,26 +85,12 @@ TEST_F(Template, EveryFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
                 break;
         }
     }
+    // A slot of no field (a field renamed in the list but not here) would show an empty control.
     for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN, IDC_PROBLEM})
-        for (int i = Fields(); i < IDC_FIELDS_MAX; ++i) EXPECT_EQ(Item(id + i), nullptr) << id + i;
-}
-
-TEST_F(Template, LabelsAreTheFieldListsWithUniqueMnemonicsOnEachPage) {
-    std::map<int, std::set<wchar_t>> mnemonics;  // by page; the buttons below the pages on every page
-    for (int page = 0; page < 4; ++page) mnemonics[page].insert(Mnemonic(TextOf(Item(IDC_BTNDEFAULTS))));
-    for (int i = 0; i < Fields(); ++i) {
-        const SettingsField& f = SettingsFields()[i];
-        std::wstring expected = WideFromUtf8(f.label);
-        std::replace(expected.begin(), expected.end(), L'_', L'&');
-        HWND label = Item(f.kind == FieldKind::Toggle ? IDC_FIELD + i : IDC_LABEL + i);
-        ASSERT_NE(label, nullptr) << f.name;
-        const std::wstring shown = TextOf(label);
-        EXPECT_EQ(shown, expected) << f.name;
-        const wchar_t key = Mnemonic(shown);
-        if (key != 0) {
-            EXPECT_TRUE(mnemonics[static_cast<int>(f.page)].insert(key).second) << f.name << " " << char(key);
-        }
-    }
+        for (int slot = 0; slot < IDC_FIELDS_MAX; ++slot)
+            if (!used.count(slot)) {
+                EXPECT_EQ(Item(id + slot), nullptr) << id + slot;
+            }
 }
 
 // A dialog whose Form_Load runs a script, then closes it.
@@ -148,11 +139,32 @@ void Pump(int milliseconds) {
 
 void Step(HWND dialog, int field, int delta) {
     NMUPDOWN step{};
-    step.hdr.hwndFrom = GetDlgItem(dialog, IDC_SPIN + field);
-    step.hdr.idFrom = static_cast<UINT_PTR>(IDC_SPIN + field);
+    step.hdr.hwndFrom = GetDlgItem(dialog, IDC_SPIN + OptionsDialogSlot(field));
+    step.hdr.idFrom = static_cast<UINT_PTR>(IDC_SPIN + OptionsDialogSlot(field));
     step.hdr.code = UDN_DELTAPOS;
     step.iDelta = delta;
     SendMessageW(dialog, WM_NOTIFY, step.hdr.idFrom, reinterpret_cast<LPARAM>(&step));
+}
+
+TEST(Win32OptionsDialog, EveryFieldIsLabelledFromTheListWithUniqueMnemonicsOnEachPage) {
+    RunDialog([](Script&, Win32OptionsDialog& d) {
+        std::map<int, std::set<wchar_t>> mnemonics;  // by page; the buttons below the pages on every page
+        for (int page = 0; page < 4; ++page)
+            for (int button : {IDC_BTNDEFAULTS, IDC_BTNSAVE, IDC_BTNQUIT})
+                if (wchar_t key = Mnemonic(TextOf(GetDlgItem(d.Handle(), button)))) mnemonics[page].insert(key);
+        for (int i = 0; i < Fields(); ++i) {
+            const SettingsField& f = SettingsFields()[i];
+            const int slot = OptionsDialogSlot(i);
+            std::wstring expected = WideFromUtf8(f.label);
+            std::replace(expected.begin(), expected.end(), L'_', L'&');
+            const std::wstring shown =
+                TextOf(GetDlgItem(d.Handle(), (f.kind == FieldKind::Toggle ? IDC_FIELD : IDC_LABEL) + slot));
+            EXPECT_EQ(shown, expected) << f.name;
+            if (const wchar_t key = Mnemonic(shown)) {
+                EXPECT_TRUE(mnemonics[static_cast<int>(f.page)].insert(key).second) << f.name << " " << char(key);
+            }
+        }
+    });
 }
 
 TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
@@ -160,7 +172,7 @@ TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
         const int zone = FieldNamed("zoneOffset"), orb = FieldNamed("orb60"), house = FieldNamed("houseSystem");
         const int aspects = FieldNamed("aspectLines"), exitMode = FieldNamed("exitMode");
         d.SetFieldNumber(zone, -5);
-        EXPECT_EQ(TextOf(GetDlgItem(d.Handle(), IDC_FIELD + zone)), L"-5.00");  // the field's two decimals
+        EXPECT_EQ(TextOf(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(zone))), L"-5.00");  // the field's two decimals
         EXPECT_EQ(d.FieldNumber(zone), -5);
         d.SetFieldNumber(orb, 7.5);
         EXPECT_EQ(d.FieldNumber(orb), 7.5);
@@ -172,7 +184,7 @@ TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
         EXPECT_EQ(d.FieldChoice(exitMode), -1);
         EXPECT_TRUE(s.changes.empty());
         // The user's change raises it.
-        SetDlgItemTextW(d.Handle(), IDC_FIELD + orb, L"3");
+        SetDlgItemTextW(d.Handle(), IDC_FIELD + OptionsDialogSlot(orb), L"3");
         EXPECT_EQ(s.changes, std::vector<int>{orb});
     });
 }
@@ -200,7 +212,7 @@ TEST(Win32OptionsDialog, RestoreDefaultsIsForThePageShownAndNotOnTheText) {
         d.ShowPage(4);
         EXPECT_FALSE(GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE);
         EXPECT_TRUE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_TXTCONTENT), GWL_STYLE) & WS_VISIBLE);
-        EXPECT_FALSE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_FIELD + 0), GWL_STYLE) & WS_VISIBLE);
+        EXPECT_FALSE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(0)), GWL_STYLE) & WS_VISIBLE);
     });
 }
 
