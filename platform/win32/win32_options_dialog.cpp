@@ -1,27 +1,27 @@
 #include "platform/win32/win32_options_dialog.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cmath>
-#include <iterator>
+#include <cstdio>
 
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_text.h"
+#include "settings/settings_file.h"
+#include "settings/settings_form.h"
 
 namespace {
 
-// Client area and controls, twips.
-constexpr int kClientWidth = 9480, kClientHeight = 6795;
-struct ControlPlace {
-    int id;
-    int left, top, width, height;
-};
-constexpr ControlPlace kControls[] = {
-    {IDC_TXTCONTENT, 240, 240, 9015, 5535},
-    {IDC_BTNSAVE, 1560, 6000, 972, 492},
-    {IDC_BTNQUIT, 6600, 6000, 972, 492},
-};
-static_assert(std::size(kControls) == 3);
-
-constexpr COLORREF kLightGrey = RGB(192, 192, 192);
+constexpr int kPages = 5;
+constexpr int kTextPage = 4;
+constexpr const wchar_t* kPageNames[kPages] = {L"Place", L"Chart", L"Screen", L"Look", L"Text"};
+constexpr int kDecorPerPage = 32;
+// The preview is painted this long after the first of a run of edits: edits within it share one paint.
+constexpr UINT kPreviewDelayMs = 10;
+constexpr UINT_PTR kPreviewTimer = 1;
+constexpr COLORREF kProblemColour = RGB(176, 0, 0);
+const wchar_t* const kDialogProperty = L"Kelo.OptionsDialog";
 
 UINT WindowDpi(HWND window) {
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
@@ -37,17 +37,67 @@ UINT WindowDpi(HWND window) {
     return dpi;
 }
 
-int Pixels(int twips, UINT dpi) { return static_cast<int>(std::lround(twips * static_cast<double>(dpi) / 1440.0)); }
+int FieldCount() { return static_cast<int>(SettingsFields().size()); }
 
-// pitchAndFamily names what a system without the face should take instead (a fixed-pitch face for
-// the settings text, whose values line up in columns).
-HFONT MakeFont(const wchar_t* face, double points, bool bold, UINT dpi, BYTE pitchAndFamily) {
-    return CreateFontW(-static_cast<int>(std::lround(points * dpi / 72.0)), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,
-                       FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       CLEARTYPE_QUALITY, pitchAndFamily, face);
+// The template's slot of each field, by the field's name: its controls are IDC_FIELD + slot and the
+// others of kelo.rc. By name, so that the form may order or relabel its fields.
+constexpr const char* kFieldSlots[] = {
+    /*  0 */ "latitudeDegrees", "latitudeMinutes", "latitudeDirection", "longitudeDegrees",
+    /*  4 */ "longitudeMinutes", "longitudeDirection", "zoneSource", "zoneOffset",
+    /*  8 */ "houseSystem", "wheel", "node", "zodiac",
+    /* 12 */ "fixedSignHouses", "fortuneInVoidTest", "aspectLines", "orb60",
+    /* 16 */ "orb90", "orb120", "orb150", "orb180",
+    /* 20 */ "exitMode", "pointer", "drift", "infoTextColour",
+    /* 24 */ "infoTextSize", "cuspDegreesColour", "cuspDegreesSize", "cuspSignColour",
+    /* 28 */ "signGlyphSize", "cuspMinutesColour", "cuspMinutesSize", "bodyGlyphColour",
+    /* 32 */ "bodyGlyphSize", "bodyDegreesColour", "bodyDegreesSize", "bodySignColour",
+    /* 36 */ "bodySignSize", "bodyMinutesColour", "bodyMinutesSize", "retrogradeColour",
+    /* 40 */ "retrogradeSize", "voidMoonColour", "voidMoonSize", "ascendantColour",
+    /* 44 */ "ascendantSize", "midheavenColour", "midheavenSize", "trineSextileColour",
+    /* 48 */ "aspectGlyphSize", "squareOppositionColour", "quincunxColour", "backgroundColour",
+    /* 52 */ "wheelCircleColour", "spokeColour",
+};
+static_assert(std::size(kFieldSlots) <= IDC_FIELDS_MAX);
+
+
+// A field's label as a Win32 label writes it: the mnemonic marked by "&" instead of "_".
+std::wstring LabelText(const SettingsField& f) {
+    std::wstring text = WideFromUtf8(f.label);
+    std::replace(text.begin(), text.end(), L'_', L'&');
+    return text;
 }
 
+// A number as the field shows it: with the field's decimals when they show the value exactly, else the
+// shortest text that reads back as the same single.
+std::wstring NumberText(const SettingsField& f, double shown) {
+    const float value = static_cast<float>(shown);
+    if (f.digits > 0) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*f", f.digits, shown);
+        if (static_cast<float>(LeadingNumber(buffer)) == value) return WideFromUtf8(buffer);
+    }
+    std::string text = SettingFieldText(value, "");
+    return WideFromUtf8(text);
+}
+
+std::wstring WindowText(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    int n = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(n > 0 ? n : 0));
+    return text;
+}
+
+COLORREF ColourRef(Rgb c) { return RGB(c.r, c.g, c.b); }
+
 }  // namespace
+
+int OptionsDialogSlot(int field) {
+    if (field < 0 || field >= FieldCount()) return -1;
+    const std::string name = SettingsFields()[field].name;
+    for (int slot = 0; slot < static_cast<int>(std::size(kFieldSlots)); ++slot)
+        if (name == kFieldSlots[slot]) return slot;
+    return -1;
+}
 
 std::wstring WideFromCp1252(const std::string& text) {
     if (text.empty()) return {};
@@ -67,20 +117,24 @@ std::string Cp1252FromWide(const std::wstring& text) {
 }
 
 Win32OptionsDialog::~Win32OptionsDialog() {
-    ReleaseFonts();
-    if (background_) DeleteObject(background_);
-}
-
-void Win32OptionsDialog::ReleaseFonts() {
     if (editFont_) DeleteObject(editFont_);
-    if (buttonFont_) DeleteObject(buttonFont_);
-    editFont_ = buttonFont_ = nullptr;
+    if (pageBrush_) DeleteObject(pageBrush_);
 }
 
 void Win32OptionsDialog::ShowModal(OptionsDialogEvents& events) {
     events_ = &events;
-    if (!background_) background_ = CreateSolidBrush(kLightGrey);
-    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_OPTIONS), IsWindow(owner_) ? owner_ : nullptr, DialogProc, reinterpret_cast<LPARAM>(this));
+    problems_.assign(SettingsFields().size(), std::string());
+    slots_.clear();
+    for (int i = 0; i < FieldCount(); ++i) slots_.push_back(OptionsDialogSlot(i));
+    page_ = 0;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    // Ctrl+Tab and Ctrl+Page Up/Down turn the pages, as in a property sheet: the dialog manager's own
+    // loop passes every message through this filter first.
+    HHOOK filter = SetWindowsHookExW(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
+    DialogBoxParamW(instance_, MAKEINTRESOURCEW(IDD_OPTIONS), IsWindow(owner_) ? owner_ : nullptr, DialogProc,
+                    reinterpret_cast<LPARAM>(this));
+    if (filter) UnhookWindowsHookEx(filter);
     dialog_ = nullptr;
     events_ = nullptr;
 }
@@ -91,99 +145,442 @@ void Win32OptionsDialog::Unload() {
 
 std::string Win32OptionsDialog::ContentText() {
     if (!dialog_) return pendingText_;
-    HWND edit = GetDlgItem(dialog_, IDC_TXTCONTENT);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    int n = GetWindowTextW(edit, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(n > 0 ? n : 0));
+    const std::wstring text = WindowText(Item(IDC_TXTCONTENT));
     return contentUtf8_ ? Utf8FromWide(text) : Cp1252FromWide(text);
 }
 
+// Only the part of the text that differs is replaced (a field's edit changes a few characters of one
+// line): the text box keeps its scroll position and selection, and a long text is not laid out anew.
 void Win32OptionsDialog::SetContentText(const std::string& text) {
     pendingText_ = text;
-    if (dialog_) SetDlgItemTextW(dialog_, IDC_TXTCONTENT, ContentWide().c_str());
+    if (!dialog_) return;
+    HWND edit = Item(IDC_TXTCONTENT);
+    const std::wstring now = WindowText(edit), wanted = ContentWide();
+    size_t head = 0;
+    while (head < now.size() && head < wanted.size() && now[head] == wanted[head]) ++head;
+    size_t tail = 0;
+    while (tail < now.size() - head && tail < wanted.size() - head &&
+           now[now.size() - 1 - tail] == wanted[wanted.size() - 1 - tail])
+        ++tail;
+    if (head == now.size() && head == wanted.size()) return;
+    DWORD start = 0, end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_SETSEL, head, now.size() - tail);
+    const std::wstring middle = wanted.substr(head, wanted.size() - head - tail);
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(middle.c_str()));
+    SendMessageW(edit, EM_SETSEL, std::min<size_t>(start, wanted.size()), std::min<size_t>(end, wanted.size()));
 }
 
 std::wstring Win32OptionsDialog::ContentWide() const {
     return contentUtf8_ ? WideFromUtf8(pendingText_) : WideFromCp1252(pendingText_);
 }
 
-// Client area and controls from their twips at the dialog's DPI, and the fonts at that DPI.
-void Win32OptionsDialog::Layout() {
-    UINT dpi = WindowDpi(dialog_);
-    RECT frame{0, 0, Pixels(kClientWidth, dpi), Pixels(kClientHeight, dpi)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrW(dialog_, GWL_EXSTYLE)));
-    RECT work{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(dialog_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const ControlPlace& c : kControls)
-        SetWindowPos(GetDlgItem(dialog_, c.id), nullptr, Pixels(c.left, dpi), Pixels(c.top, dpi),
-                     Pixels(c.width, dpi), Pixels(c.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+// ---- The form's fields ----
 
-    ReleaseFonts();
-    editFont_ = MakeFont(L"Courier New", 9, false, dpi, FIXED_PITCH | FF_MODERN);
-    buttonFont_ = MakeFont(L"MS Sans Serif", 8.25, true, dpi, VARIABLE_PITCH | FF_SWISS);
-    SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_), TRUE);
-    SendDlgItemMessageW(dialog_, IDC_BTNSAVE, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
-    SendDlgItemMessageW(dialog_, IDC_BTNQUIT, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_), TRUE);
+HWND Win32OptionsDialog::Control(int base, int field) const {
+    if (!dialog_ || field < 0 || field >= static_cast<int>(slots_.size()) || slots_[field] < 0) return nullptr;
+    return GetDlgItem(dialog_, base + slots_[field]);
 }
+
+int Win32OptionsDialog::FieldOfControl(int id, int base) const {
+    const auto field = std::find(slots_.begin(), slots_.end(), id - base);
+    return id - base >= 0 && id - base < IDC_FIELDS_MAX && field != slots_.end()
+               ? static_cast<int>(field - slots_.begin())
+               : -1;
+}
+
+void Win32OptionsDialog::SetFieldNumber(int field, double shown) {
+    if (!dialog_ || field < 0 || field >= FieldCount()) return;
+    // A text that already reads as the value stays as typed ("7.50", or "4" on the way to "45").
+    if (FieldNumber(field) == shown && GetWindowTextLengthW(Control(IDC_FIELD, field)) > 0) return;
+    settingField_ = true;
+    SetWindowTextW(Control(IDC_FIELD, field), NumberText(SettingsFields()[field], shown).c_str());
+    settingField_ = false;
+}
+
+double Win32OptionsDialog::FieldNumber(int field) {
+    if (!dialog_ || field < 0 || field >= FieldCount()) return 0;
+    return LeadingNumber(Utf8FromWide(WindowText(Control(IDC_FIELD, field))));
+}
+
+void Win32OptionsDialog::SetFieldChoice(int field, int choice) {
+    if (!dialog_ || field < 0 || field >= FieldCount()) return;
+    settingField_ = true;
+    HWND control = Control(IDC_FIELD, field);
+    if (SettingsFields()[field].kind == FieldKind::Toggle)
+        SendMessageW(control, BM_SETCHECK, choice == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    else
+        SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
+    settingField_ = false;
+}
+
+int Win32OptionsDialog::FieldChoice(int field) {
+    if (!dialog_ || field < 0 || field >= FieldCount()) return -1;
+    HWND control = Control(IDC_FIELD, field);
+    if (SettingsFields()[field].kind == FieldKind::Toggle)
+        return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
+    return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+}
+
+void Win32OptionsDialog::SetFieldEnabled(int field, bool enabled) {
+    if (!dialog_ || field < 0 || field >= FieldCount()) return;
+    for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN})
+        if (HWND control = Control(id, field)) EnableWindow(control, enabled);
+}
+
+void Win32OptionsDialog::SetFieldProblem(int field, const std::string& message) {
+    if (!dialog_ || field < 0 || field >= FieldCount() || problems_[field] == message) return;
+    problems_[field] = message;
+    if (HWND beside = Control(IDC_PROBLEM, field)) SetWindowTextW(beside, WideFromUtf8(message).c_str());
+    ShowOtherProblems();
+}
+
+// Below the preview: that a check fails, and so why the preview does not follow; then the problems of
+// the fields that have no place for them beside the field.
+void Win32OptionsDialog::ShowOtherProblems() {
+    std::wstring text;
+    if (std::any_of(problems_.begin(), problems_.end(), [](const std::string& p) { return !p.empty(); }))
+        text = L"A check fails: the screen saver will show its warning instead of a new chart. The preview "
+               L"keeps the last chart that passed.\r\n\r\n";
+    for (int i = 0; i < FieldCount(); ++i) {
+        if (problems_[i].empty() || Control(IDC_PROBLEM, i)) continue;
+        std::wstring label = LabelText(SettingsFields()[i]);
+        label.erase(std::remove(label.begin(), label.end(), L'&'), label.end());
+        text += label + L": " + WideFromUtf8(problems_[i]) + L"\r\n";
+    }
+    SetDlgItemTextW(dialog_, IDC_PROBLEMS, text.c_str());
+}
+
+bool Win32OptionsDialog::AskDiscardChanges() { return AskYesNo("Discard the changes?"); }
+
+bool Win32OptionsDialog::AskYesNo(const std::string& question) {
+    return MessageBoxW(dialog_, WideFromUtf8(question).c_str(), L"Program Options",
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+// Steps of a number's arrows (or of its arrow keys): the value moved by the field's step onto a whole
+// number of steps, kept within the field's range (or within the value already there, when the file
+// holds one outside it).
+void Win32OptionsDialog::StepNumber(int field, int steps) {
+    const SettingsField& f = SettingsFields()[field];
+    const double now = FieldNumber(field);
+    double next = std::round((now + steps * f.step) / f.step) * f.step;
+    next = std::clamp(next, std::min(f.min, now), std::max(f.max, now));
+    if (next == now) return;
+    SetWindowTextW(Control(IDC_FIELD, field), NumberText(f, next).c_str());  // raises EN_CHANGE
+    SendMessageW(Control(IDC_FIELD, field), EM_SETSEL, 0, -1);
+}
+
+// ---- Pages and preview ----
+
+void Win32OptionsDialog::ShowPage(int page) {
+    if (!dialog_ || page < 0 || page >= kPages) return;
+    page_ = page;
+    TabCtrl_SetCurSel(Item(IDC_TABS), page);
+    // Every slot of the template: a field's controls on its page; a slot of no field never.
+    for (int slot = 0; slot < IDC_FIELDS_MAX; ++slot) {
+        const auto field = std::find(slots_.begin(), slots_.end(), slot);
+        const bool shown = field != slots_.end() && static_cast<int>(SettingsFields()[field - slots_.begin()].page) == page;
+        for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN, IDC_PROBLEM})
+            if (HWND control = Item(id + slot)) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
+    }
+    for (int p = 0; p < kPages; ++p)
+        for (int k = 0; k < kDecorPerPage; ++k)
+            if (HWND control = Item(IDC_DECOR + kDecorPerPage * p + k)) ShowWindow(control, p == page ? SW_SHOW : SW_HIDE);
+    ShowWindow(Item(IDC_TXTCONTENT), page == kTextPage ? SW_SHOW : SW_HIDE);
+    ShowWindow(Item(IDC_BTNDEFAULTS), page == kTextPage ? SW_HIDE : SW_SHOW);
+}
+
+// The preview keeps the chart's 4 : 3 at the width the template gives it.
+void Win32OptionsDialog::FitPreview() {
+    HWND preview = Item(IDC_PREVIEW);
+    RECT r{}, client{};
+    GetWindowRect(preview, &r);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+    GetClientRect(preview, &client);
+    const int border = (r.right - r.left) - client.right;
+    const int height = static_cast<int>(std::lround(client.right * 3.0 / 4.0)) + border;
+    SetWindowPos(preview, nullptr, r.left, r.top, r.right - r.left, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT below{};
+    HWND problems = Item(IDC_PROBLEMS);
+    GetWindowRect(problems, &below);
+    MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&below), 2);
+    const int top = r.top + height + (below.top - r.bottom);
+    SetWindowPos(problems, nullptr, below.left, top, below.right - below.left, std::max<int>(below.bottom - top, 0),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32OptionsDialog::RefreshPreview() {
+    if (!dialog_ || previewPending_) return;
+    previewPending_ = SetTimer(dialog_, kPreviewTimer, kPreviewDelayMs, nullptr) != 0;
+    if (!previewPending_) PaintPreview();
+}
+
+// The chart painted on the surface at the preview's size in pixels, then shown.
+void Win32OptionsDialog::PaintPreview() {
+    HWND preview = Item(IDC_PREVIEW);
+    RECT client{};
+    GetClientRect(preview, &client);
+    preview_.SetDeviceSize(client.right, client.bottom);
+    if (events_) events_->picPreview_Paint(preview_);
+    InvalidateRect(preview, nullptr, FALSE);
+    UpdateWindow(preview);
+}
+
+// A colour choice: its swatch, then its name.
+void Win32OptionsDialog::DrawColourItem(const DRAWITEMSTRUCT& item) {
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0 && (item.itemState & ODS_COMBOBOXEDIT) == 0;
+    FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    if (item.itemID != static_cast<UINT>(-1) && item.itemID < 16) {
+        const int inset = std::max(2, static_cast<int>((r.bottom - r.top) / 6));
+        RECT swatch{r.left + inset, r.top + inset, r.left + inset + 2 * (r.bottom - r.top - 2 * inset), r.bottom - inset};
+        HBRUSH brush = CreateSolidBrush(ColourRef(swatches_[item.itemID]));
+        FillRect(dc, &swatch, brush);
+        DeleteObject(brush);
+        FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
+        wchar_t name[64] = {};
+        if (SendMessageW(item.hwndItem, CB_GETLBTEXTLEN, item.itemID, 0) < 64)
+            SendMessageW(item.hwndItem, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(name));
+        RECT text = r;
+        text.left = swatch.right + 2 * inset;
+        SetBkMode(dc, TRANSPARENT);
+        const bool enabled = (item.itemState & ODS_DISABLED) == 0;
+        SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        DrawTextW(dc, name, -1, &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    if ((item.itemState & ODS_FOCUS) != 0 && (item.itemState & ODS_NOFOCUSRECT) == 0) DrawFocusRect(dc, &r);
+}
+
+// The colour of the tab control's page area, as it paints it (white with visual styles, the dialog's
+// grey without): the background of the texts and check boxes on the pages.
+COLORREF Win32OptionsDialog::PageColour() const {
+    HWND tabs = Item(IDC_TABS);
+    RECT client{};
+    GetClientRect(tabs, &client);
+    COLORREF colour = CLR_INVALID;
+    HDC screen = GetDC(tabs);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, std::max<int>(client.right, 1), std::max<int>(client.bottom, 1));
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageW(tabs, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+    RECT page = client;
+    TabCtrl_AdjustRect(tabs, FALSE, &page);
+    colour = GetPixel(memory, (page.left + page.right) / 2, (page.top + page.bottom) / 2);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(tabs, screen);
+    return colour == CLR_INVALID ? GetSysColor(COLOR_BTNFACE) : colour;
+}
+
+void Win32OptionsDialog::MakeFonts() {
+    if (editFont_) DeleteObject(editFont_);
+    const UINT dpi = WindowDpi(dialog_);
+    editFont_ = CreateFontW(-static_cast<int>(std::lround(9 * dpi / 72.0)), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                            DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
+                            FIXED_PITCH | FF_MODERN, L"Courier New");
+    SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_), TRUE);
+}
+
+// The pages' names, every field's label and choices from the form's field list.
+void Win32OptionsDialog::InitControls() {
+    HWND tabs = Item(IDC_TABS);
+    for (int p = 0; p < kPages; ++p) {
+        TCITEMW tab{};
+        tab.mask = TCIF_TEXT;
+        tab.pszText = const_cast<wchar_t*>(kPageNames[p]);
+        TabCtrl_InsertItem(tabs, p, &tab);
+    }
+    const auto& fields = SettingsFields();
+    for (int i = 0; i < FieldCount(); ++i) {
+        const SettingsField& f = fields[i];
+        HWND control = Control(IDC_FIELD, i);
+        if (f.kind == FieldKind::Toggle) {
+            SetWindowTextW(control, LabelText(f).c_str());
+            continue;
+        }
+        SetWindowTextW(Control(IDC_LABEL, i), LabelText(f).c_str());
+        if (f.kind == FieldKind::Number) {
+            // The arrows only count steps: the value is the edit's text (StepNumber).
+            SendMessageW(Control(IDC_SPIN, i), UDM_SETRANGE32, 0, 100);
+            SendMessageW(Control(IDC_SPIN, i), UDM_SETPOS32, 0, 50);
+            continue;
+        }
+        for (const ChoiceItem& choice : f.choices)
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(choice.text).c_str()));
+    }
+    SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, EM_SETLIMITTEXT, 0, 0);  // no 32K limit
+    MakeFonts();
+    FitPreview();
+    pageColour_ = PageColour();
+    if (pageBrush_) DeleteObject(pageBrush_);
+    pageBrush_ = CreateSolidBrush(pageColour_);
+    ShowPage(0);
+}
+
+// ---- Messages ----
 
 INT_PTR CALLBACK Win32OptionsDialog::DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* self = reinterpret_cast<Win32OptionsDialog*>(lParam);
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        SetPropW(dialog, kDialogProperty, reinterpret_cast<HANDLE>(self));
         self->dialog_ = dialog;
     }
+    if (message == WM_MEASUREITEM) {
+        // Asked while the template's owner-drawn combo boxes are made: a colour row as high as a line
+        // of the dialog's font, with room for the swatch's frame.
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        RECT r{0, 0, 0, 10};
+        MapDialogRect(dialog, &r);
+        measure->itemHeight = static_cast<UINT>(r.bottom);
+        SetWindowLongPtrW(dialog, DWLP_MSGRESULT, TRUE);
+        return TRUE;
+    }
+    if (message == WM_NCDESTROY) RemovePropW(dialog, kDialogProperty);
     auto* self = reinterpret_cast<Win32OptionsDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
     return self ? self->Handle(message, wParam, lParam) : FALSE;
+}
+
+LRESULT CALLBACK Win32OptionsDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    auto* msg = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+        HWND root = GetAncestor(msg->hwnd, GA_ROOT);
+        auto* self = root ? static_cast<Win32OptionsDialog*>(GetPropW(root, kDialogProperty)) : nullptr;
+        const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+        int step = 0;
+        if (msg->wParam == VK_TAB) step = back ? -1 : 1;
+        if (msg->wParam == VK_NEXT) step = 1;
+        if (msg->wParam == VK_PRIOR) step = -1;
+        if (self && step != 0) {
+            self->ShowPage((self->page_ + step + kPages) % kPages);
+            // The focus on the page's first control; the text with the caret at its start.
+            HWND first = GetNextDlgTabItem(self->dialog_, self->Item(IDC_TABS), FALSE);
+            if (self->page_ == kTextPage) {
+                first = self->Item(IDC_TXTCONTENT);
+                SetFocus(first);
+                SendMessageW(first, EM_SETSEL, 0, 0);
+            } else if (first) {
+                SendMessageW(self->dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
+            }
+            return 1;
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG: {
-            SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, EM_SETLIMITTEXT, 0, 0);  // no 32K limit
-            Layout();
+            InitControls();
             SetDlgItemTextW(dialog_, IDC_TXTCONTENT, ContentWide().c_str());
             events_->Form_Load();
-            // The caret at the start of the text, nothing selected (the dialog manager would select
-            // all of it).
-            HWND edit = GetDlgItem(dialog_, IDC_TXTCONTENT);
-            SetFocus(edit);
-            SendMessageW(edit, EM_SETSEL, 0, 0);
-            SendMessageW(edit, EM_SCROLLCARET, 0, 0);
+            // Centred on the work area of the owner's monitor (or the primary one).
+            RECT frame{}, work{};
+            GetWindowRect(dialog_, &frame);
+            MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+            if (GetMonitorInfoW(MonitorFromWindow(IsWindow(owner_) ? owner_ : dialog_, MONITOR_DEFAULTTOPRIMARY),
+                                &monitor))
+                work = monitor.rcWork;
+            else
+                SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+            const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+            SetWindowPos(dialog_, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
+                         work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_FIELD, 0)), TRUE);
             SetForegroundWindow(dialog_);
             return FALSE;  // the focus is set
         }
-        case WM_DPICHANGED:
-            Layout();
+        case WM_DPICHANGED: {
+            MakeFonts();
+            auto* suggested = reinterpret_cast<RECT*>(lParam);
+            SetWindowPos(dialog_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            RefreshPreview();
             return TRUE;
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORBTN:
-            return reinterpret_cast<INT_PTR>(background_);
-        case WM_CTLCOLORSTATIC:
-            SetBkColor(reinterpret_cast<HDC>(wParam), kLightGrey);
-            return reinterpret_cast<INT_PTR>(background_);
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
+        }
+        case WM_TIMER:
+            if (wParam != kPreviewTimer) break;
+            KillTimer(dialog_, kPreviewTimer);
+            previewPending_ = false;
+            PaintPreview();
+            return TRUE;
+        case WM_DRAWITEM: {
+            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            if (item.CtlID == IDC_PREVIEW) {
+                RECT client{};
+                GetClientRect(item.hwndItem, &client);
+                if (preview_.DeviceWidth() != client.right || preview_.DeviceHeight() != client.bottom) {
+                    preview_.SetDeviceSize(client.right, client.bottom);
+                    if (events_) events_->picPreview_Paint(preview_);
+                }
+                preview_.CopyTo(item.hDC);
+            } else if (item.CtlType == ODT_COMBOBOX) {
+                DrawColourItem(item);
+            }
+            SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+            return TRUE;
+        }
+        case WM_CTLCOLORSTATIC: {
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            const bool problem = (id >= IDC_PROBLEM && id < IDC_PROBLEM + IDC_FIELDS_MAX) || id == IDC_PROBLEMS;
+            if (problem) SetTextColor(dc, kProblemColour);
+            if (id >= IDC_FIELD && id < IDC_DECOR + kDecorPerPage * kPages && pageBrush_) {
+                SetBkColor(dc, pageColour_);
+                return reinterpret_cast<INT_PTR>(pageBrush_);
+            }
+            if (problem) {
+                SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
+        }
+        case WM_NOTIFY: {
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header->idFrom == IDC_TABS && header->code == TCN_SELCHANGE) {
+                ShowPage(TabCtrl_GetCurSel(header->hwndFrom));
+                return TRUE;
+            }
+            const int spin = FieldOfControl(static_cast<int>(header->idFrom), IDC_SPIN);
+            if (header->code == UDN_DELTAPOS && spin >= 0) {
+                StepNumber(spin, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+                SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);  // the position stays: only steps count
+                return TRUE;
+            }
+            break;
+        }
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam), code = HIWORD(wParam);
+            const int field = FieldOfControl(id, IDC_FIELD);
+            if (field >= 0) {
+                const bool changed = code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED;
+                if (changed && !settingField_) events_->Field_Change(field);
+                return TRUE;
+            }
+            switch (id) {
                 case IDC_BTNSAVE:
-                    if (HIWORD(wParam) == BN_CLICKED) events_->btnSave_Click();
+                    if (code == BN_CLICKED) events_->btnSave_Click();
                     return TRUE;
                 case IDC_BTNQUIT:
-                    if (HIWORD(wParam) == BN_CLICKED) events_->btnQuit_Click();
+                case IDCANCEL:  // Escape
+                    if (code == BN_CLICKED) events_->btnQuit_Click();
+                    return TRUE;
+                case IDC_BTNDEFAULTS:
+                    if (code == BN_CLICKED && page_ != kTextPage) events_->btnDefaults_Click(page_);
                     return TRUE;
                 case IDC_TXTCONTENT:
-                    if (HIWORD(wParam) == EN_CHANGE) events_->txtContent_Change();
-                    return TRUE;
-                case IDCANCEL:  // Esc: only Quit and the close box end the dialog
+                    if (code == EN_CHANGE) events_->txtContent_Change();
                     return TRUE;
             }
             break;
+        }
         case WM_CLOSE:
-            Unload();
+            events_->btnQuit_Click();
             return TRUE;
     }
-    (void)lParam;
     return FALSE;
 }

@@ -1,20 +1,28 @@
-// The settings editor on Windows: the dialog "Program Options" of the resource template IDD_OPTIONS,
-// a multi-line edit control with both scroll bars ("Courier New" 9 point) and the buttons "Save" and
-// "Quit" ("MS Sans Serif" 8.25 point bold) on a light-grey background, placed by their twips at the
-// dialog's DPI. The text box's text (Windows-1252, or UTF-8 for a settings file with a byte-order mark)
-// is converted to and from Unicode for the control.
+// The settings editor on Windows: the dialog "Program Options" of the resource template IDD_OPTIONS.
+// A tab control holds the pages of the settings form (Place, Chart, Screen, Look: one labelled control
+// per field of the form's field list, settings/settings_form.h) and the page "Text", the settings
+// file's text in a multi-line edit control ("Courier New" 9 point). Beside the pages, the preview of
+// the chart, painted on a GDI+ surface at the control's size in pixels; below them "Restore defaults"
+// for the page shown, Save (the default button, Enter) and Quit (Escape, the close box).
+// The text (Windows-1252, or UTF-8 for a settings file with a byte-order mark) is converted to and from
+// Unicode for the control.
 #pragma once
 
 #include <windows.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "platform/options_dialog.h"
+#include "platform/win32/gdiplus_surface.h"
 
 class Win32OptionsDialog : public OptionsDialog {
 public:
     // owner: the window the dialog is modal to (the Settings page's, for "/c:HWND"), or none.
-    explicit Win32OptionsDialog(HINSTANCE instance, HWND owner = nullptr) : instance_(instance), owner_(owner) {}
+    // swatches: the 16 palette colours, for the colour fields' swatches.
+    Win32OptionsDialog(HINSTANCE instance, HWND owner, const std::array<Rgb, 16>& swatches)
+        : instance_(instance), owner_(owner), swatches_(swatches) {}
     ~Win32OptionsDialog() override;
 
     void ShowModal(OptionsDialogEvents& events) override;
@@ -22,24 +30,62 @@ public:
     std::string ContentText() override;
     void SetContentText(const std::string& text) override;
 
+    bool HasForm() const override { return true; }
+    void SetFieldNumber(int field, double shown) override;
+    void SetFieldChoice(int field, int choice) override;
+    double FieldNumber(int field) override;
+    int FieldChoice(int field) override;
+    void SetFieldEnabled(int field, bool enabled) override;
+    void SetFieldProblem(int field, const std::string& message) override;
+    void RefreshPreview() override;
+    // "Discard the changes?" with Yes and No. Both names of the question, without "override": the form
+    // asks AskDiscardChanges today, and AskYesNo(question) once the interface names the question itself.
+    bool AskDiscardChanges();
+    bool AskYesNo(const std::string& question);
+
     HWND Handle() const { return dialog_; }
+    // The page shown: 0 Place, 1 Chart, 2 Screen, 3 Look, 4 Text.
+    void ShowPage(int page);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-    void Layout();
-    void ReleaseFonts();
+    void InitControls();
+    void MakeFonts();
+    COLORREF PageColour() const;
+    void FitPreview();
+    void PaintPreview();
+    void StepNumber(int field, int steps);
+    void DrawColourItem(const DRAWITEMSTRUCT& item);
+    void ShowOtherProblems();
+    HWND Item(int id) const { return GetDlgItem(dialog_, id); }
+    // A field's control of a kind (base IDC_FIELD, IDC_LABEL, IDC_SPIN or IDC_PROBLEM), by its slot.
+    HWND Control(int base, int field) const;
+    // The field whose control of that kind has this identifier, -1 for none.
+    int FieldOfControl(int id, int base) const;
     std::wstring ContentWide() const;  // pendingText_ for the control, from its coding
 
     HINSTANCE instance_;
     HWND owner_;
+    std::array<Rgb, 16> swatches_;
     HWND dialog_ = nullptr;
     OptionsDialogEvents* events_ = nullptr;
-    HBRUSH background_ = nullptr;
     HFONT editFont_ = nullptr;
-    HFONT buttonFont_ = nullptr;
+    COLORREF pageColour_ = 0;
+    HBRUSH pageBrush_ = nullptr;
     std::string pendingText_;  // text set before the dialog exists
+    int page_ = 0;
+    bool settingField_ = false;    // the form sets a control: no Field_Change
+    bool previewPending_ = false;  // a paint of the preview is due on the timer
+    std::vector<std::string> problems_;  // by field
+    std::vector<int> slots_;             // by field: its slot in the template, -1 for none
+    GdiplusSurface preview_;
 };
+
+// The slot of a field of the form in the dialog template: its controls are IDC_FIELD + slot, IDC_LABEL +
+// slot, IDC_SPIN + slot and IDC_PROBLEM + slot (resource_ids.h). -1 when the template has none.
+int OptionsDialogSlot(int field);
 
 // Windows-1252 bytes to UTF-16 and back (characters outside the code page become "?").
 std::wstring WideFromCp1252(const std::string& text);

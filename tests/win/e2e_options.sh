@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Kelo.scr /c (and the empty command line of Explorer's "Configure"): "Program Options" with the file's
-# text; an edit plus Save writes the file with CR LF line ends and no extra empty line; Quit starts the
+# text on its page "Text"; an edit plus Save writes the file with CR LF line ends and no extra empty line; Quit starts the
 # screen saver with the settings just saved. /c:HWND, as the Settings button gives it: the same editor,
 # owned by that window, and the program ends when it closes.
 source "$(dirname "$0")/lib_e2e.sh"
@@ -22,8 +22,11 @@ for command in "/c" "" "/c:HWND"; do
   dialog=$(wait_window "Program Options" 60) || fail "$command: no options dialog"
   xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "$command: the chart came before the editor"
   sleep 1
-  # The caret starts in the text box: change the exit mode on line 33 from 6 to 3.
+  # The page "Text" (Ctrl+Shift+Tab from the first page) puts the caret at the start of the text:
+  # change the exit mode on line 33 from 6 to 3.
   xdotool windowfocus "$dialog" 2>/dev/null || true
+  xdotool key ctrl+shift+Tab
+  sleep 0.5
   xdotool key ctrl+Home
   for _ in $(seq 32); do xdotool key Down; done
   xdotool key Home Delete type 3

@@ -57,6 +57,8 @@ scr=$SCR_PID
 dialog=$(wait_window "Program Options" 60) || fail "no options dialog from the folder $folder"
 sleep 1
 xdotool windowfocus "$dialog" 2>/dev/null || true
+xdotool key ctrl+shift+Tab  # the page "Text"
+sleep 0.5
 xdotool key ctrl+Home
 for _ in $(seq 32); do xdotool key Down; done
 xdotool key Home Delete type 3

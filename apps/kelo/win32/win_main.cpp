@@ -2,6 +2,8 @@
 // picks the platform objects for the command line Windows gives and runs the message loop.
 #include <windows.h>
 
+#include <array>
+
 #include "apps/kelo/win32/screen_saver_command.h"
 #include "platform/options_dialog.h"
 #include "platform/platform.h"
@@ -11,27 +13,32 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
+#include "render/render_tables.h"
 #include "shell/chart_state.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
 
 namespace {
 
-// "/c:HWND": the Settings button's editor. The user came from the Settings page and goes back to it, so
-// the program ends (through the chart window's exit path) as soon as the editor closes.
-class EditorThenEnd : public OptionsDialog {
+// The settings editor. For "/c:HWND", the Settings button's editor, the user came from the Settings
+// page and goes back to it, so the program ends (through the chart window's exit path) as soon as the
+// editor closes.
+class SettingsEditor : public Win32OptionsDialog {
 public:
-    EditorThenEnd(OptionsDialog& dialog, ChartWindow& window) : dialog(dialog), window(window) {}
+    SettingsEditor(HINSTANCE instance, HWND owner, ChartWindow& window)
+        : Win32OptionsDialog(instance, owner, PaletteSwatches()), endWithEditor(owner != nullptr), window(window) {}
     void ShowModal(OptionsDialogEvents& events) override {
-        dialog.ShowModal(events);
-        window.Unload();
+        Win32OptionsDialog::ShowModal(events);
+        if (endWithEditor) window.Unload();
     }
-    void Unload() override { dialog.Unload(); }
-    std::string ContentText() override { return dialog.ContentText(); }
-    void SetContentText(const std::string& text) override { dialog.SetContentText(text); }
 
 private:
-    OptionsDialog& dialog;
+    static std::array<Rgb, 16> PaletteSwatches() {
+        std::array<Rgb, 16> colours;
+        for (int16_t i = 0; i < 16; ++i) colours[i] = Palette(i);
+        return colours;
+    }
+    bool endWithEditor;
     ChartWindow& window;
 };
 
@@ -45,9 +52,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
 
     GdiplusSession gdiplus;
     Win32ChartWindow window(instance, previewHost);
-    Win32OptionsDialog editor(instance, reinterpret_cast<HWND>(command.editorOwner));
-    EditorThenEnd editorThenEnd(editor, window);
-    OptionsDialog& options = command.editorOwner != 0 ? static_cast<OptionsDialog&>(editorThenEnd) : editor;
+    SettingsEditor options(instance, reinterpret_cast<HWND>(command.editorOwner), window);
     Win32MessageBoxes fullScreenBoxes([&window] { return window.Handle(); });
     PreviewMessageBoxes previewBoxes;
     Win32Pointer fullScreenPointer;

@@ -1,0 +1,253 @@
+// The "Program Options" dialog of the resource script against the settings form's field list, and the
+// dialog's side of the form's operations, run inside the dialog's own Form_Load.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwctype>
+#include <functional>
+#include <map>
+#include <set>
+
+#include "platform/win32/resource_ids.h"
+#include "platform/win32/win32_options_dialog.h"
+#include "platform/win32/win32_text.h"
+#include "settings/settings_form.h"
+
+namespace {
+
+int Fields() { return static_cast<int>(SettingsFields().size()); }
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+// The mnemonic of a label ("Cusp &degrees": D), 0 for none.
+wchar_t Mnemonic(const std::wstring& text) {
+    const auto at = text.find(L'&');
+    return at == std::wstring::npos || at + 1 >= text.size() ? 0 : static_cast<wchar_t>(std::towupper(text[at + 1]));
+}
+
+INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The template's controls as the resource script made them, before the dialog sets any text.
+class Template : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
+        InitCommonControlsEx(&controls);
+        dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_OPTIONS), nullptr, Inert, 0);
+        ASSERT_NE(dialog, nullptr);
+    }
+    void TearDown() override { DestroyWindow(dialog); }
+    HWND Item(int id) const { return GetDlgItem(dialog, id); }
+    HWND dialog = nullptr;
+};
+
+TEST_F(Template, EveryFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
+    std::set<int> used;
+    for (int i = 0; i < Fields(); ++i) {
+        const SettingsField& f = SettingsFields()[i];
+        const int slot = OptionsDialogSlot(i);
+        ASSERT_GE(slot, 0) << f.name;
+        EXPECT_TRUE(used.insert(slot).second) << f.name;
+        HWND control = Item(IDC_FIELD + slot);
+        ASSERT_NE(control, nullptr) << f.name;
+        EXPECT_NE(Item(f.kind == FieldKind::Toggle ? IDC_FIELD + slot : IDC_LABEL + slot), nullptr) << f.name;
+        const LONG style = GetWindowLongW(control, GWL_STYLE);
+        EXPECT_TRUE(style & WS_TABSTOP) << f.name;
+        switch (f.kind) {
+            case FieldKind::Number:
+                EXPECT_EQ(ClassOf(control), L"Edit") << f.name;
+                // The up-down takes the edit as its buddy.
+                EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(Item(IDC_SPIN + slot), UDM_GETBUDDY, 0, 0)), control)
+                    << f.name;
+                break;
+            case FieldKind::Toggle:
+                EXPECT_EQ(ClassOf(control), L"Button") << f.name;
+                EXPECT_EQ(style & BS_TYPEMASK, BS_AUTOCHECKBOX) << f.name;
+                break;
+            case FieldKind::Choice:
+            case FieldKind::Colour:
+                EXPECT_EQ(ClassOf(control), L"ComboBox") << f.name;
+                EXPECT_EQ(style & 3, CBS_DROPDOWNLIST) << f.name;
+                EXPECT_EQ((style & CBS_OWNERDRAWFIXED) != 0, f.kind == FieldKind::Colour) << f.name;
+                break;
+        }
+    }
+    // A slot of no field (a field renamed in the list but not here) would show an empty control.
+    for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN, IDC_PROBLEM})
+        for (int slot = 0; slot < IDC_FIELDS_MAX; ++slot)
+            if (!used.count(slot)) {
+                EXPECT_EQ(Item(id + slot), nullptr) << id + slot;
+            }
+}
+
+// A dialog whose Form_Load runs a script, then closes it.
+class Script : public OptionsDialogEvents {
+public:
+    explicit Script(std::function<void(Script&)> body) : body(std::move(body)) {}
+    void Form_Load() override {
+        body(*this);
+        dialog->Unload();
+    }
+    void btnSave_Click() override {}
+    void btnQuit_Click() override {}
+    void txtContent_Change() override {}
+    void Field_Change(int field) override { changes.push_back(field); }
+    void btnDefaults_Click(int page) override { defaults.push_back(page); }
+    void picPreview_Paint(Surface& surface) override {
+        ++paints;
+        paintedWidth = static_cast<GdiplusSurface&>(surface).DeviceWidth();
+    }
+
+    Win32OptionsDialog* dialog = nullptr;
+    std::vector<int> changes;
+    std::vector<int> defaults;
+    int paints = 0;
+    int paintedWidth = 0;
+    std::function<void(Script&)> body;
+};
+
+void RunDialog(const std::function<void(Script&, Win32OptionsDialog&)>& body) {
+    GdiplusSession gdiplus;
+    std::array<Rgb, 16> palette{};
+    Win32OptionsDialog dialog(GetModuleHandleW(nullptr), nullptr, palette);
+    Script script([&](Script& s) { body(s, dialog); });
+    script.dialog = &dialog;
+    dialog.ShowModal(script);
+}
+
+void Pump(int milliseconds) {
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    MSG msg;
+    while (GetTickCount() < end) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(5);
+    }
+}
+
+void Step(HWND dialog, int field, int delta) {
+    NMUPDOWN step{};
+    step.hdr.hwndFrom = GetDlgItem(dialog, IDC_SPIN + OptionsDialogSlot(field));
+    step.hdr.idFrom = static_cast<UINT_PTR>(IDC_SPIN + OptionsDialogSlot(field));
+    step.hdr.code = UDN_DELTAPOS;
+    step.iDelta = delta;
+    SendMessageW(dialog, WM_NOTIFY, step.hdr.idFrom, reinterpret_cast<LPARAM>(&step));
+}
+
+TEST(Win32OptionsDialog, EveryFieldIsLabelledFromTheListWithUniqueMnemonicsOnEachPage) {
+    RunDialog([](Script&, Win32OptionsDialog& d) {
+        std::map<int, std::set<wchar_t>> mnemonics;  // by page; the buttons below the pages on every page
+        for (int page = 0; page < 4; ++page)
+            for (int button : {IDC_BTNDEFAULTS, IDC_BTNSAVE, IDC_BTNQUIT})
+                if (wchar_t key = Mnemonic(TextOf(GetDlgItem(d.Handle(), button)))) mnemonics[page].insert(key);
+        for (int i = 0; i < Fields(); ++i) {
+            const SettingsField& f = SettingsFields()[i];
+            const int slot = OptionsDialogSlot(i);
+            std::wstring expected = WideFromUtf8(f.label);
+            std::replace(expected.begin(), expected.end(), L'_', L'&');
+            const std::wstring shown =
+                TextOf(GetDlgItem(d.Handle(), (f.kind == FieldKind::Toggle ? IDC_FIELD : IDC_LABEL) + slot));
+            EXPECT_EQ(shown, expected) << f.name;
+            if (const wchar_t key = Mnemonic(shown)) {
+                EXPECT_TRUE(mnemonics[static_cast<int>(f.page)].insert(key).second) << f.name << " " << char(key);
+            }
+        }
+    });
+}
+
+TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        const int zone = FieldNamed("zoneOffset"), orb = FieldNamed("orb60"), house = FieldNamed("houseSystem");
+        const int aspects = FieldNamed("aspectLines"), exitMode = FieldNamed("exitMode");
+        d.SetFieldNumber(zone, -5);
+        EXPECT_EQ(TextOf(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(zone))), L"-5.00");  // the field's two decimals
+        EXPECT_EQ(d.FieldNumber(zone), -5);
+        d.SetFieldNumber(orb, 7.5);
+        EXPECT_EQ(d.FieldNumber(orb), 7.5);
+        d.SetFieldChoice(house, 2);
+        EXPECT_EQ(d.FieldChoice(house), 2);
+        d.SetFieldChoice(aspects, 1);
+        EXPECT_EQ(d.FieldChoice(aspects), 1);
+        d.SetFieldChoice(exitMode, -1);  // a value of none of the choices: nothing chosen
+        EXPECT_EQ(d.FieldChoice(exitMode), -1);
+        EXPECT_TRUE(s.changes.empty());
+        // The user's change raises it.
+        SetDlgItemTextW(d.Handle(), IDC_FIELD + OptionsDialogSlot(orb), L"3");
+        EXPECT_EQ(s.changes, std::vector<int>{orb});
+    });
+}
+
+// The text box replaces only what differs; whatever the change, it then holds the text set.
+TEST(Win32OptionsDialog, TheTextBoxHoldsEveryTextSet) {
+    RunDialog([](Script&, Win32OptionsDialog& d) {
+        for (const char* text : {"40      22: latitude\r\n1       27: houses\r\n", "67      22: latitude\r\n1       27: houses\r\n",
+                                 "67      22: latitude\r\n3       27: houses\r\n", "aa\r\n", "aaa\r\n", "a\r\n", "",
+                                 "\xe9t\xe9 \x9c\r\n", "x\r\n\r\ny\r\n"}) {
+            d.SetContentText(text);
+            EXPECT_EQ(d.ContentText(), text);
+        }
+    });
+}
+
+TEST(Win32OptionsDialog, RestoreDefaultsIsForThePageShownAndNotOnTheText) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        HWND button = GetDlgItem(d.Handle(), IDC_BTNDEFAULTS);
+        for (int page : {3, 1}) {
+            d.ShowPage(page);
+            SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BTNDEFAULTS, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+        }
+        EXPECT_EQ(s.defaults, (std::vector<int>{3, 1}));
+        d.ShowPage(4);
+        EXPECT_FALSE(GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE);
+        EXPECT_TRUE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_TXTCONTENT), GWL_STYLE) & WS_VISIBLE);
+        EXPECT_FALSE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(0)), GWL_STYLE) & WS_VISIBLE);
+    });
+}
+
+TEST(Win32OptionsDialog, ArrowsStepWithinTheRangeOrTheValueAlreadyOutsideIt) {
+    RunDialog([](Script&, Win32OptionsDialog& d) {
+        const int minutes = FieldNamed("latitudeMinutes"), orb = FieldNamed("orb90");
+        d.SetFieldNumber(orb, 7.5);
+        Step(d.Handle(), orb, 1);
+        EXPECT_EQ(d.FieldNumber(orb), 8);
+        Step(d.Handle(), orb, -3);
+        EXPECT_EQ(d.FieldNumber(orb), 6.5);
+        d.SetFieldNumber(minutes, 59);
+        Step(d.Handle(), minutes, 1);
+        EXPECT_EQ(d.FieldNumber(minutes), 59);
+        d.SetFieldNumber(minutes, 75);  // from a hand-edited file
+        Step(d.Handle(), minutes, 1);
+        EXPECT_EQ(d.FieldNumber(minutes), 75);
+        Step(d.Handle(), minutes, -1);
+        EXPECT_EQ(d.FieldNumber(minutes), 74);
+    });
+}
+
+TEST(Win32OptionsDialog, SeveralRefreshesMakeOnePaintAtThePreviewsSize) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        Pump(200);
+        const int before = s.paints;
+        d.RefreshPreview();
+        d.RefreshPreview();
+        d.RefreshPreview();
+        Pump(200);
+        EXPECT_EQ(s.paints, before + 1);
+        RECT client{};
+        GetClientRect(GetDlgItem(d.Handle(), IDC_PREVIEW), &client);
+        EXPECT_EQ(s.paintedWidth, client.right);
+    });
+}
+
+}  // namespace
