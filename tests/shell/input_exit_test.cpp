@@ -90,8 +90,9 @@ TEST(FirstMovement, AMovementWithinTheWindowsRestingDistanceGoesOnAndACreepBeyon
     ASSERT_EQ(rig.Start(), std::nullopt);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 100, 50); }), std::nullopt);
     // A bumped desk: up to the distance along either axis, both at once included.
-    for (auto [x, y] : {std::pair{104.0f, 50.0f}, {96.0f, 46.0f}, {100.0f, 54.0f}, {103.0f, 47.0f}})
-        EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, x, y); }), std::nullopt) << x << "," << y;
+    for (const auto& p : {std::pair{104.0f, 50.0f}, {96.0f, 46.0f}, {100.0f, 54.0f}, {103.0f, 47.0f}})
+        EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, p.first, p.second); }), std::nullopt)
+            << p.first << "," << p.second;
     // The position first recorded stays, so steps each within the distance of the last add up.
     EXPECT_EQ(rig.s.lastPointerX, 100.0f);
     EXPECT_EQ(rig.Run([&] { rig.form.Form_MouseMove(0, 0, 104.5f, 50); }), 0);
