@@ -3,13 +3,19 @@
 #include "astro/ephemeris/ephemeris.h"
 #include "render/render_tables.h"
 #include "settings/settings_file.h"
+#include "settings/settings_place.h"
 #include "shell/regional_format.h"
 #include "shell/startup_values.h"
 
 void PrepareChartState(ChartState& s, Process& process, TextFileLines& files, Registry& registry) {
     // Where the program and its files lie.
     s.programDir = process.ProgramDir();
-    if (s.settingsFileName.empty()) s.settingsFileName = process.SettingsFileName();
+    if (s.settingsFileName.empty()) {
+        s.settingsFileName = process.SettingsFileName();
+        // A user's settings file made just now from the shipped default starts at the main city of the
+        // system's time zone (New York, the default's, where none is known).
+        if (process.SettingsFileCreated()) PlaceNewSettingsFile(s.settingsFileName, process.SystemZonePlace());
+    }
     s.glyphFontPath = process.GlyphFontPath();
 
     // Regional date order and clock format.

@@ -7,7 +7,9 @@
 
 std::string LinuxProcess::ProgramDir() { return ProgramDirOfThisProcess(); }
 
-std::string LinuxProcess::SettingsFileName() { return LocateSettingsFile(ProgramDir(), UserConfigDirOfThisUser()); }
+std::string LinuxProcess::SettingsFileName() {
+    return LocateSettingsFile(ProgramDir(), UserConfigDirOfThisUser(), &settingsFileCreated_);
+}
 
 std::string LinuxProcess::GlyphFontPath() { return LocateGlyphFont(ProgramDir()); }
 

@@ -5,7 +5,6 @@
 
 #include "platform/utf8_path.h"
 #include "platform/zone_place.h"
-#include "settings/settings_place.h"
 
 namespace fs = std::filesystem;
 
@@ -23,7 +22,8 @@ fs::path InstalledDefault(const std::string& programDir, const char* leaf) {
 
 }  // namespace
 
-std::string LocateSettingsFile(const std::string& programDir, const std::string& userConfigDir) {
+std::string LocateSettingsFile(const std::string& programDir, const std::string& userConfigDir, bool* created) {
+    if (created != nullptr) *created = false;
     const fs::path beside = PathFromUtf8(programDir) / kSettingsFileLeaf;
     if (IsFile(beside) || userConfigDir.empty()) return Utf8FromPath(beside);
 
@@ -38,7 +38,7 @@ std::string LocateSettingsFile(const std::string& programDir, const std::string&
     fs::create_directories(userFile.parent_path(), ec);
     if (!ec) fs::copy_file(installed, userFile, fs::copy_options::skip_existing, ec);
     if (ec || !IsFile(userFile)) return Utf8FromPath(beside);
-    PlaceNewSettingsFile(Utf8FromPath(userFile), SystemZonePlace());
+    if (created != nullptr) *created = true;
     return Utf8FromPath(userFile);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_text.h"
+#include "platform/win32/win32_time_zone.h"
 
 namespace {
 
@@ -43,7 +44,11 @@ std::string Win32Process::UserConfigDir() {
     return result;
 }
 
-std::string Win32Process::SettingsFileName() { return LocateWindowsSettingsFile(ProgramDir(), UserConfigDir()); }
+std::string Win32Process::SettingsFileName() {
+    return LocateWindowsSettingsFile(ProgramDir(), UserConfigDir(), FolderIsWritable, &settingsFileCreated_);
+}
+
+std::optional<ZonePlace> Win32Process::SystemZonePlace() { return PlaceOfWindowsZone(SystemZoneKeyName()); }
 
 std::string Win32Process::GlyphFontPath() {
     return Utf8FromWide((std::filesystem::path(WideFromUtf8(ProgramDir())) / L"glypha.ttf").wstring());

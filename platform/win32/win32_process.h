@@ -17,9 +17,15 @@ public:
     std::string UserConfigDir();
     // KELO.INI beside the .scr while its folder is writable, else %APPDATA%\Kelo\KELO.INI made from it.
     std::string SettingsFileName() override;
+    bool SettingsFileCreated() const override { return settingsFileCreated_; }
+    // The Windows zone's key name, through CLDR's table of Windows zones.
+    std::optional<ZonePlace> SystemZonePlace() override;
     // glypha.ttf beside the .scr.
     std::string GlyphFontPath() override;
     [[noreturn]] void End(int status) override;
+
+private:
+    bool settingsFileCreated_ = false;
 };
 
 // Starts this program once more with the command line it was given (CreateProcessW); false when it

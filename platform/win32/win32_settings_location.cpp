@@ -8,7 +8,6 @@
 #include "platform/win32/win32_text.h"
 #include "platform/win32/win32_time_zone.h"
 #include "platform/zone_place.h"
-#include "settings/settings_place.h"
 
 namespace {
 
@@ -34,7 +33,8 @@ bool FolderIsWritable(const std::string& folder) {
 }
 
 std::string LocateWindowsSettingsFile(const std::string& programDir, const std::string& appDataDir,
-                                      const std::function<bool(const std::string&)>& writable) {
+                                      const std::function<bool(const std::string&)>& writable, bool* created) {
+    if (created != nullptr) *created = false;
     const std::string beside = Join(programDir, "KELO.INI");
     if (appDataDir.empty() || writable(programDir)) return beside;
 
@@ -48,6 +48,6 @@ std::string LocateWindowsSettingsFile(const std::string& programDir, const std::
     std::filesystem::create_directories(std::filesystem::path(WideFromUtf8(userFolder)), ec);
     if (!CopyFileW(WideFromUtf8(beside).c_str(), WideFromUtf8(userFile).c_str(), TRUE) && !IsFile(userFile))
         return beside;
-    PlaceNewSettingsFile(userFile, PlaceOfWindowsZone(SystemZoneKeyName()));
+    if (created != nullptr) *created = true;
     return userFile;
 }

@@ -2,8 +2,7 @@
 // while the user can write in that folder (an unpacked folder, the user's own program folder). A .scr
 // installed in the Windows folder or under Program Files cannot be saved there: then the settings
 // file is %APPDATA%\Kelo\KELO.INI, created from the one beside the program the first time it is
-// needed, with the place lines of the main city of the system's zone (by CLDR's table of Windows zones;
-// New York when the zone is not in it). With neither file, the name beside the program is returned and
+// needed (*created is set then, and start-up gives it the place of the main city of the system's zone). With neither file, the name beside the program is returned and
 // start-up reports it missing.
 #pragma once
 
@@ -16,4 +15,5 @@ bool FolderIsWritable(const std::string& folder);
 // programDir and appDataDir in UTF-8 without trailing backslash; appDataDir may be empty. writable
 // decides whether a folder can be written (FolderIsWritable unless a test gives its own).
 std::string LocateWindowsSettingsFile(const std::string& programDir, const std::string& appDataDir,
-                                      const std::function<bool(const std::string&)>& writable = FolderIsWritable);
+                                      const std::function<bool(const std::string&)>& writable = FolderIsWritable,
+                                      bool* created = nullptr);

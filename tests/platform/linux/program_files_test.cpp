@@ -4,12 +4,15 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <vector>
 
+#include "platform/fake/fake_platform.h"
 #include "platform/linux/linux_process.h"
 #include "platform/linux/program_files.h"
 #include "platform/linux/user_dirs.h"
 #include "settings/settings_text.h"
+#include "shell/chart_startup.h"
 #include "support/temp_folder.h"
 #include "support/zone_of_tz.h"
 
@@ -47,7 +50,37 @@ TEST(SettingsLocation, WithNeitherFileOrNoUserDirectoryTheNameBesideTheProgramIs
     EXPECT_EQ(LocateSettingsFile(f.Path("bin"), f.Path("blocked")), f.Path("bin/KELO.INI"));
 }
 
-// The first copy takes the place of the system zone's main city, from the time-zone database of tzdata.
+// An installed program in a folder of the test, with the user's configuration in another: the Linux
+// install layout and the system's zone as the real process has them.
+class InstalledProcess : public LinuxProcess {
+public:
+    InstalledProcess(const TempFolder& f, const std::string& config) : bin(f.Path("bin")) {
+        const char* saved = std::getenv("XDG_CONFIG_HOME");
+        savedConfig = saved ? std::optional<std::string>(saved) : std::nullopt;
+        setenv("XDG_CONFIG_HOME", f.Path(config).c_str(), 1);
+    }
+    ~InstalledProcess() override {
+        if (savedConfig) setenv("XDG_CONFIG_HOME", savedConfig->c_str(), 1); else unsetenv("XDG_CONFIG_HOME");
+    }
+    std::string ProgramDir() override { return bin; }
+
+private:
+    std::string bin;
+    std::optional<std::string> savedConfig;
+};
+
+// The settings file start-up finds for that program (making the user's copy on a first run).
+std::string StartedSettingsFile(const TempFolder& f, const std::string& config) {
+    InstalledProcess process(f, config);
+    FakeTextFiles files;
+    FakeRegistry registry;
+    ChartState s;
+    PrepareChartState(s, process, files, registry);
+    return s.settingsFileName;
+}
+
+// The first copy takes the place of the system zone's main city, from the time-zone database of tzdata;
+// the user's later edits of it stay.
 TEST(SettingsLocation, TheFirstCopyTakesThePlaceOfTheSystemsZone) {
     TempFolder f;
     std::ifstream in(KELO_SHIPPED_SETTINGS, std::ios::binary);
@@ -56,7 +89,7 @@ TEST(SettingsLocation, TheFirstCopyTakesThePlaceOfTheSystemsZone) {
     std::filesystem::create_directories(f.Path("bin"));
     {
         ZoneOfTz berlin("Europe/Berlin");
-        ASSERT_EQ(LocateSettingsFile(f.Path("bin"), f.Path("berlin")), f.Path("berlin/kelo/KELO.INI"));
+        ASSERT_EQ(StartedSettingsFile(f, "berlin"), f.Path("berlin/kelo/KELO.INI"));
     }
     const std::vector<std::string> lines = SplitSettingsLines(f.Read("berlin/kelo/KELO.INI"));
     const std::vector<std::string> original = SplitSettingsLines(shipped);
@@ -66,17 +99,38 @@ TEST(SettingsLocation, TheFirstCopyTakesThePlaceOfTheSystemsZone) {
         EXPECT_EQ(lines[n - 1].substr(7), original[n - 1].substr(7)) << n;
     }
     {
+        // Only the first run places the file: a user who moved elsewhere keeps the place chosen.
+        ZoneOfTz elsewhere("Asia/Tokyo");
+        f.Write("berlin/kelo/KELO.INI", "2      19: edited\r\n");
+        StartedSettingsFile(f, "berlin");
+        EXPECT_EQ(f.Read("berlin/kelo/KELO.INI"), "2      19: edited\r\n");
+    }
+    {
         ZoneOfTz oldName("Asia/Calcutta");  // a link to Asia/Kolkata
-        LocateSettingsFile(f.Path("bin"), f.Path("kolkata"));
+        StartedSettingsFile(f, "kolkata");
     }
     EXPECT_EQ(SplitSettingsLines(f.Read("kolkata/kelo/KELO.INI"))[18].substr(0, 7), "88     ");
     // An unknown zone, or one without a city, keeps the default's New York.
     for (const char* zone : {"Nowhere/Atlantis", "UTC", "CET-1CEST,M3.5.0,M10.5.0/3"}) {
         ZoneOfTz unknown(zone);
         const std::string dir = std::string("unknown") + std::to_string(zone[0]);
-        LocateSettingsFile(f.Path("bin"), f.Path(dir));
+        StartedSettingsFile(f, dir);
         EXPECT_EQ(f.Read(dir + "/kelo/KELO.INI"), shipped) << zone;
     }
+}
+
+TEST(SettingsLocation, TheRuleSaysWhenItMadeTheUsersCopy) {
+    TempFolder f;
+    f.Write("share/kelo/KELO.INI", "default\r\n");
+    std::filesystem::create_directories(f.Path("bin"));
+    bool created = false;
+    LocateSettingsFile(f.Path("bin"), f.Path("config"), &created);
+    EXPECT_TRUE(created);
+    LocateSettingsFile(f.Path("bin"), f.Path("config"), &created);
+    EXPECT_FALSE(created);
+    f.Write("bin/KELO.INI", "beside\r\n");
+    LocateSettingsFile(f.Path("bin"), f.Path("other"), &created);
+    EXPECT_FALSE(created);
 }
 
 TEST(GlyphFontLocation, BesideTheProgramElseTheInstalledCopy) {

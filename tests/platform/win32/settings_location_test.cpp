@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "platform/utf8_path.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_system.h"
 #include "settings/replace_file.h"
-#include "shell/program_files.h"
 #include "tests/platform/win32/win32_fixture.h"
 
 
@@ -71,7 +71,12 @@ TEST(WindowsSettingsLocation, FoldersNamedOutsideAsciiFindReadAndRegisterTheirFi
     EXPECT_EQ(LocateWindowsSettingsFile(program, appData, Writable(true)), program + "\\KELO.INI");
 
     // The glyph font found beside the program under its own name, and registered from there.
-    const std::string font = LocateGlyphFont(program);
+    struct ProgramIn : Win32Process {
+        explicit ProgramIn(std::string dir) : dir(std::move(dir)) {}
+        std::string ProgramDir() override { return dir; }
+        std::string dir;
+    };
+    const std::string font = ProgramIn(program).GlyphFontPath();
     EXPECT_EQ(font, program + "\\glypha.ttf");
     Win32FontRegistry fonts;
     EXPECT_GT(fonts.AddFontResourceA(font), 0);

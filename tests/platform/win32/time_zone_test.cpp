@@ -10,10 +10,13 @@
 #include <vector>
 #include <string>
 
+#include "platform/fake/fake_platform.h"
+#include "platform/win32/win32_process.h"
 #include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_time_zone.h"
 #include "platform/zone_place.h"
 #include "settings/settings_text.h"
+#include "shell/chart_startup.h"
 #include "tests/platform/win32/win32_fixture.h"
 
 namespace {
@@ -62,7 +65,26 @@ TEST(SystemZone, TheFirstCopyTakesThePlaceOfTheZonesMainCity) {
     const std::string shipped((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GT(shipped.size(), 1000u);
     f.Write("Windows\\KELO.INI", shipped);
-    LocateWindowsSettingsFile(f.Path("Windows"), f.Path("appdata"), [](const std::string&) { return false; });
+    // The .scr in a folder the user cannot write: start-up makes the copy in application data and gives it
+    // the place of the system's zone.
+    class ScrInWindowsFolder : public Win32Process {
+    public:
+        explicit ScrInWindowsFolder(const TempFolder& f) : f(f) {}
+        std::string SettingsFileName() override {
+            return LocateWindowsSettingsFile(f.Path("Windows"), f.Path("appdata"),
+                                             [](const std::string&) { return false; }, &created);
+        }
+        bool SettingsFileCreated() const override { return created; }
+
+    private:
+        const TempFolder& f;
+        bool created = false;
+    } process(f);
+    ChartState s;
+    FakeTextFiles files;
+    FakeRegistry registry;
+    PrepareChartState(s, process, files, registry);
+    EXPECT_EQ(s.settingsFileName, f.Path("appdata\\Kelo\\KELO.INI"));
     const std::string copy = f.Read("appdata\\Kelo\\KELO.INI");
     const std::vector<std::string> lines = SplitSettingsLines(copy), original = SplitSettingsLines(shipped);
     ASSERT_EQ(lines.size(), original.size());
