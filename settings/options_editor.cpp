@@ -1,6 +1,6 @@
 #include "settings/options_editor.h"
 
-#include "settings/replace_file.h"
+#include "platform/whole_file.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"

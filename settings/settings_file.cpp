@@ -1,3 +1,4 @@
+#include "platform/whole_file.h"
 #include "settings/settings_file.h"
 
 #include <charconv>

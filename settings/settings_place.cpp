@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "settings/replace_file.h"
+#include "platform/whole_file.h"
 #include "settings/setting_lines.h"
 #include "settings/settings_text.h"
 

@@ -156,19 +156,3 @@ std::vector<std::string> SettingsFileLines(const SettingsText& t) {
     }
     return lines;
 }
-
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-#ifdef _WIN32
-    const std::u8string u8(path.begin(), path.end());
-    std::FILE* file = _wfopen(std::filesystem::path(u8).c_str(), L"rb");
-#else
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-#endif
-    if (file == nullptr) return false;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-    const bool ok = std::ferror(file) == 0;  // a directory, a device that fails, ...
-    std::fclose(file);
-    return ok;
-}

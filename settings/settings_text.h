@@ -39,7 +39,3 @@ std::vector<std::string> SplitSettingsLines(const std::string& text);
 // out: a stray CR inside a line of a CR LF file stays in its line, so that such a file keeps the lines
 // it always had.
 std::vector<std::string> SettingsFileLines(const SettingsText& t);
-
-// Reads a whole file; path is UTF-8 on every platform (wide on Windows underneath). False when the file
-// cannot be opened or a read fails.
-bool ReadFileBytes(const std::string& path, std::string& bytes);

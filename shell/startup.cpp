@@ -1,4 +1,5 @@
 // Start-up of the screen saver: the load handler of the chart window.
+#include "platform/whole_file.h"
 #include "astro/frame/numeric.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"

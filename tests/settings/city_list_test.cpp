@@ -1,3 +1,4 @@
+#include "platform/whole_file.h"
 #include "settings/city_list.h"
 
 #include <gtest/gtest.h>

@@ -7,7 +7,7 @@
 #include <unistd.h>
 #endif
 
-#include "settings/replace_file.h"
+#include "platform/whole_file.h"
 #include "settings/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"

@@ -5,7 +5,7 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_settings_location.h"
 #include "platform/win32/win32_system.h"
-#include "settings/replace_file.h"
+#include "platform/whole_file.h"
 #include "tests/platform/win32/win32_fixture.h"
 
 

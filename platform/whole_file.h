@@ -1,3 +1,7 @@
+// Whole files by UTF-8 names on every platform (wide underneath on Windows).
+//
+// Reading: ReadFileBytes.
+//
 // Writing a file so that it is never lost, not even to a power cut: the new contents go to a temporary
 // file beside it, which is flushed to the disk (fsync, FlushFileBuffers), closed and then renamed over
 // the old file in one step (on Windows MoveFileExW, written through; on Linux the folder is synced
@@ -13,3 +17,6 @@ bool ReplaceFileSafely(const std::string& path, const std::string& contents, std
 
 // The temporary file ReplaceFileSafely writes before the rename.
 std::string ReplacementFileName(const std::string& path);
+
+// Reads a whole file. False when the file cannot be opened or a read fails (a directory, a device).
+bool ReadFileBytes(const std::string& path, std::string& bytes);

@@ -1,4 +1,4 @@
-#include "settings/replace_file.h"
+#include "platform/whole_file.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -99,4 +99,20 @@ bool ReplaceFileSafely(const std::string& path, const std::string& contents, std
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return false;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+#ifdef _WIN32
+    const std::u8string u8(path.begin(), path.end());
+    std::FILE* file = _wfopen(std::filesystem::path(u8).c_str(), L"rb");
+#else
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+#endif
+    if (file == nullptr) return false;
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
+    const bool ok = std::ferror(file) == 0;  // a directory, a device that fails, ...
+    std::fclose(file);
+    return ok;
 }
