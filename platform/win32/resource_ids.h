@@ -11,6 +11,9 @@
 #define IDC_BTNDEFAULTS 106
 #define IDC_PROBLEMS 107
 #define IDC_PREVIEW_LABEL 108
+// The city search of the Place page: the search text and the cities found.
+#define IDC_CITY_SEARCH 109
+#define IDC_CITY_LIST 110
 
 // The controls of the settings form, by the field's index in the form's field list.
 #define IDC_FIELD 1000
@@ -19,3 +22,5 @@
 #define IDC_PROBLEM 1300
 #define IDC_DECOR 1400
 #define IDC_FIELDS_MAX 100
+// The label of the city search, a text of the Place page.
+#define IDC_CITY_LABEL (IDC_DECOR + 4)

@@ -258,6 +258,24 @@ bool Win32OptionsDialog::AskYesNo(const std::string& question) {
                        MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
+void Win32OptionsDialog::ShowCities(const std::vector<std::string>& names) {
+    if (!dialog_) return;
+    HWND list = Item(IDC_CITY_LIST);
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& name : names)
+        SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(name).c_str()));
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+void Win32OptionsDialog::ChooseCity(int index) {
+    HWND list = Item(IDC_CITY_LIST);
+    if (!events_ || index < 0 || index >= static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0))) return;
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    events_->lstCity_Click(index);
+}
+
 // Steps of a number's arrows (or of its arrow keys): the value moved by the field's step onto a whole
 // number of steps, kept within the field's range (or within the value already there, when the file
 // holds one outside it).
@@ -287,6 +305,7 @@ void Win32OptionsDialog::ShowPage(int page) {
     for (int p = 0; p < kPages; ++p)
         for (int k = 0; k < kDecorPerPage; ++k)
             if (HWND control = Item(IDC_DECOR + kDecorPerPage * p + k)) ShowWindow(control, p == page ? SW_SHOW : SW_HIDE);
+    for (int id : {IDC_CITY_SEARCH, IDC_CITY_LIST}) ShowWindow(Item(id), page == 0 ? SW_SHOW : SW_HIDE);
     ShowWindow(Item(IDC_TXTCONTENT), page == kTextPage ? SW_SHOW : SW_HIDE);
     ShowWindow(Item(IDC_BTNDEFAULTS), page == kTextPage ? SW_HIDE : SW_SHOW);
 }
@@ -412,6 +431,8 @@ void Win32OptionsDialog::InitControls() {
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(choice.text).c_str()));
     }
     SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, EM_SETLIMITTEXT, 0, 0);  // no 32K limit
+    SendDlgItemMessageW(dialog_, IDC_CITY_SEARCH, EM_SETCUEBANNER, FALSE,
+                        reinterpret_cast<LPARAM>(L"A city of the time-zone database"));
     MakeFonts();
     FitPreview();
     pageColour_ = PageColour();
@@ -446,6 +467,23 @@ INT_PTR CALLBACK Win32OptionsDialog::DialogProc(HWND dialog, UINT message, WPARA
 
 LRESULT CALLBACK Win32OptionsDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
     auto* msg = reinterpret_cast<MSG*>(lParam);
+    // Enter in the city search chooses a city instead of pressing the default button, Save: the first
+    // city found from the search text, the city under the cursor from the list.
+    if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+        HWND root = GetAncestor(msg->hwnd, GA_ROOT);
+        auto* self = root ? static_cast<Win32OptionsDialog*>(GetPropW(root, kDialogProperty)) : nullptr;
+        if (self && msg->hwnd == self->Item(IDC_CITY_SEARCH)) {
+            self->ChooseCity(0);
+            return 1;
+        }
+        if (self && msg->hwnd == self->Item(IDC_CITY_LIST)) {
+            HWND list = self->Item(IDC_CITY_LIST);
+            LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+            if (index == LB_ERR) index = SendMessageW(list, LB_GETCARETINDEX, 0, 0);
+            self->ChooseCity(static_cast<int>(index));
+            return 1;
+        }
+    }
     if (code == MSGF_DIALOGBOX && msg->message == WM_KEYDOWN && (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
         HWND root = GetAncestor(msg->hwnd, GA_ROOT);
         auto* self = root ? static_cast<Win32OptionsDialog*>(GetPropW(root, kDialogProperty)) : nullptr;
@@ -575,6 +613,16 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 case IDC_TXTCONTENT:
                     if (code == EN_CHANGE) events_->txtContent_Change();
                     return TRUE;
+                case IDC_CITY_SEARCH:
+                    if (code == EN_CHANGE) events_->txtCity_Change(Utf8FromWide(WindowText(Item(IDC_CITY_SEARCH))));
+                    return TRUE;
+                case IDC_CITY_LIST: {
+                    // A click chooses, as a double-click does; the arrow keys only move through the list.
+                    const bool click = code == LBN_SELCHANGE && (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+                    if (click || code == LBN_DBLCLK)
+                        ChooseCity(static_cast<int>(SendMessageW(Item(IDC_CITY_LIST), LB_GETCURSEL, 0, 0)));
+                    return TRUE;
+                }
             }
             break;
         }

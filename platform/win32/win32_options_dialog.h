@@ -4,6 +4,8 @@
 // file's text in a multi-line edit control ("Courier New" 9 point). Beside the pages, the preview of
 // the chart, painted on a GDI+ surface at the control's size in pixels; below them "Restore defaults"
 // for the page shown, Save (the default button, Enter) and Quit (Escape, the close box).
+// The Place page ends with the city search: Enter in the search takes the first city found, and in the
+// list of cities the one under the cursor (as does a click); there Enter never saves.
 // The text (Windows-1252, or UTF-8 for a settings file with a byte-order mark) is converted to and from
 // Unicode for the control.
 #pragma once
@@ -38,6 +40,8 @@ public:
     void SetFieldEnabled(int field, bool enabled) override;
     void SetFieldProblem(int field, const std::string& message) override;
     void RefreshPreview() override;
+    // The city search's results, in the order given: a choice raises lstCity_Click with its index.
+    void ShowCities(const std::vector<std::string>& names) override;
     // "Discard the changes?" with Yes and No. Both names of the question, without "override": the form
     // asks AskDiscardChanges today, and AskYesNo(question) once the interface names the question itself.
     bool AskDiscardChanges();
@@ -59,6 +63,8 @@ private:
     void StepNumber(int field, int steps);
     void DrawColourItem(const DRAWITEMSTRUCT& item);
     void ShowOtherProblems();
+    // The city at index of the list: selected, and lstCity_Click raised. Nothing for no such city.
+    void ChooseCity(int index);
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
     // A field's control of a kind (base IDC_FIELD, IDC_LABEL, IDC_SPIN or IDC_PROBLEM), by its slot.
     HWND Control(int base, int field) const;

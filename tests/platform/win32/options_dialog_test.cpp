@@ -10,6 +10,8 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_options_dialog.h"
@@ -93,6 +95,28 @@ TEST_F(Template, EveryFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
             }
 }
 
+// The city search ends the Place page: label, search, then the list of cities, in the tab order. The
+// list keeps the order it is given (a sorted list would choose another city than the one clicked).
+TEST_F(Template, TheCitySearchIsALabelledEditThenAnUnsortedListThatNotifies) {
+    HWND label = Item(IDC_CITY_LABEL), search = Item(IDC_CITY_SEARCH), list = Item(IDC_CITY_LIST);
+    ASSERT_NE(label, nullptr);
+    ASSERT_NE(search, nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ClassOf(search), L"Edit");
+    EXPECT_EQ(ClassOf(list), L"ListBox");
+    const LONG listStyle = GetWindowLongW(list, GWL_STYLE);
+    EXPECT_TRUE(GetWindowLongW(search, GWL_STYLE) & WS_TABSTOP);
+    EXPECT_TRUE(listStyle & WS_TABSTOP);
+    EXPECT_TRUE(listStyle & LBS_NOTIFY);
+    EXPECT_FALSE(listStyle & LBS_SORT);
+    // Template order is tab order: right after the page's last field, the offset and its message.
+    std::vector<HWND> order;
+    for (HWND w = GetWindow(Item(IDC_PROBLEM + OptionsDialogSlot(FieldNamed("zoneOffset"))), GW_HWNDNEXT);
+         w != nullptr && order.size() < 3; w = GetWindow(w, GW_HWNDNEXT))
+        order.push_back(w);
+    EXPECT_EQ(order, (std::vector<HWND>{label, search, list}));
+}
+
 // A dialog whose Form_Load runs a script, then closes it.
 class Script : public OptionsDialogEvents {
 public:
@@ -106,6 +130,8 @@ public:
     void txtContent_Change() override {}
     void Field_Change(int field) override { changes.push_back(field); }
     void btnDefaults_Click(int page) override { defaults.push_back(page); }
+    void txtCity_Change(const std::string& query) override { queries.push_back(query); }
+    void lstCity_Click(int index) override { cityClicks.push_back(index); }
     void picPreview_Paint(Surface& surface) override {
         ++paints;
         paintedWidth = static_cast<GdiplusSurface&>(surface).DeviceWidth();
@@ -114,6 +140,8 @@ public:
     Win32OptionsDialog* dialog = nullptr;
     std::vector<int> changes;
     std::vector<int> defaults;
+    std::vector<std::string> queries;
+    std::vector<int> cityClicks;
     int paints = 0;
     int paintedWidth = 0;
     std::function<void(Script&)> body;
@@ -152,6 +180,13 @@ TEST(Win32OptionsDialog, EveryFieldIsLabelledFromTheListWithUniqueMnemonicsOnEac
         for (int page = 0; page < 4; ++page)
             for (int button : {IDC_BTNDEFAULTS, IDC_BTNSAVE, IDC_BTNQUIT})
                 if (wchar_t key = Mnemonic(TextOf(GetDlgItem(d.Handle(), button)))) mnemonics[page].insert(key);
+        // The other texts of each page (the city search's label on the Place page).
+        for (int page = 0; page < 4; ++page)
+            for (int k = 0; k < 32; ++k)
+                if (wchar_t key = Mnemonic(TextOf(GetDlgItem(d.Handle(), IDC_DECOR + 32 * page + k)))) {
+                    EXPECT_TRUE(mnemonics[page].insert(key).second) << "page " << page << " " << char(key);
+                }
+        EXPECT_EQ(Mnemonic(TextOf(GetDlgItem(d.Handle(), IDC_CITY_LABEL))), L'C');
         for (int i = 0; i < Fields(); ++i) {
             const SettingsField& f = SettingsFields()[i];
             const int slot = OptionsDialogSlot(i);
@@ -198,6 +233,65 @@ TEST(Win32OptionsDialog, TheTextBoxHoldsEveryTextSet) {
             d.SetContentText(text);
             EXPECT_EQ(d.ContentText(), text);
         }
+    });
+}
+
+// Enter as the dialog manager's loop meets it: true when the dialog's message filter takes it, so that
+// it never reaches the default button (Save).
+bool EnterTaken(HWND control) {
+    MSG enter{control, WM_KEYDOWN, VK_RETURN, 0x001C0001, GetTickCount(), {}};
+    return CallMsgFilterW(&enter, MSGF_DIALOGBOX) != FALSE;
+}
+
+std::wstring ListItem(HWND list, int index) {
+    wchar_t text[128] = {};
+    if (SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0) < 128)
+        SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST(Win32OptionsDialog, TheCitySearchAsksInUtf8AndShowsTheCitiesInTheirOrder) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        HWND list = GetDlgItem(d.Handle(), IDC_CITY_LIST);
+        SetDlgItemTextW(d.Handle(), IDC_CITY_SEARCH, L"S\u00e3o");
+        SetDlgItemTextW(d.Handle(), IDC_CITY_SEARCH, L"");
+        EXPECT_EQ(s.queries, (std::vector<std::string>{"S\xc3\xa3o", ""}));
+        d.ShowCities({"Z\xc3\xbcrich, Europe", "Berlin, Europe", "Algiers, Africa"});
+        ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 3);
+        EXPECT_EQ(ListItem(list, 0), L"Z\u00fcrich, Europe");
+        EXPECT_EQ(ListItem(list, 1), L"Berlin, Europe");
+        EXPECT_EQ(ListItem(list, 2), L"Algiers, Africa");
+        d.ShowCities({});  // a new search replaces the list
+        EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+        EXPECT_TRUE(s.cityClicks.empty());
+        EXPECT_TRUE(s.changes.empty());
+    });
+}
+
+TEST(Win32OptionsDialog, EnterOrADoubleClickChoosesACityAndEnterThereNeverSaves) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        HWND search = GetDlgItem(d.Handle(), IDC_CITY_SEARCH), list = GetDlgItem(d.Handle(), IDC_CITY_LIST);
+        // No city found: Enter in the search chooses none, and still does not save.
+        EXPECT_TRUE(EnterTaken(search));
+        EXPECT_TRUE(EnterTaken(list));
+        EXPECT_TRUE(s.cityClicks.empty());
+        d.ShowCities({"San Juan, America/Argentina", "San Luis, America/Argentina", "Santiago, America"});
+        // Enter in the search: the first city.
+        EXPECT_TRUE(EnterTaken(search));
+        EXPECT_EQ(s.cityClicks, std::vector<int>{0});
+        EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);  // the list shows which
+        // Enter in the list: the city under the cursor.
+        SendMessageW(list, LB_SETCURSEL, 2, 0);
+        EXPECT_TRUE(EnterTaken(list));
+        // A double-click: the city clicked.
+        SendMessageW(list, LB_SETCURSEL, 1, 0);
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_CITY_LIST, LBN_DBLCLK), reinterpret_cast<LPARAM>(list));
+        // The arrow keys move the selection without choosing (the selection changes without a click).
+        SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_CITY_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        EXPECT_EQ(s.cityClicks, (std::vector<int>{0, 2, 1}));
+        // Elsewhere Enter is the default button's.
+        EXPECT_FALSE(EnterTaken(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(FieldNamed("latitudeDegrees")))));
+        EXPECT_TRUE(s.changes.empty());
     });
 }
 
