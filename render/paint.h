@@ -10,7 +10,7 @@
 // ratio as before), background colour, wheel, house sizes, intercepted signs, the cell measurement,
 // cusp labels, body glyphs, the aspect display when settings value 47 is exactly 1, the information
 // text.
-//   reads  the chart (houseCusp, bodyLongitude, houseLine, retroFlags, moonVoid, infoLines), wheelMode,
+//   reads  the chart (houseCusp, bodyLongitude, bodyHouse, retroFlags, moonVoid, infoLines), wheelMode,
 //          the rendering tables, settingValues, scaleHalfWidth
 //   writes the rendering fields: cell sizes, pen, houseSize, interceptedSign, spokeAngles, the placement
 //          fields, bodyDrawAngle, bodyDrawn, textReversed, aspectLines

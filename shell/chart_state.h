@@ -94,7 +94,7 @@ struct ChartState {
     double rectY = 0;
     double zodiacInput = 0;          // longitude in degrees, input of SplitZodiacPosition
     double zodiacWholeDegrees = 0;
-    double zodiacSign = 0;           // 1..12, 1 = Aries; also the aspect code while aspects are drawn
+    double zodiacSign = 0;           // 1..12, 1 = Aries
     double zodiacDegrees = 0;        // 0..29
     double zodiacMinutesExact = 0;
     double zodiacMinutes = 0;        // 0..59
@@ -151,6 +151,8 @@ struct ChartState {
     double placidusDivisor = 0;      // 3 or 1.5
     double placidusBelowHorizon = 0; // 1.0 for houses 2 and 3
     double placidusCuspLongitude = 0;  // degrees, not reduced
+    // bodies 1..15: the house 1..12 of the house line (house 1 until a chart has placed the body)
+    std::array<int16_t, 16> bodyHouse{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
     // ---- Moon void-of-course test ----------------------------------------------------------------
     std::array<double, 15> degreeInSign{};  // 1..14
@@ -178,7 +180,6 @@ struct ChartState {
     std::array<double, 13> houseBodyCount{};
     std::array<int16_t, 116> slotOccupied{};
     std::array<double, 16> bodyDrawAngle{};
-    double currentRank = 0;
     double currentHouse = 0;
     int16_t houseRank = 0;
     double cuspDistance = 0;
