@@ -57,8 +57,8 @@ TEST(EphemerisDriver, WorkedExampleOf2000January1) {
     EXPECT_NEAR(s.bodyLongitude[7], 314.7957, 1e-4);  // with the Uranus longitude term
     EXPECT_NEAR(s.bodyLongitude[8], 303.1931, 1e-4);  // with the Neptune longitude term
     EXPECT_NEAR(s.bodyLongitude[9], 251.4326, 1e-4);  // with the precession term of 0.66498
-    // julianCenturies is left one day after the moment, in the outer group's count.
-    EXPECT_DOUBLE_EQ(s.julianCenturies, s.julianCenturiesNext);
+    // The time argument ends at the moment again; the next day's is kept beside it.
+    EXPECT_EQ(s.julianCenturies, CenturiesFrom1900(kDay2000, 0));
     EXPECT_NEAR(s.julianCenturiesNext - CenturiesFrom1900(kDay2000, 0), 1.0 / 36525, 1e-15);
 }
 
