@@ -104,6 +104,9 @@ void ComputeEphemeris(ChartState& s) {
     }
 }
 
+// Retrograde test: the longitude one day later is smaller; a difference of 180 degrees or more is read as
+// motion across 0 degrees (359.8 to 0.3 is direct, 0.3 to 359.8 retrograde).
+//   given  the longitudes of the moment and of one day later, degrees 0..360
 bool IsRetrograde(double longitude, double nextDayLongitude) {
     double a = longitude;
     double b = nextDayLongitude;

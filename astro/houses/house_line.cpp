@@ -43,6 +43,12 @@ int HouseOfCuspSlot(int slot) { return (slot + 8) % 12 + 1; }
 
 }  // namespace
 
+// House of a longitude: the house 1..12 whose cusps hold it.
+//   reads  houseCusp       slots 1..12 in Midheaven-first order
+//   gives  the house, 0 when none holds it (a non-finite longitude or cusp)
+// Notes: the longitude is nudged forward by 0.1 second of arc, so that one on a cusp (or just short of
+// it) belongs to the house the cusp begins, and taken round to 0 at 360 degrees or beyond; where cusps
+// overlap the later cusp slot wins.
 int HouseOfLongitude(const ChartState& s, double longitude) {
     const int slot = CuspSlotOfLongitude(s, longitude);
     return slot == 0 ? 0 : HouseOfCuspSlot(slot);
@@ -54,8 +60,8 @@ int HouseOfLongitude(const ChartState& s, double longitude) {
 //          houseOrdinals   four characters per slot, "10TH11TH12TH 1ST ..."
 //   writes houseLine       for body j the ten characters from position 10 j - 9: the ordinal, " HOUSE"
 //          bodyHouse       for body j its house 1..12
-// Notes: the house of a longitude is HouseOfLongitude's (houses.h). A body in no house at all (a
-// non-finite longitude) keeps its earlier ordinal and house.
+// Notes: the house of each body is HouseOfLongitude's. A body in no house at all (a non-finite
+// longitude) keeps its earlier ordinal and house.
 void BuildHouseLine(ChartState& s) {
     for (int j = 1; j <= 15; ++j) {
         Overwrite(s.houseLine, 10 * j - 5, 10, " HOUSE");
