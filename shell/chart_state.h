@@ -75,13 +75,13 @@ struct ChartState {
     // ---- Calendar, day number, sidereal time and obliquity --------------------------------------
     double dayFraction = 0;          // UT of the moment as a fraction of the civil day, never wrapped
     double dayNumber = 0;            // Julian day number of the civil date
-    double julianCenturies = 0;      // time argument of the body computations (from JD 2415020.0 here)
+    double julianCenturies = 0;      // from JD 2415020.0 to the moment; the ephemeris borrows it as its time argument
     double ramcRad = 0;              // right ascension of the meridian, radians 0..2 pi
     double negObliquityRad = 0;      // minus the obliquity of the ecliptic, radians
     double mcLongitude = 0;          // Midheaven, degrees 0..360
     double ascLongitude = 0;         // Ascendant, degrees 0..360
     double latitudeDegMinAbs = 0;    // |latitudeDegMin|
-    double latitudeWholeDegrees = 0; // Int(latitudeDegMinAbs); some house branches overwrite it
+    double latitudeWholeDegrees = 0; // Int(latitudeDegMinAbs)
     double houseLatitudeRad = 0;     // minus the latitude in radians; exactly 0 becomes 0.00001
     double siderealHours = 0;        // truncated parts of the displayed sidereal time
     double siderealMinutes = 0;
