@@ -130,6 +130,51 @@ void MeasureSignCell(ChartState& s, Surface& surface) {
     s.digitCellHeight = cell.height;
 }
 
+// Reversed text, from the pen at the glyph: the glyph's cell, then the fields outside in, each character
+// followed by a cell of its field (the sign's is its glyph's own cell).
+void WriteReversedText(ChartState& s, Surface& surface) {
+    StepGlyphCell(s, surface);
+    for (const PositionField& field : kPositionText) {
+        UseField(s, surface, field);
+        if (field.part == Part::kSign)
+            MeasureSignCell(s, surface);
+        else
+            MeasureDigitCell(s, surface);
+        for (int k = 0; k < CharacterCount(field); ++k) {
+            PrintCharacter(s, surface, field, k);
+            StepDigitCell(s, surface);
+        }
+    }
+}
+
+// Forward text, from the pen at the glyph: the same table walked backwards, the fields inside out, so that
+// the text reads the same from the centre outwards. The glyph's cell is a digit cell in the glyph's own
+// size; the minutes step after each digit, in lowered cells; the sign has no cell of its own but a free
+// digit cell in the minutes' size before it, for its glyph's extra width; the degrees step before each
+// digit.
+void WriteForwardText(ChartState& s, Surface& surface) {
+    MeasureDigitCell(s, surface);
+    AdjustDigitCell(s);
+    StepDigitCell(s, surface);
+    for (auto field = std::rbegin(kPositionText); field != std::rend(kPositionText); ++field) {
+        if (field->part == Part::kSign) {
+            MeasureDigitCell(s, surface);
+            StepDigitCell(s, surface);
+            UseField(s, surface, *field);
+            PrintCharacter(s, surface, *field, 0);
+            continue;
+        }
+        UseField(s, surface, *field);
+        MeasureDigitCell(s, surface);
+        if (field->part == Part::kMinutes) AdjustDigitCell(s);
+        for (int k = CharacterCount(*field) - 1; k >= 0; --k) {
+            if (field->part == Part::kDegrees) StepDigitCell(s, surface);
+            PrintCharacter(s, surface, *field, k);
+            if (field->part == Part::kMinutes) StepDigitCell(s, surface);
+        }
+    }
+}
+
 }  // namespace
 
 void SortBodies(ChartState& s) {
@@ -234,47 +279,10 @@ void DrawBody(ChartState& s, Surface& surface, int b, double longitude, int hous
     const bool reversed = ((75 <= angle && angle < 255) || s.wheelMode != 1) &&
                           (house < L || s.wheelMode != 0 || house > L + 5);
     s.textReversed[b] = reversed ? 1 : 0;
-    if (reversed) {
-        // Reversed: the glyph's cell, then the fields outside in, each character followed by a cell of
-        // its field (the sign's is its glyph's own cell).
-        StepGlyphCell(s, surface);
-        for (const PositionField& field : kPositionText) {
-            UseField(s, surface, field);
-            if (field.part == Part::kSign)
-                MeasureSignCell(s, surface);
-            else
-                MeasureDigitCell(s, surface);
-            for (int k = 0; k < CharacterCount(field); ++k) {
-                PrintCharacter(s, surface, field, k);
-                StepDigitCell(s, surface);
-            }
-        }
-    } else {
-        // Forward: the same table walked backwards, the fields inside out, so that the text reads the same
-        // from the centre outwards. The glyph's cell is a digit cell in the glyph's own size; the minutes
-        // step after each digit, in lowered cells; the sign has no cell of its own but a free digit cell in
-        // the minutes' size before it, for its glyph's extra width; the degrees step before each digit.
-        MeasureDigitCell(s, surface);
-        AdjustDigitCell(s);
-        StepDigitCell(s, surface);
-        for (auto field = std::rbegin(kPositionText); field != std::rend(kPositionText); ++field) {
-            if (field->part == Part::kSign) {
-                MeasureDigitCell(s, surface);
-                StepDigitCell(s, surface);
-                UseField(s, surface, *field);
-                PrintCharacter(s, surface, *field, 0);
-                continue;
-            }
-            UseField(s, surface, *field);
-            MeasureDigitCell(s, surface);
-            if (field->part == Part::kMinutes) AdjustDigitCell(s);
-            for (int k = CharacterCount(*field) - 1; k >= 0; --k) {
-                if (field->part == Part::kDegrees) StepDigitCell(s, surface);
-                PrintCharacter(s, surface, *field, k);
-                if (field->part == Part::kMinutes) StepDigitCell(s, surface);
-            }
-        }
-    }
+    if (reversed)
+        WriteReversedText(s, surface);
+    else
+        WriteForwardText(s, surface);
 
     // Retrograde mark: one cell further inwards, at the inner end of the position text. Reversed text
     // leaves the pen there already; forward text takes one more digit step past the degrees.
