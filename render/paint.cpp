@@ -39,12 +39,10 @@ void PaintChart(ChartState& s, Surface& surface) {
 
     // The cells, measured in the glyph font at the size of the body glyphs.
     surface.SetFontSize(s.settingValues[kBodyGlyphSizeLine]);
-    const std::string reference = GlyphText(236);
-    const auto& v = s.settingValues;
-    s.glyphCellWidth = Round16(v[kGlyphCellExtraWidthLine] + surface.TextWidth(reference));
-    s.glyphCellHeight = Round16(std::fabs(surface.TextHeight(reference)) + v[kGlyphCellExtraHeightLine]);
-    s.digitCellWidth = Round16(v[kDigitCellExtraWidthLine] + surface.TextWidth("0"));
-    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + v[kDigitCellExtraHeightLine]);
+    const CellSize glyphCell = MeasureCell(s, surface, GlyphText(236), CellKind::kGlyph);
+    s.glyphCellWidth = glyphCell.width;
+    s.glyphCellHeight = glyphCell.height;
+    MeasureDigitCell(s, surface);
 
     DrawCuspLabels(s, surface);
     PlaceBodies(s, surface);

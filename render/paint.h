@@ -7,10 +7,10 @@
 
 // PaintChart (Form_Paint): clears the surface and draws the whole chart from the chart state, in this
 // order: the centred coordinate system (x from -scaleHalfWidth to scaleHalfWidth, y upwards, the same
-// ratio as before; its origin moved by driftX, driftY when the picture drifts), background colour, wheel, house sizes, intercepted signs, the cell measurement,
-// cusp labels, body glyphs, the aspect display when settings value 47 is exactly 1, the information
-// text.
-//   reads  the chart (houseCusp, bodyLongitude, houseLine, retroFlags, moonVoid, infoLines), wheelMode,
+// ratio as before; its origin moved by driftX, driftY when the picture drifts), background colour, wheel,
+// house sizes, intercepted signs, the cell measurement, cusp labels, body glyphs, the aspect display when
+// settings value 47 is exactly 1, the information text.
+//   reads  the chart (houseCusp, bodyLongitude, bodyHouse, retroFlags, moonVoid, infoLines), wheelMode,
 //          the rendering tables, settingValues, scaleHalfWidth, driftX, driftY
 //   writes the rendering fields: cell sizes, pen, houseSize, interceptedSign, spokeAngles, the placement
 //          fields, bodyDrawAngle, bodyDrawn, textReversed, aspectLines

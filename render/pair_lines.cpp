@@ -34,13 +34,10 @@ void DrawAspects(ChartState& s, Surface& surface) {
     const double R = 120;
     s.aspectLines.clear();
     for (int i = 1; i <= 10; ++i) {
-        s.rectY = i;
         for (int j = 1; j <= 10; ++j) {
-            s.currentRank = j;
             double sep = std::fabs(s.bodyLongitude[i] - s.bodyLongitude[j]);
             if (sep > 180) sep = 360 - sep;
             const int code = AspectCode(s, sep);
-            s.zodiacSign = code;
             if (!(code > 2 && code <= 12 && (code < 7 || code > 10))) continue;
 
             if (code == 3 || code == 5)

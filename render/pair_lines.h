@@ -11,7 +11,7 @@
 // circle, with the aspect glyph (code + 159) centred on its middle. Every aspect is drawn twice, as
 // (i, j) and as (j, i).
 //   reads  bodyLongitude, bodyDrawAngle, piValue, settings values 2..5, 10, 77 (size), 87..89 (colours)
-//   writes aspectLines, zodiacSign (aspect code), rectY and currentRank (the two loop counters)
+//   writes aspectLines
 void DrawAspects(ChartState& s, Surface& surface);
 
 // DrawInfoText: infoLines 0..3, one below the other, from 10 units right of the left edge and 10 units

@@ -55,9 +55,19 @@ void AdjustDigitCell(ChartState& s) {
     if (s.settingValues[kBodyMinutesSizeLine] >= 9) s.digitCellHeight = static_cast<int16_t>(s.digitCellHeight - 3);
 }
 
+CellSize MeasureCell(const ChartState& s, Surface& surface, const std::string& text, CellKind kind) {
+    const bool glyph = kind == CellKind::kGlyph;
+    const float extraWidth = s.settingValues[glyph ? kGlyphCellExtraWidthLine : kDigitCellExtraWidthLine];
+    const float extraHeight = s.settingValues[glyph ? kGlyphCellExtraHeightLine : kDigitCellExtraHeightLine];
+    const int16_t width = Round16(extraWidth + surface.TextWidth(text));
+    const int16_t height = Round16(std::fabs(surface.TextHeight(text)) + extraHeight);
+    return {width, height};
+}
+
 void MeasureDigitCell(ChartState& s, Surface& surface) {
-    s.digitCellWidth = Round16(s.settingValues[kDigitCellExtraWidthLine] + surface.TextWidth("0"));
-    s.digitCellHeight = Round16(std::fabs(surface.TextHeight("0")) + s.settingValues[kDigitCellExtraHeightLine]);
+    const CellSize cell = MeasureCell(s, surface, "0", CellKind::kDigit);
+    s.digitCellWidth = cell.width;
+    s.digitCellHeight = cell.height;
 }
 
 void MoveTo(Surface& surface, double x, double y) {

@@ -33,9 +33,18 @@ void StepDigitCell(ChartState& s, Surface& surface);
 // AdjustDigitCell: digit cells 3 units lower when settings value 75 is 9 or more.
 void AdjustDigitCell(ChartState& s);
 
-// MeasureDigitCell: the digit cell in the current font size.
-//   writes digitCellWidth = Round16(settings value 61 + text width of "0"),
-//          digitCellHeight = Round16(|text height of "0"| + settings value 63)
+// MeasureCell: the cell a text takes in the current font size, Round16(extra width + its text width) by
+// Round16(|its text height| + extra height). Glyph cells take the extras of settings values 60 and 62,
+// digit cells those of 61 and 63.
+enum class CellKind { kGlyph, kDigit };
+struct CellSize {
+    int16_t width;
+    int16_t height;
+};
+CellSize MeasureCell(const ChartState& s, Surface& surface, const std::string& text, CellKind kind);
+
+// MeasureDigitCell: the digit cell of "0" in the current font size.
+//   writes digitCellWidth, digitCellHeight
 void MeasureDigitCell(ChartState& s, Surface& surface);
 
 // MoveTo: the current position becomes (x, y) in single precision, x first.

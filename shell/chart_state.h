@@ -75,13 +75,13 @@ struct ChartState {
     // ---- Calendar, day number, sidereal time and obliquity --------------------------------------
     double dayFraction = 0;          // UT of the moment as a fraction of the civil day, never wrapped
     double dayNumber = 0;            // Julian day number of the civil date
-    double julianCenturies = 0;      // time argument of the body computations (from JD 2415020.0 here)
+    double julianCenturies = 0;      // from JD 2415020.0 to the moment; the ephemeris borrows it as its time argument
     double ramcRad = 0;              // right ascension of the meridian, radians 0..2 pi
     double negObliquityRad = 0;      // minus the obliquity of the ecliptic, radians
     double mcLongitude = 0;          // Midheaven, degrees 0..360
     double ascLongitude = 0;         // Ascendant, degrees 0..360
     double latitudeDegMinAbs = 0;    // |latitudeDegMin|
-    double latitudeWholeDegrees = 0; // Int(latitudeDegMinAbs); some house branches overwrite it
+    double latitudeWholeDegrees = 0; // Int(latitudeDegMinAbs)
     double houseLatitudeRad = 0;     // minus the latitude in radians; exactly 0 becomes 0.00001
     double siderealHours = 0;        // truncated parts of the displayed sidereal time
     double siderealMinutes = 0;
@@ -94,7 +94,7 @@ struct ChartState {
     double rectY = 0;
     double zodiacInput = 0;          // longitude in degrees, input of SplitZodiacPosition
     double zodiacWholeDegrees = 0;
-    double zodiacSign = 0;           // 1..12, 1 = Aries; also the aspect code while aspects are drawn
+    double zodiacSign = 0;           // 1..12, 1 = Aries
     double zodiacDegrees = 0;        // 0..29
     double zodiacMinutesExact = 0;
     double zodiacMinutes = 0;        // 0..59
@@ -151,6 +151,8 @@ struct ChartState {
     double placidusDivisor = 0;      // 3 or 1.5
     double placidusBelowHorizon = 0; // 1.0 for houses 2 and 3
     double placidusCuspLongitude = 0;  // degrees, not reduced
+    // bodies 1..15: the house 1..12 of the house line (house 1 until a chart has placed the body)
+    std::array<int16_t, 16> bodyHouse{0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
     // ---- Moon void-of-course test ----------------------------------------------------------------
     std::array<double, 15> degreeInSign{};  // 1..14
@@ -180,7 +182,6 @@ struct ChartState {
     std::array<double, 13> houseBodyCount{};
     std::array<int16_t, 116> slotOccupied{};
     std::array<double, 16> bodyDrawAngle{};
-    double currentRank = 0;
     double currentHouse = 0;
     int16_t houseRank = 0;
     double cuspDistance = 0;

@@ -109,6 +109,19 @@ bool ParseMoment(const std::string& text, LocalDateTime& t) {
     return true;
 }
 
+// A regional code 0..highest given on the command line instead of the regional format's.
+auto RegionalCode(const std::string& wants, int highest, std::optional<int> ChartOptions::*code) {
+    return [=](ChartOptions& o, const std::string& v, std::string& error) {
+        int n;
+        if (!ParseInteger(v, 0, highest, n)) {
+            error = wants + ", not \"" + v + "\"";
+            return false;
+        }
+        o.*code = n;
+        return true;
+    };
+}
+
 std::vector<OptionSpec> Options() {
     return {
         {"--settings", "PATH", "settings file (default: the screen saver's KELO.INI)",
@@ -127,26 +140,11 @@ std::vector<OptionSpec> Options() {
              o.at = t;
              return true;
          }},
-        {"--date-order", "0|1|2", "0 month/day/year, 1 day/month/year, 2 year/month/day (default: locale)",
-         [](ChartOptions& o, const std::string& v, std::string& error) {
-             int n;
-             if (!ParseInteger(v, 0, 2, n)) {
-                 error = "--date-order wants 0, 1 or 2, not \"" + v + "\"";
-                 return false;
-             }
-             o.dateOrder = n;
-             return true;
-         }},
-        {"--clock-format", "0|1", "0 12-hour clock, 1 24-hour clock (default: locale)",
-         [](ChartOptions& o, const std::string& v, std::string& error) {
-             int n;
-             if (!ParseInteger(v, 0, 1, n)) {
-                 error = "--clock-format wants 0 or 1, not \"" + v + "\"";
-                 return false;
-             }
-             o.clockFormat = n;
-             return true;
-         }},
+        {"--date-order", "0|1|2",
+         "0 month/day/year, 1 day/month/year, 2 year/month/day (default: the regional format)",
+         RegionalCode("--date-order wants 0, 1 or 2", 2, &ChartOptions::dateOrder)},
+        {"--clock-format", "0|1", "0 12-hour clock, 1 24-hour clock (default: the regional format)",
+         RegionalCode("--clock-format wants 0 or 1", 1, &ChartOptions::clockFormat)},
         {"--json", "", "print one JSON object instead of the readable chart",
          [](ChartOptions& o, const std::string&, std::string&) {
              o.json = true;
@@ -221,8 +219,9 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& optionTable) {
            "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
            "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
            "give a value that cannot be computed; 5 a picture could not be written.\n"
-           "The iDate and iTime lines of the legacy regional file come before the locale: on Windows\n"
-           "c:\\windows\\win.ini, on Linux the file that the environment variable KELO_LEGACY_INI names.\n";
+           "The regional format is the screen saver's: the iDate and iTime lines of the legacy regional\n"
+           "file (on Windows c:\\windows\\win.ini, on Linux the file that the environment variable\n"
+           "KELO_LEGACY_INI names), else the Region settings (on Linux the locale).\n";
 }
 
 #ifdef _WIN32

@@ -7,27 +7,23 @@
 // Element tables of the planetary orbits (constant after start-up).
 void LoadElementTables(ChartState& s);
 
-// Driver: all bodies 1..15, retroFlags, precessionShift, siderealShift, altNodeLongitude.
-//   reads dayNumber, dayFraction, julianCenturies, ascLongitude, mcLongitude, houseCusp
+// Driver: all bodies 1..15 for the moment, their retrograde marks, the nutation and the zodiac shifts.
 void ComputeEphemeris(ChartState& s);
 
-// Retrograde test of the driver: the longitude one day later is smaller; a difference of 180 degrees or
-// more is read as motion across 0 degrees (359.8 to 0.3 is direct, 0.3 to 359.8 retrograde).
+// Retrograde test of the driver.
 bool IsRetrograde(double longitude, double nextDayLongitude);
 
-// Sun: apparent longitude (Newcomb) for julianCenturies from 1900; writes sunMoonResult.
+// Sun: apparent longitude by Newcomb's theory.
 void ComputeSun(ChartState& s);
 
-// Moon: apparent longitude, mean and true node for julianCenturies from 1900;
-// writes sunMoonResult, rectY (mean node, reduced), moonSecondNode (true node).
+// Moon: apparent longitude, mean and true ascending node.
 void ComputeMoon(ChartState& s);
 
 // Planetary orbits, bodyIndex 1..4 (T from J2000) and 1, 5..9 (T from 1900).
 void ComputeInnerPlanet(ChartState& s);
 void ComputeOuterPlanet(ChartState& s);
 void SolveOrbit(ChartState& s);
-// Kepler's equation by Newton's iteration in degrees (the step SolveOrbit uses), at most
-// kKeplerMaxIterations steps; a NaN or infinite input ends after one step with a NaN result.
+// Kepler's equation by Newton's iteration in degrees (the step SolveOrbit uses).
 constexpr int kKeplerMaxIterations = 100;
 struct KeplerSolution {
     double eccentricAnomaly;  // degrees

@@ -41,8 +41,8 @@ void ComputeInnerGroup(ChartState& s, std::array<double, 16>& longitude) {
 //   reads  dayNumber, dayFraction, julianCenturies (from JD 2415020.0), ascLongitude, mcLongitude,
 //          houseCusp slot 4, the element tables, piValue, kmPerAu
 //   writes bodyLongitude 1..15 (degrees, 0..360), retroFlags, precessionShift, siderealShift,
-//          altNodeLongitude, julianCenturies2000, julianCenturiesNext, julianCenturies2000Next;
-//          julianCenturies is left one day after the moment
+//          altNodeLongitude, julianCenturies2000, julianCenturiesNext, julianCenturies2000Next
+//   uses   julianCenturies as the time argument of each body computation; it ends as it began
 void ComputeEphemeris(ChartState& s) {
     std::array<double, 16> nextDayLongitude{};
     // Julian date of the moment.
@@ -95,6 +95,8 @@ void ComputeEphemeris(ChartState& s) {
     ComputeOuterGroup(s, s.bodyLongitude);
     s.julianCenturies = s.julianCenturiesNext;
     ComputeOuterGroup(s, nextDayLongitude);
+    // The time argument back at the moment, as the sky frame left it.
+    s.julianCenturies = T;
 
     // Retrograde marks of the planets.
     for (int i = 2; i <= 9; ++i) {
@@ -102,6 +104,9 @@ void ComputeEphemeris(ChartState& s) {
     }
 }
 
+// Retrograde test: the longitude one day later is smaller; a difference of 180 degrees or more is read as
+// motion across 0 degrees (359.8 to 0.3 is direct, 0.3 to 359.8 retrograde).
+//   given  the longitudes of the moment and of one day later, degrees 0..360
 bool IsRetrograde(double longitude, double nextDayLongitude) {
     double a = longitude;
     double b = nextDayLongitude;

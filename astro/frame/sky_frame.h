@@ -1,11 +1,6 @@
 // Sky frame of the moment: day fraction, day number, Julian centuries from 1900 January 0.5, RAMC,
 // obliquity, Midheaven, Ascendant, the parts of the displayed sidereal time and the latitude in the
-// form the house code uses.
-//   reads  clockTime, meridiem, zoneHours, calendarDay/Month/Year, longitudeDegMin, latitudeDegMin,
-//          northSouth
-//   writes dayFraction, dayNumber, julianCenturies, ramcRad, negObliquityRad, mcLongitude,
-//          ascLongitude, siderealHours/Minutes/Seconds, latitudeDegMinAbs, latitudeWholeDegrees,
-//          houseLatitudeRad
+// form the house code uses (what it reads and writes: sky_frame.cpp).
 #pragma once
 
 #include "shell/chart_state.h"

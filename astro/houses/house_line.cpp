@@ -20,31 +20,54 @@ std::string OrdinalAt(const std::string& ordinals, std::size_t p) {
     return ordinals.substr(p - 1, 4);
 }
 
+// The cusp slot 1..12 whose house holds a longitude, 0 for none: the rule of HouseOfLongitude.
+int CuspSlotOfLongitude(const ChartState& s, double longitude) {
+    double x = longitude + 1.0 / 36000;
+    if (x >= 360) x = x - 360;
+    int found = 0;
+    for (int slot = 1; slot <= 12; ++slot) {
+        const double c1 = s.houseCusp[slot];
+        const double c2 = slot < 12 ? s.houseCusp[slot + 1] : s.houseCusp[1];
+        bool inSlot;
+        if (c1 > c2)
+            inSlot = (x >= c1 && x < 360) || (x >= 0 && x < c2);
+        else
+            inSlot = x >= c1 && x < c2;
+        if (inSlot) found = slot;
+    }
+    return found;
+}
+
+// The house whose cusp is in slot k.
+int HouseOfCuspSlot(int slot) { return (slot + 8) % 12 + 1; }
+
 }  // namespace
 
-// House of every chart body, as the ordinal of the cusp slot whose house holds it.
+// House of a longitude: the house 1..12 whose cusps hold it.
+//   reads  houseCusp       slots 1..12 in Midheaven-first order
+//   gives  the house, 0 when none holds it (a non-finite longitude or cusp)
+// Notes: the longitude is nudged forward by 0.1 second of arc, so that one on a cusp (or just short of
+// it) belongs to the house the cusp begins, and taken round to 0 at 360 degrees or beyond; where cusps
+// overlap the later cusp slot wins.
+int HouseOfLongitude(const ChartState& s, double longitude) {
+    const int slot = CuspSlotOfLongitude(s, longitude);
+    return slot == 0 ? 0 : HouseOfCuspSlot(slot);
+}
+
+// House of every chart body, as the ordinal of the cusp slot whose house holds it, and as a number.
 //   reads  bodyLongitude   bodies 1..15, degrees
 //          houseCusp       slots 1..12 in Midheaven-first order
 //          houseOrdinals   four characters per slot, "10TH11TH12TH 1ST ..."
 //   writes houseLine       for body j the ten characters from position 10 j - 9: the ordinal, " HOUSE"
-// Notes: a body is nudged forward by 0.1 second of arc, so that one on a cusp (or just short of it)
-// belongs to the house the cusp begins; where cusps overlap the later slot wins. A body nudged to
-// 360 degrees or beyond is taken round to 0, so that it still falls in the house containing 0 degrees;
-// a body in no house at all (a non-finite longitude) keeps its earlier ordinal.
+//          bodyHouse       for body j its house 1..12
+// Notes: the house of each body is HouseOfLongitude's. A body in no house at all (a non-finite
+// longitude) keeps its earlier ordinal and house.
 void BuildHouseLine(ChartState& s) {
-    for (int slot = 1; slot <= 12; ++slot) {
-        for (int j = 1; j <= 15; ++j) {
-            Overwrite(s.houseLine, 10 * j - 5, 10, " HOUSE");
-            double x = s.bodyLongitude[j] + 1.0 / 36000;
-            if (x >= 360) x = x - 360;
-            const double c1 = s.houseCusp[slot];
-            const double c2 = slot < 12 ? s.houseCusp[slot + 1] : s.houseCusp[1];
-            bool inSlot;
-            if (c1 > c2)
-                inSlot = (x >= c1 && x < 360) || (x >= 0 && x < c2);
-            else
-                inSlot = x >= c1 && x < c2;
-            if (inSlot) Overwrite(s.houseLine, 10 * j - 9, 4, OrdinalAt(s.houseOrdinals, 4 * slot - 3));
-        }
+    for (int j = 1; j <= 15; ++j) {
+        Overwrite(s.houseLine, 10 * j - 5, 10, " HOUSE");
+        const int slot = CuspSlotOfLongitude(s, s.bodyLongitude[j]);
+        if (slot == 0) continue;
+        Overwrite(s.houseLine, 10 * j - 9, 4, OrdinalAt(s.houseOrdinals, 4 * slot - 3));
+        s.bodyHouse[j] = static_cast<int16_t>(HouseOfCuspSlot(slot));
     }
 }

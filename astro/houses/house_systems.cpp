@@ -31,14 +31,12 @@ std::string TwoDigitPart(double part) {
 }
 
 // The latitude as the non-Placidus branches take it: minus the decimal latitude in radians, north
-// negative, with no replacement of an exact 0. It is kept in latitudeWholeDegrees, which the sky
-// frame sets afresh before the next update.
-double BranchNegLatitude(ChartState& s) {
+// negative, with no replacement of an exact 0.
+double BranchNegLatitude(const ChartState& s) {
     double decimalLatitude =
         (s.latitudeDegMinAbs - Int(s.latitudeDegMinAbs)) * 100 / 60 + s.latitudeWholeDegrees;
     if (s.northSouth == "SOUTH") decimalLatitude = -decimalLatitude;
-    s.latitudeWholeDegrees = -DegToRad(decimalLatitude);
-    return s.latitudeWholeDegrees;
+    return -DegToRad(decimalLatitude);
 }
 
 void PlacidusHouses(ChartState& s, HouseTable& house) {
@@ -102,9 +100,18 @@ void KochHouses(ChartState& s, HouseTable& house) {
     }
 }
 
-void CampanusHouses(ChartState& s, HouseTable& house) {
+// The longitude where the ecliptic meets the house circle through the north and south points of the
+// horizon that cuts the equator at angle a (radians) past the meridian: the cusp of Regiomontanus (a
+// equal steps on the equator) and of Campanus (a from equal steps on the prime vertical).
+double HouseCircleCusp(const ChartState& s, double negPhi, double a) {
     const double ramc = s.ramcRad;
     const double negE = s.negObliquityRad;
+    const double y = std::sin(a + ramc);
+    const double x = std::cos(a + ramc) * std::cos(negE) - std::tan(negPhi) * std::sin(a) * std::sin(negE);
+    return QuadrantArcTanDeg(y, x);
+}
+
+void CampanusHouses(ChartState& s, HouseTable& house) {
     const double negPhi = BranchNegLatitude(s);
     for (int i = 1; i <= 12; ++i) {
         // The prime vertical divided from the east point; the offset keeps Tan off its poles.
@@ -112,14 +119,11 @@ void CampanusHouses(ChartState& s, HouseTable& house) {
         double a = std::atan(std::tan(p) * std::cos(negPhi));
         if (a < 0) a = a + kPi;
         if (std::sin(p) < 0) a = a + kPi;
-        const double y = std::sin(a + ramc);
-        const double x = std::cos(a + ramc) * std::cos(negE) - std::tan(negPhi) * std::sin(a) * std::sin(negE);
-        house[i] = QuadrantArcTanDeg(y, x);
+        house[i] = HouseCircleCusp(s, negPhi, a);
     }
 }
 
 void PorphyryHouses(ChartState& s, HouseTable& house) {
-    BranchNegLatitude(s);
     const double mc = s.mcLongitude;
     const double asc = s.ascLongitude;
     // Trisect the quadrant from the Midheaven to the Ascendant, carried over to houses 5 and 6.
@@ -147,7 +151,6 @@ void EqualHouses(ChartState& s) {
 }
 
 void MeridianHouses(ChartState& s, HouseTable& house) {
-    BranchNegLatitude(s);
     const double ramc = s.ramcRad;
     const double negE = s.negObliquityRad;
     for (int i = 1; i <= 12; ++i) {
@@ -157,7 +160,6 @@ void MeridianHouses(ChartState& s, HouseTable& house) {
 }
 
 void MorinusHouses(ChartState& s, HouseTable& house) {
-    BranchNegLatitude(s);
     const double ramc = s.ramcRad;
     const double negE = s.negObliquityRad;
     for (int i = 1; i <= 12; ++i) {
@@ -167,15 +169,8 @@ void MorinusHouses(ChartState& s, HouseTable& house) {
 }
 
 void RegiomontanusHouses(ChartState& s, HouseTable& house) {
-    const double ramc = s.ramcRad;
-    const double negE = s.negObliquityRad;
     const double negPhi = BranchNegLatitude(s);
-    for (int i = 1; i <= 12; ++i) {
-        const double h = DegToRad(30.0 * i + 60);
-        const double y = std::sin(ramc + h);
-        const double x = std::cos(negE) * std::cos(ramc + h) - std::tan(negPhi) * std::sin(h) * std::sin(negE);
-        house[i] = QuadrantArcTanDeg(y, x);
-    }
+    for (int i = 1; i <= 12; ++i) house[i] = HouseCircleCusp(s, negPhi, DegToRad(30.0 * i + 60));
 }
 
 }  // namespace
@@ -218,8 +213,6 @@ void PlacidusCusp(ChartState& s) {
 //   writes houseCusp             slots 1..12, degrees 0..360; slot k holds the cusp of house
 //                                ((k + 8) mod 12) + 1 (slot 1 the 10th, slot 4 the 1st)
 //          siderealText          "HHh  MMm  SSs "
-//          latitudeWholeDegrees  overwritten with minus the latitude in radians by every system
-//                                except Placidus and Equal
 //   uses   placidusStartRa/Divisor/BelowHorizon/CuspLongitude as scratch
 void ComputeHouseCusps(ChartState& s) {
     s.siderealText = TwoDigitPart(s.siderealHours) + "h  " + TwoDigitPart(s.siderealMinutes) + "m  " +

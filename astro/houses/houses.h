@@ -6,7 +6,8 @@
 
 void ComputeHouseCusps(ChartState& s);  // houseCusp slots 1..12, siderealText
 void PlacidusCusp(ChartState& s);       // placidusStartRa/Divisor/BelowHorizon -> placidusCuspLongitude
-void BuildHouseLine(ChartState& s);     // houseLine
+void BuildHouseLine(ChartState& s);     // houseLine, bodyHouse
+int HouseOfLongitude(const ChartState& s, double longitude);  // 1..12 by houseCusp, 0 for none
 void BuildInfoLines(ChartState& s);     // infoLines 0..3 (calls NameHouseSystem)
 void NameHouseSystem(ChartState& s);    // infoLines 3
 void TestMoonVoid(ChartState& s);       // moonVoid

@@ -14,7 +14,14 @@ std::string UpperLastTwo(const std::string& text) {
 
 }  // namespace
 
-SystemClock::SystemClock(const std::string& localeName) : locale_(localeName) {
+timespec PreciseRealTime() {
+    struct timespec precise = {};
+    clock_gettime(CLOCK_REALTIME, &precise);
+    return precise;
+}
+
+SystemClock::SystemClock(const std::string& localeName, RealTimeReading realTime)
+    : locale_(localeName), realTime_(realTime) {
     dateFormat_ = locale_.DateFormat();
     ChooseTimeFormat(locale_.TimeFormat());
 }
@@ -59,11 +66,7 @@ std::string SystemClock::Format(const std::string& format, const LocalDateTime& 
 }
 
 LocalDateTime SystemClock::Now() {
-    // The precise real-time clock: time() may read the kernel's coarse clock, which lags the second's
-    // change by a few milliseconds, and a tick just after second 00 would then still read 59.
-    struct timespec precise = {};
-    clock_gettime(CLOCK_REALTIME, &precise);
-    time_t now = precise.tv_sec;
+    time_t now = realTime_().tv_sec;
     struct tm parts = {};
     localtime_r(&now, &parts);
     return LocalDateTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,

@@ -7,15 +7,24 @@
 // "%H:%M:%S" (24-hour).
 #pragma once
 
+#include <time.h>
+
 #include <string>
 
 #include "platform/clock.h"
 #include "platform/linux/locale_formats.h"
 
+// A reading of the system's real-time clock.
+using RealTimeReading = timespec (*)();
+
+// The precise real-time clock (CLOCK_REALTIME). time() may read the kernel's coarse clock, which lags the
+// second's change by a few milliseconds: a tick just after second 00 would then still read 59.
+timespec PreciseRealTime();
+
 class SystemClock : public Clock {
 public:
-    // localeName "" means the environment's locale.
-    explicit SystemClock(const std::string& localeName = "");
+    // localeName "" means the environment's locale; Now reads the local time of realTime's readings.
+    explicit SystemClock(const std::string& localeName = "", RealTimeReading realTime = PreciseRealTime);
     // Explicit strftime formats (the C locale's names for the afternoon marker, "AM" and "PM").
     SystemClock(const std::string& dateFormat, const std::string& timeFormat);
 
@@ -31,6 +40,7 @@ private:
     std::string Format(const std::string& format, const LocalDateTime& t) const;
 
     LocaleFormats locale_;
+    RealTimeReading realTime_ = PreciseRealTime;
     std::string dateFormat_;
     std::string timeFormat_;
     bool appendMeridiem_ = false;  // the fallback 12-hour format writes " AM" / " PM" itself

@@ -4,48 +4,27 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
-#include <sstream>
+#include <cctype>
 #include <string>
 
 #include "apps/run_tool.h"
+#include "support/reference_charts.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using nlohmann::json;
 
 constexpr double kBodyTolerance = 1e-6;    // degrees
 constexpr double kCuspTolerance = 1e-4;    // degrees
 constexpr double kDegreesPerRadian = 180 / 3.1415926535;
 
-std::string ReadText(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
-fs::path ChartsDir() {
-    const char* data = std::getenv("KELO_TEST_DATA");
-    return fs::path(data ? data : KELO_SOURCE_TEST_DATA) / "charts";
-}
-
-// Difference of two angles in degrees, across 0/360.
-double AngleDifference(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
-
 class ReferenceChart : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ReferenceChart, MatchesItsExpectedJson) {
-    const fs::path dir = ChartsDir() / GetParam();
-    std::string args = ReadText(dir / "args.txt");
-    while (!args.empty() && (args.back() == '\n' || args.back() == '\r')) args.pop_back();
-    const json expected = json::parse(ReadText(dir / "expected.json"));
+    const ReferenceChartFiles chart = LoadReferenceChart(GetParam());
+    const json& expected = chart.expected;
 
-    ToolRun run = RunTool("--settings " + Quoted((dir / "KELO.INI").string()) + " " + args + " --json");
+    ToolRun run = RunTool("--settings " + Quoted((chart.dir / "KELO.INI").string()) + " " + chart.args + " --json");
     ASSERT_EQ(run.status, expected["settingsError"] == 1 ? 3 : 0) << run.err;
     const json got = json::parse(run.out);
 
@@ -74,22 +53,14 @@ TEST_P(ReferenceChart, MatchesItsExpectedJson) {
     }
 }
 
-std::vector<std::string> ChartNames() {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(ChartsDir()))
-        if (fs::exists(entry.path() / "expected.json")) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
     std::string name;
     for (char c : info.param) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
     return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Charts, ReferenceChart, ::testing::ValuesIn(ChartNames()), TestName);
+INSTANTIATE_TEST_SUITE_P(Charts, ReferenceChart, ::testing::ValuesIn(ReferenceChartNames()), TestName);
 
-TEST(ReferenceCharts, AllSixteenArePresent) { EXPECT_GE(ChartNames().size(), 16u); }
+TEST(ReferenceCharts, AllSixteenArePresent) { EXPECT_GE(ReferenceChartNames().size(), 16u); }
 
 }  // namespace

@@ -7,17 +7,16 @@
 namespace {
 
 TEST(SecondsOfTimeText, TakesTheTwoCharactersAfterTheSecondSeparator) {
-    EXPECT_EQ(SecondsOfTimeText("10:30:59 PM"), "59");
-    EXPECT_EQ(SecondsOfTimeText("22:30:00"), "00");
-    EXPECT_EQ(SecondsOfTimeText("22.30.07"), "07");
-    EXPECT_EQ(SecondsOfTimeText("22,30,08"), "08");
-    EXPECT_EQ(SecondsOfTimeText("1:2:3"), "3");
-    // Without a second separator: the first two characters.
-    EXPECT_EQ(SecondsOfTimeText("22:30"), "22");
-    EXPECT_EQ(SecondsOfTimeText("10.30:15"), "10");  // ":" is looked for first, and occurs once
-    EXPECT_EQ(SecondsOfTimeText("abc"), "ab");
-    EXPECT_EQ(SecondsOfTimeText(""), "");
-    EXPECT_EQ(SecondsOfTimeText("22:30:"), "");
+    const struct {
+        const char* text;
+        const char* seconds;
+    } cases[] = {
+        {"10:30:59 PM", "59"}, {"22:30:00", "00"}, {"22.30.07", "07"}, {"22,30,08", "08"}, {"1:2:3", "3"},
+        {"22:30:", ""},
+        // Without a second separator: the first two characters (":" is looked for first).
+        {"22:30", "22"}, {"10.30:15", "10"}, {"abc", "ab"}, {"", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(SecondsOfTimeText(c.text), c.seconds) << '"' << c.text << '"';
 }
 
 TEST(SecondsOfTimeText, OnlySecond00OfAMinuteReads00) {

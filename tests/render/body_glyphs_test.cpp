@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <set>
+#include <utility>
 
 #include "render/body_glyphs.h"
 #include "render/text_primitives.h"
@@ -35,6 +37,11 @@ std::vector<Op> BodyPrints(const RecordingSurface& surface, int b) {
     return out;
 }
 
+// The drawing angle of each body named, in degrees.
+void ExpectDrawAngles(const ChartState& s, std::initializer_list<std::pair<int, double>> angles) {
+    for (const auto& [b, angle] : angles) EXPECT_DOUBLE_EQ(s.bodyDrawAngle[b], angle) << "body " << b;
+}
+
 std::string Texts(const std::vector<Op>& ops, std::size_t from, std::size_t to) {
     std::string t;
     for (std::size_t i = from; i < to && i < ops.size(); ++i) t += ops[i].text;
@@ -63,21 +70,14 @@ TEST(BodyOrder, SortedByDescendingLongitudeAndRotatedToKeepAHouseAcrossAriesToge
 TEST(TrueCuspPlacement, ATightGroupFansOutCounterClockwiseFourDegreesApart) {
     ChartState s = MakeChart(1);
     // Four bodies within 4 degrees in house 4 (105..135, drawn from 270 to 300).
-    SetBody(s, 3, 121, 4);
-    SetBody(s, 2, 120, 4);
-    SetBody(s, 1, 119, 4);
-    SetBody(s, 4, 117, 4);
+    SetBodies(s, {{3, 121, 4}, {2, 120, 4}, {1, 119, 4}, {4, 117, 4}});
     RecordingSurface surface;
     PaintOn(s, surface);
     // Venus leads: at 286 it would leave room for the three to come (end of the house 300 - 16 = 284),
     // then moves 2 degrees forward. The others follow 4 degrees apart, in reverse longitude order.
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[3], 286);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[2], 290);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[1], 294);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[4], 298);
+    ExpectDrawAngles(s, {{3, 286}, {2, 290}, {1, 294}, {4, 298}});
     // Jupiter (152) touches the opposite node (155, drawn at 322): 4 degrees on.
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[12], 322);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[5], 326);
+    ExpectDrawAngles(s, {{12, 322}, {5, 326}});
     // The printed position is still the body's own: Mercury 0 Leo 00.
     const auto mercury = BodyPrints(surface, 2);
     ASSERT_EQ(mercury.size(), 6u);
@@ -96,21 +96,15 @@ TEST(TrueCuspPlacement, ALoneBodyNearTheEndOfItsHouseStaysClearOfTheCusp) {
     SetBody(s, 1, 42, 1);
     RecordingSurface surface;
     PaintOn(s, surface);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[4], 298);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[1], 202);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[14], 180);
+    ExpectDrawAngles(s, {{4, 298}, {1, 202}, {14, 180}});
 }
 
 TEST(EqualSectorPlacement, ThreeBodiesAtTheEndOfAHouseTakeTheLastThreeSlots) {
     ChartState s = MakeChart(0);
-    SetBody(s, 2, 74.9, 2);
-    SetBody(s, 3, 74.8, 2);
-    SetBody(s, 4, 74.7, 2);
+    SetBodies(s, {{2, 74.9, 2}, {3, 74.8, 2}, {4, 74.7, 2}});
     RecordingSurface surface;
     PaintOn(s, surface);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[2], 225);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[3], 229);
-    EXPECT_DOUBLE_EQ(s.bodyDrawAngle[4], 233);
+    ExpectDrawAngles(s, {{2, 225}, {3, 229}, {4, 233}});
     const auto venus = BodyPrints(surface, 3);
     ASSERT_FALSE(venus.empty());
     EXPECT_NEAR(venus[0].x, 204 * Cos(229), 1e-4);  // rimRadius of 229 degrees
@@ -166,24 +160,10 @@ TEST(CrowdedHouse, AnEighthGlyphRunsPastTheHouseWithinTheTables) {
     for (int b = 1; b <= 7; ++b) EXPECT_DOUBLE_EQ(s.bodyDrawAngle[b], 335 + 4.0 * (b - 1)) << b;
 }
 
-TEST(PlacementBounds, AHouseFieldWithoutANumberTakesTheHouseOfTheLongitude) {
-    ChartState s = MakeChart(0);
-    s.houseLine.replace(30, 10, "----------");  // Mars, 122: house 4 by the cusps
-    EXPECT_EQ(HouseOfBody(s, 4), 4);
-    s.houseLine.replace(0, 10, std::string(10, ' '));  // the Sun, 32: house 1
-    EXPECT_EQ(HouseOfBody(s, 1), 1);
-    RecordingSurface surface;
-    PaintOn(s, surface);
-    EXPECT_EQ(s.bodyDrawn[4], 1);
-    EXPECT_GE(s.bodyDrawAngle[4], 272);
-    EXPECT_LE(s.bodyDrawAngle[4], 296);
-}
-
 TEST(PlacementBounds, DegenerateCuspsAndOneHouseForAllStillPaint) {
     ChartState s = MakeChart(0);
     SetHouseCusp(s, 5, 105);  // house 4 of size 0 holds Mars at 122
-    s.houseLine = std::string();
-    for (int b = 1; b <= 15; ++b) s.houseLine += " 4TH HOUSE";  // every body in house 4
+    s.bodyHouse.fill(4);  // every body in house 4
     RecordingSurface surface;
     PaintOn(s, surface);
     for (int b = 1; b <= 15; ++b) {

@@ -42,21 +42,9 @@ TEST(LayoutJson, TrueCuspChart) {
     ChartState s = LayoutChart(1);
     // A tight group in house 3, the Sun exactly sextile the Moon (orb 0.5, so that Mercury at 59 and Venus
     // at 57.5 from the Moon are not), and no other aspect among bodies 1..10.
-    SetBody(s, 1, 100, 3);
-    SetBody(s, 2, 101, 3);
-    SetBody(s, 3, 102.5, 3);
-    SetBody(s, 4, 307, 10);
-    SetBody(s, 5, 231, 7);
-    SetBody(s, 6, 331, 11);
-    SetBody(s, 7, 201, 6);
-    SetBody(s, 8, 259, 8);
-    SetBody(s, 9, 269, 9);
-    SetBody(s, 10, 160, 5);
-    SetBody(s, 11, 40, 1);
-    SetBody(s, 12, 220, 7);
-    SetBody(s, 13, 15, 12);
-    SetBody(s, 14, 25, 1);
-    SetBody(s, 15, 295, 10);
+    SetBodies(s, {{1, 100, 3}, {2, 101, 3}, {3, 102.5, 3}, {4, 307, 10}, {5, 231, 7}, {6, 331, 11},
+                  {7, 201, 6}, {8, 259, 8}, {9, 269, 9}, {10, 160, 5}, {11, 40, 1}, {12, 220, 7},
+                  {13, 15, 12}, {14, 25, 1}, {15, 295, 10}});
     s.settingValues[kOrb60Line] = 0.5f;
     const json layout = PaintAndRead(s);
 
@@ -96,15 +84,8 @@ TEST(LayoutJson, EqualSectorChart) {
     // Eight bodies in house 4 (115..145): the opposite node and the Part of Fortune are left out.
     const double crowd[] = {0, 116, 118, 120, 122, 124, 126};
     for (int b = 1; b <= 6; ++b) SetBody(s, b, crowd[b], 4);
-    SetBody(s, 12, 128, 4);
-    SetBody(s, 13, 130, 4);
-    SetBody(s, 7, 201, 6);
-    SetBody(s, 8, 259, 8);
-    SetBody(s, 9, 269, 9);
-    SetBody(s, 10, 160, 5);
-    SetBody(s, 11, 308, 10);
-    SetBody(s, 14, 25, 1);
-    SetBody(s, 15, 295, 10);
+    SetBodies(s, {{12, 128, 4}, {13, 130, 4}, {7, 201, 6}, {8, 259, 8}, {9, 269, 9}, {10, 160, 5},
+                  {11, 308, 10}, {14, 25, 1}, {15, 295, 10}});
     s.settingValues[kAspectLinesLine] = 0;  // aspects off
     const json layout = PaintAndRead(s);
 

@@ -3,6 +3,7 @@
 // with its house.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "astro/frame/angle_helpers.h"
@@ -24,12 +25,19 @@ inline void SetEqualHouses(ChartState& s, double asc) {
     for (int j = 1; j <= 12; ++j) SetHouseCusp(s, j, Normalize360(asc + 30.0 * (j - 1)));
 }
 
-// Body b at a longitude, in a house (its field of houseLine, as " 1ST" or "10TH").
+// Body b at a longitude, in a house (as the house line places it).
 inline void SetBody(ChartState& s, int b, double longitude, int house) {
-    static const char* kOrdinals[] = {"",     " 1ST", " 2ND", " 3RD", " 4TH", " 5TH", " 6TH",
-                                      " 7TH", " 8TH", " 9TH", "10TH", "11TH", "12TH"};
     s.bodyLongitude[b] = longitude;
-    s.houseLine.replace(10 * b - 10, 10, std::string(kOrdinals[house]) + " HOUSE");
+    s.bodyHouse[b] = static_cast<int16_t>(house);
+}
+
+struct PlacedBody {
+    int body;
+    double longitude;
+    int house;
+};
+inline void SetBodies(ChartState& s, std::initializer_list<PlacedBody> bodies) {
+    for (const PlacedBody& p : bodies) SetBody(s, p.body, p.longitude, p.house);
 }
 
 // The values of the shipped KELO.INI, by line number as the file lists them.
@@ -59,7 +67,6 @@ inline ChartState MakeChart(int wheelMode = 1) {
     s.settingValues[kWheelModeLine] = static_cast<float>(wheelMode);
     s.wheelMode = static_cast<int16_t>(wheelMode);
     s.retroFlags = std::string(15, ' ');
-    s.houseLine = std::string(150, ' ');
     SetEqualHouses(s, kAsc);
     for (int b = 1; b <= 10; ++b) SetBody(s, b, 30.0 * b + 2, b);
     SetBody(s, 11, 335, 11);

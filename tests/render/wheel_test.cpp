@@ -182,20 +182,25 @@ TEST(CuspLabels, TrueCuspsKeepHousesOneAndSevenInPlaceAndMoveTheOthersWithTheirS
             EXPECT_EQ(p[5 * (i - 1) + e].x, s.cuspLabelOffsets[10 * (i - 1) + 2 * e]);
             EXPECT_EQ(p[5 * (i - 1) + e].y, s.cuspLabelOffsets[10 * (i - 1) + 2 * e + 1]);
         }
-    // Slot 1 (cusp 285): t = 90, in the top band: base x = 217.08 cos 90 + 4 - 23.
-    const double dx[] = {-2, 6, 16, 33, 40};
-    const double xb1 = kLabelRadius * Cos(90) + 4 - 23, y1 = kLabelRadius * Sin(90) + 4;
-    // Slot 2 (cusp 315): t = 120, on the left: base x = xr - 49.
-    const double xb2 = kLabelRadius * Cos(120) + 4 - 54 + 5, y2 = kLabelRadius * Sin(120) + 4;
-    // Slot 9 (cusp 165, house 6): t = 330, on the right: base x = xr.
-    const double xb9 = kLabelRadius * Cos(330) + 4, y9 = kLabelRadius * Sin(330) + 4;
-    for (int e = 0; e <= 4; ++e) {
-        EXPECT_NEAR(p[e].x, xb1 + dx[e], 1e-4);
-        EXPECT_NEAR(p[e].y, y1, 1e-4);
-        EXPECT_NEAR(p[5 + e].x, xb2 + dx[e], 1e-4);
-        EXPECT_NEAR(p[5 + e].y, y2, 1e-4);
-        EXPECT_NEAR(p[40 + e].x, xb9 + dx[e], 1e-4);
-        EXPECT_NEAR(p[40 + e].y, y9, 1e-4);
+    // Every other label stands on one line at the direction of its house's spoke, just outside the wheel
+    // (the point x = R cos t + 4, y = R sin t + 4): it begins there on the right, ends before it on the
+    // left, and straddles it at the top and the bottom. This chart has labels of all three kinds.
+    for (int slot = 1; slot <= 12; ++slot) {
+        if (slot == 4 || slot == 10) continue;
+        const double t = s.spokeAngles[(slot + 8) % 12 + 1];  // the spoke of the slot's house
+        const double x = kLabelRadius * Cos(t) + 4, y = kLabelRadius * Sin(t) + 4;
+        const RecordingSurface::Op* label = &p[5 * (slot - 1)];
+        for (int e = 0; e <= 4; ++e) EXPECT_NEAR(label[e].y, y, 1e-4) << slot;
+        for (int e = 1; e <= 4; ++e) EXPECT_GT(label[e].x, label[e - 1].x) << slot;  // read left to right
+        if (t <= 80 || t >= 280) {
+            EXPECT_NEAR(label[0].x, x, 2 + 1e-4) << slot << " on the right at " << t;
+        } else if ((80 < t && t < 100) || (260 < t && t < 280)) {
+            EXPECT_LT(label[0].x, x) << slot << " at the top or bottom at " << t;
+            EXPECT_GT(label[4].x, x) << slot << " at the top or bottom at " << t;
+        } else {
+            EXPECT_LT(label[4].x, x) << slot << " on the left at " << t;
+            EXPECT_GT(label[4].x, x - 16) << slot << " on the left at " << t;
+        }
     }
     // 15 Capricorn 00: degrees and minutes always in two digits.
     EXPECT_EQ(p[0].text + p[1].text + p[3].text + p[4].text, "1500");

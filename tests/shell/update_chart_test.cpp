@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
@@ -41,6 +43,13 @@ struct Update {
 };
 
 const LocalDateTime kEvening{2026, 12, 7, 22, 30, 0};
+
+// The chart of the evening with some settings lines changed.
+ChartState EveningWith(std::initializer_list<std::pair<int, float>> lines) {
+    Update u(kEvening);
+    for (const auto& [line, value] : lines) u.s.settingValues[line] = value;
+    return u.Run().s;
+}
 
 TEST(UpdateChart, AFailedCheckLeavesThePreviousChart) {
     Update u(kEvening);
@@ -203,75 +212,60 @@ TEST(UpdateChart, OnTheSystemsZoneTheChartIsLine18sForTheSameOffset) {
 }
 
 TEST(UpdateChart, NodeOptionUsesTheTrueNodeOnlyForExactly1) {
-    Update mean(kEvening), trueNode(kEvening), almost(kEvening);
-    trueNode.s.settingValues[kNodeLine] = 1;
-    almost.s.settingValues[kNodeLine] = 1.5f;
-    mean.Run();
-    trueNode.Run();
-    almost.Run();
-    EXPECT_EQ(almost.s.bodyLongitude, mean.s.bodyLongitude);
-    EXPECT_EQ(trueNode.s.bodyLongitude[11], mean.s.altNodeLongitude);
-    EXPECT_EQ(trueNode.s.bodyLongitude[12], Normalize360(mean.s.altNodeLongitude + 180));
-    EXPECT_NE(trueNode.s.bodyLongitude[11], mean.s.bodyLongitude[11]);
-    for (int b = 1; b <= 10; ++b) EXPECT_EQ(trueNode.s.bodyLongitude[b], mean.s.bodyLongitude[b]);
+    const ChartState mean = EveningWith({});
+    const ChartState trueNode = EveningWith({{kNodeLine, 1}});
+    const ChartState almost = EveningWith({{kNodeLine, 1.5f}});
+    EXPECT_EQ(almost.bodyLongitude, mean.bodyLongitude);
+    EXPECT_EQ(trueNode.bodyLongitude[11], mean.altNodeLongitude);
+    EXPECT_EQ(trueNode.bodyLongitude[12], Normalize360(mean.altNodeLongitude + 180));
+    EXPECT_NE(trueNode.bodyLongitude[11], mean.bodyLongitude[11]);
+    for (int b = 1; b <= 10; ++b) EXPECT_EQ(trueNode.bodyLongitude[b], mean.bodyLongitude[b]);
 }
 
 TEST(UpdateChart, ZodiacShiftMovesCuspsAndBodiesButNotTheHouseLine) {
-    Update tropical(kEvening), precession(kEvening), sidereal(kEvening), other(kEvening);
-    precession.s.settingValues[kZodiacLine] = 1;
-    sidereal.s.settingValues[kZodiacLine] = 2;
-    other.s.settingValues[kZodiacLine] = 3;
-    tropical.Run();
-    precession.Run();
-    sidereal.Run();
-    other.Run();
-    const ChartState& t = tropical.s;
+    const ChartState t = EveningWith({});
+    const ChartState precession = EveningWith({{kZodiacLine, 1}});
+    const ChartState sidereal = EveningWith({{kZodiacLine, 2}});
+    const ChartState other = EveningWith({{kZodiacLine, 3}});
     for (int slot = 1; slot <= 13; ++slot) {
-        EXPECT_EQ(precession.s.houseCusp[slot], Normalize360(t.houseCusp[slot] + t.precessionShift)) << slot;
-        EXPECT_EQ(sidereal.s.houseCusp[slot], Normalize360(t.houseCusp[slot] - t.siderealShift)) << slot;
+        EXPECT_EQ(precession.houseCusp[slot], Normalize360(t.houseCusp[slot] + t.precessionShift)) << slot;
+        EXPECT_EQ(sidereal.houseCusp[slot], Normalize360(t.houseCusp[slot] - t.siderealShift)) << slot;
     }
     for (int b = 1; b <= 15; ++b) {
-        EXPECT_EQ(precession.s.bodyLongitude[b], Normalize360(t.bodyLongitude[b] + t.precessionShift)) << b;
-        EXPECT_EQ(sidereal.s.bodyLongitude[b], Normalize360(t.bodyLongitude[b] - t.siderealShift)) << b;
+        EXPECT_EQ(precession.bodyLongitude[b], Normalize360(t.bodyLongitude[b] + t.precessionShift)) << b;
+        EXPECT_EQ(sidereal.bodyLongitude[b], Normalize360(t.bodyLongitude[b] - t.siderealShift)) << b;
     }
-    EXPECT_EQ(other.s.bodyLongitude, t.bodyLongitude);
-    EXPECT_EQ(other.s.houseCusp, t.houseCusp);
-    EXPECT_EQ(sidereal.s.houseLine, t.houseLine);  // houses are placed on the tropical positions
-    EXPECT_EQ(precession.s.houseLine, t.houseLine);
+    EXPECT_EQ(other.bodyLongitude, t.bodyLongitude);
+    EXPECT_EQ(other.houseCusp, t.houseCusp);
+    // Houses are placed on the tropical positions.
+    for (const ChartState* shifted : {&sidereal, &precession}) {
+        EXPECT_EQ(shifted->houseLine, t.houseLine);
+        EXPECT_EQ(shifted->bodyHouse, t.bodyHouse);
+    }
 }
 
 TEST(UpdateChart, FixedSignHousesSitOnTheSignBoundaries) {
     // Slots 10, 11, 12, 1, 2, ... hold the 7th, 8th, 9th, 10th, 11th, ... cusps.
     const int slotsFrom7th[] = {10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     for (float zodiac : {1.0f, 2.0f}) {
-        Update u(kEvening);
-        u.s.settingValues[kZodiacLine] = zodiac;
-        u.s.settingValues[kFixedSignHousesLine] = 99;
-        u.Run();
+        const ChartState s = EveningWith({{kZodiacLine, zodiac}, {kFixedSignHousesLine, 99}});
         for (int i = 0; i < 12; ++i) {
-            double cusp = u.s.houseCusp[slotsFrom7th[i]];
+            double cusp = s.houseCusp[slotsFrom7th[i]];
             double offBoundary = std::remainder(cusp - 30.0 * i, 360.0);
             EXPECT_NEAR(offBoundary, 0, 1e-9) << "zodiac " << zodiac << " slot " << slotsFrom7th[i];
         }
-        EXPECT_NEAR(u.s.houseCusp[4], 180, 1e-9);  // the 1st-house cusp
+        EXPECT_NEAR(s.houseCusp[4], 180, 1e-9);  // the 1st-house cusp
     }
     // With any other non-zero zodiac value the base angle is 0 and nothing is shifted.
-    Update other(kEvening);
-    other.s.settingValues[kZodiacLine] = 7;
-    other.s.settingValues[kFixedSignHousesLine] = 99;
-    other.Run();
-    EXPECT_EQ(other.s.houseCusp[10], 0);
-    EXPECT_EQ(other.s.houseCusp[1], 90);
+    const ChartState other = EveningWith({{kZodiacLine, 7}, {kFixedSignHousesLine, 99}});
+    EXPECT_EQ(other.houseCusp[10], 0);
+    EXPECT_EQ(other.houseCusp[1], 90);
     // 42 not exactly 99, or a tropical zodiac: the house system's own cusps.
-    Update tropical(kEvening), not99(kEvening), zero38(kEvening);
-    not99.s.settingValues[kZodiacLine] = 2;
-    not99.s.settingValues[kFixedSignHousesLine] = 5;
-    zero38.s.settingValues[kFixedSignHousesLine] = 99;
-    tropical.Run();
-    not99.Run();
-    zero38.Run();
-    EXPECT_EQ(zero38.s.houseCusp, tropical.s.houseCusp);
-    EXPECT_EQ(not99.s.houseCusp[4], Normalize360(tropical.s.houseCusp[4] - tropical.s.siderealShift));
+    const ChartState tropical = EveningWith({});
+    const ChartState not99 = EveningWith({{kZodiacLine, 2}, {kFixedSignHousesLine, 5}});
+    const ChartState zero38 = EveningWith({{kFixedSignHousesLine, 99}});
+    EXPECT_EQ(zero38.houseCusp, tropical.houseCusp);
+    EXPECT_EQ(not99.houseCusp[4], Normalize360(tropical.houseCusp[4] - tropical.siderealShift));
 }
 
 TEST(UpdateChart, TwoStatesDoNotSeeEachOther) {

@@ -115,21 +115,21 @@ TEST(RectToSpherical, AxesAndQuadrants) {
     }
 }
 
-TEST(HelioToGeo, OppositionAndInferiorConjunction) {
+// The geocentric longitude of a planet in the ecliptic, both it and the Earth (150 from the Sun) at one
+// heliocentric longitude.
+double GeocentricLongitude(double heliocentricLongitude, double planetRadius) {
     ChartState s = EphemerisState();
-    s.earthRadius = 150;
-    s.earthLongitude = 123;
-    s.earthLatitude = 0;
-    s.planetLongitude = 123;
-    s.planetLatitude = 0;
-    s.planetRadius = 780;  // outside the Earth's orbit: seen opposite the Sun, at its own longitude
+    s.earthRadius = 150, s.earthLongitude = heliocentricLongitude, s.earthLatitude = 0;
+    s.planetRadius = planetRadius, s.planetLongitude = heliocentricLongitude, s.planetLatitude = 0;
     HelioToGeo(s);
-    EXPECT_NEAR(s.geoLongitude, 123, 1e-7);
-    s.planetRadius = 108;  // inside: seen towards the Sun
-    HelioToGeo(s);
-    EXPECT_NEAR(s.geoLongitude, 303, 1e-7);
-    s.earthLongitude = 300;  // result reduced to 0..360 across the turn
-    s.planetLongitude = 300;
-    HelioToGeo(s);
-    EXPECT_NEAR(s.geoLongitude, 120, 1e-7);
+    return s.geoLongitude;
+}
+
+TEST(HelioToGeo, OppositionAndInferiorConjunction) {
+    // Outside the Earth's orbit: seen opposite the Sun, at its own longitude.
+    EXPECT_NEAR(GeocentricLongitude(123, 780), 123, 1e-7);
+    // Inside: seen towards the Sun.
+    EXPECT_NEAR(GeocentricLongitude(123, 108), 303, 1e-7);
+    // The result is reduced to 0..360 across the turn.
+    EXPECT_NEAR(GeocentricLongitude(300, 108), 120, 1e-7);
 }

@@ -10,26 +10,33 @@
 
 namespace {
 
-// Outer group at 2000 January 1, 0 h UT, through the Earth (body 1) and then the body asked for.
-ChartState OuterBodyAt2000(int body) {
-    ChartState s = EphemerisState();
-    s.dayNumber = kDay2000;
-    s.julianCenturies = CenturiesFrom1900(kDay2000, 0);
+// One group's computation at the time argument T through the Earth (body 1) and then the body asked for.
+ChartState AfterTheEarth(ChartState s, void (*compute)(ChartState&), double T, int body) {
+    s.julianCenturies = T;
     s.bodyIndex = 1;
-    ComputeOuterPlanet(s);
+    compute(s);
     s.bodyIndex = body;
-    ComputeOuterPlanet(s);
+    compute(s);
     return s;
 }
 
-ChartState InnerBodyAt2000(int body) {
+// Outer group at 2000 January 1, 0 h UT, from the element tables of s.
+ChartState OuterBodyAt2000(int body, ChartState s = EphemerisState()) {
+    s.dayNumber = kDay2000;
+    return AfterTheEarth(s, ComputeOuterPlanet, CenturiesFrom1900(kDay2000, 0), body);
+}
+
+// One computation at the time argument T.
+ChartState ComputedAt(double T, void (*compute)(ChartState&)) {
     ChartState s = EphemerisState();
-    s.julianCenturies = CenturiesFrom2000(kDay2000, 0);
-    s.bodyIndex = 1;
-    ComputeInnerPlanet(s);
-    s.bodyIndex = body;
-    ComputeInnerPlanet(s);
+    s.julianCenturies = T;
+    compute(s);
     return s;
+}
+
+// Inner group at 2000 January 1, 0 h UT.
+ChartState InnerBodyAt2000(int body) {
+    return AfterTheEarth(EphemerisState(), ComputeInnerPlanet, CenturiesFrom2000(kDay2000, 0), body);
 }
 
 }  // namespace
@@ -98,14 +105,9 @@ TEST(OuterGroup, PlutoOf2000January1) {
 TEST(OuterGroup, UranusAndNeptuneDiscardTheTabulatedMeanLongitude) {
     for (int body : {7, 8}) {
         const double reference = OuterBodyAt2000(body).geoLongitude;
-        ChartState s = EphemerisState();
-        s.outerElements[body][1] += 40;  // mean longitude
-        s.dayNumber = kDay2000;
-        s.julianCenturies = CenturiesFrom1900(kDay2000, 0);
-        s.bodyIndex = 1;
-        ComputeOuterPlanet(s);
-        s.bodyIndex = body;
-        ComputeOuterPlanet(s);
+        ChartState changed = EphemerisState();
+        changed.outerElements[body][1] += 40;  // mean longitude
+        ChartState s = OuterBodyAt2000(body, changed);
         EXPECT_DOUBLE_EQ(s.geoLongitude, reference) << body;
         // The perihelion still counts.
         s.outerElements[body][14] += 1;
@@ -139,23 +141,18 @@ TEST(InnerGroup, MeanAnomalyStaysUnreducedAndGivesTheSameOrbit) {
 }
 
 TEST(Pluto, SeriesAtTheTwoEpochs) {
-    ChartState s = EphemerisState();
-    s.julianCenturies = 0;
-    ComputePluto(s);
-    EXPECT_NEAR(s.plutoLongitude, 76.4515, 1e-4);
-    EXPECT_NEAR(s.plutoLatitude, -9.5849, 1e-4);
-    EXPECT_NEAR(s.plutoRadius, 46.9605, 1e-4);
-    s.julianCenturies = 1;
-    ComputePluto(s);
-    EXPECT_NEAR(s.plutoLongitude, 249.8467, 1e-4);
-    EXPECT_NEAR(s.plutoLatitude, 11.1677, 1e-4);
-    EXPECT_NEAR(s.plutoRadius, 30.2236, 1e-4);
+    const ChartState at0 = ComputedAt(0, ComputePluto);
+    EXPECT_NEAR(at0.plutoLongitude, 76.4515, 1e-4);
+    EXPECT_NEAR(at0.plutoLatitude, -9.5849, 1e-4);
+    EXPECT_NEAR(at0.plutoRadius, 46.9605, 1e-4);
+    const ChartState at1 = ComputedAt(1, ComputePluto);
+    EXPECT_NEAR(at1.plutoLongitude, 249.8467, 1e-4);
+    EXPECT_NEAR(at1.plutoLatitude, 11.1677, 1e-4);
+    EXPECT_NEAR(at1.plutoRadius, 30.2236, 1e-4);
 }
 
 TEST(PerturbationArguments, ValuesAtT0AreNotReduced) {
-    ChartState s = EphemerisState();
-    s.julianCenturies = 0;
-    ComputePerturbationArguments(s);
+    ChartState s = ComputedAt(0, ComputePerturbationArguments);
     EXPECT_DOUBLE_EQ(s.perturbNu, 0.1);
     EXPECT_DOUBLE_EQ(s.perturbP, 237.47555);
     EXPECT_DOUBLE_EQ(s.perturbQ, 265.9165);
@@ -171,9 +168,7 @@ TEST(PerturbationArguments, ValuesAtT0AreNotReduced) {
 }
 
 TEST(Moon, MeanNodeAtT0AndAlwaysReduced) {
-    ChartState s = EphemerisState();
-    s.julianCenturies = 0;
-    ComputeMoon(s);
+    ChartState s = ComputedAt(0, ComputeMoon);
     EXPECT_DOUBLE_EQ(s.rectY, 259.183275);
     for (double T : {-3.5, -1.0, 0.37, 1.0, 2.9, 10.0}) {
         s.julianCenturies = T;

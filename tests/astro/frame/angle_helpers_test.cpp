@@ -12,42 +12,35 @@ ChartState WithPi() {
     return s;
 }
 
-TEST(RectToPolar, KeepsTheQuadrantOfTheVector) {
+// RectToPolar of (x, y).
+ChartState PolarOf(double x, double y) {
     ChartState s = WithPi();
+    s.rectX = x;
+    s.rectY = y;
+    RectToPolar(s);
+    return s;
+}
+
+TEST(RectToPolar, KeepsTheQuadrantOfTheVector) {
     struct Case { double x, y, angle; } cases[] = {
         {-1, 1, 3 * kPi / 4}, {-1, -1, 5 * kPi / 4}, {1, -1, 7 * kPi / 4}, {1, 1, kPi / 4}};
     for (const Case& c : cases) {
-        s.rectX = c.x;
-        s.rectY = c.y;
-        RectToPolar(s);
+        const ChartState s = PolarOf(c.x, c.y);
         EXPECT_NEAR(s.polarAngle, c.angle, 1e-10) << c.x << "," << c.y;
         EXPECT_NEAR(s.polarRadius, std::sqrt(2.0), 1e-15);
     }
 }
 
 TEST(RectToPolar, ReplacesAZeroYComponentAndLeavesItReplaced) {
-    ChartState s = WithPi();
-    s.rectX = 1;
-    s.rectY = 0;
-    RectToPolar(s);
+    const ChartState s = PolarOf(1, 0);
     EXPECT_EQ(s.rectY, kZeroReplacement);
     EXPECT_NEAR(s.polarAngle, kZeroReplacement, 1e-20);
-    s.rectX = -1;
-    s.rectY = 0;
-    RectToPolar(s);
-    EXPECT_NEAR(s.polarAngle, kPi - kZeroReplacement, 1e-15);
+    EXPECT_NEAR(PolarOf(-1, 0).polarAngle, kPi - kZeroReplacement, 1e-15);
 }
 
 TEST(RectToPolar, OnTheYAxisGivesTheNaturalLimits) {
-    ChartState s = WithPi();
-    s.rectX = 0;
-    s.rectY = 2;
-    RectToPolar(s);
-    EXPECT_DOUBLE_EQ(s.polarAngle, kPi / 2);
-    s.rectX = 0;
-    s.rectY = -2;
-    RectToPolar(s);
-    EXPECT_DOUBLE_EQ(s.polarAngle, 3 * kPi / 2);
+    EXPECT_DOUBLE_EQ(PolarOf(0, 2).polarAngle, kPi / 2);
+    EXPECT_DOUBLE_EQ(PolarOf(0, -2).polarAngle, 3 * kPi / 2);
 }
 
 TEST(PolarToRect, ReplacesAZeroAngle) {

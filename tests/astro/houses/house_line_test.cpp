@@ -36,6 +36,16 @@ TEST(HouseLine, TenCharactersPerBody) {
     for (int j = 1; j <= 15; ++j) EXPECT_EQ(s.houseLine.substr(10 * j - 6, 6), " HOUSE") << j;
 }
 
+TEST(HouseLine, EveryBodysHouseNumberIsItsOrdinal) {
+    ChartState s = WithCusps();
+    for (int j = 1; j <= 15; ++j) s.bodyLongitude[j] = 24.0 * j - 0.5;
+    BuildHouseLine(s);
+    for (int j = 1; j <= 15; ++j) {
+        EXPECT_EQ(s.bodyHouse[j], std::stoi(HouseOf(s, j))) << j;
+        EXPECT_EQ(s.bodyHouse[j], HouseOfLongitude(s, s.bodyLongitude[j])) << j;
+    }
+}
+
 TEST(HouseLine, BodyOnACuspOrJustShortOfItBelongsToTheHouseTheCuspBegins) {
     ChartState s = WithCusps();
     const double fifthCusp = s.houseCusp[8];  // slot 8 holds the 5th cusp, 350 degrees
@@ -96,7 +106,19 @@ TEST(HouseLine, BodyInNoHouseKeepsItsEarlierOrdinal) {
     s.bodyLongitude[3] = std::numeric_limits<double>::quiet_NaN();
     BuildHouseLine(s);
     EXPECT_EQ(HouseOf(s, 3), " 2ND");
+    EXPECT_EQ(s.bodyHouse[3], 2);
     EXPECT_EQ(s.houseLine.size(), 150u);
+    // Before any chart the house is the first.
+    EXPECT_EQ(ChartState().bodyHouse[3], 1);
+}
+
+TEST(HouseOfLongitude, NoHouseHoldsANonFiniteLongitudeOrAnyLongitudeAmongNonFiniteCusps) {
+    ChartState s = WithCusps();
+    EXPECT_EQ(HouseOfLongitude(s, 265), 2);
+    EXPECT_EQ(HouseOfLongitude(s, std::numeric_limits<double>::quiet_NaN()), 0);
+    EXPECT_EQ(HouseOfLongitude(s, std::numeric_limits<double>::infinity()), 0);
+    s.houseCusp.fill(std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(HouseOfLongitude(s, 265), 0);
 }
 
 TEST(HouseLine, WhereCuspsOverlapTheLaterSlotWins) {

@@ -45,10 +45,9 @@ ChartState LeftSidedChart() {
     v[87] = 10, v[88] = 12, v[89] = 9;
     v[47] = 0;
     for (int k = 1; k <= 12; ++k) s.houseCusp[k] = std::fmod(15 + 30.0 * (k - 4) + 360, 360);
-    s.houseLine.clear();
     for (int b = 1; b <= 15; ++b) {
-        s.bodyLongitude[b] = 16 + 0.5 * b;  // house 1
-        s.houseLine += " 1ST HOUSE";
+        s.bodyLongitude[b] = 16 + 0.5 * b;
+        s.bodyHouse[b] = 1;
     }
     s.retroFlags = std::string(15, ' ');
     s.infoLines = {"07 Dec 2026 - 10.30 p.m. ( 5)", "74W00, 40N45", "03h  12m  09s ", "Placidus houses"};

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "platform/gtk/ansi_text.h"
 
@@ -27,15 +28,20 @@ TEST(AnsiText, EveryByteSurvivesTheWayThroughTheTextView) {
 TEST(AnsiText, TheCodePageCharactersAreTheWindowsOnes) {
     EXPECT_EQ(Utf8FromAnsi("\x80\x9C\xE9"), "\u20AC\u0153\u00E9");
     EXPECT_EQ(AnsiFromUtf8("\u20AC\u0153\u00E9"), "\x80\x9C\xE9");
-    // Characters the code page cannot write, and broken UTF-8.
-    EXPECT_EQ(AnsiFromUtf8("a\u4E2Db\xC3"), "a?b?");
-    EXPECT_EQ(AnsiFromUtf8("\xF0\x9F\x98\x80"), "?");
+    // Characters the code page cannot write, and broken UTF-8, become "?".
+    const std::pair<const char*, const char*> unwritable[] = {{"a\u4E2Db\xC3", "a?b?"}, {"\xF0\x9F\x98\x80", "?"}};
+    for (const auto& [utf8, ansi] : unwritable) EXPECT_EQ(AnsiFromUtf8(utf8), ansi);
 }
 
 TEST(AnsiText, LineEndsBecomeLineFeedsInTheViewAndCarriageReturnLineFeedsBack) {
-    EXPECT_EQ(LinesForTextView("5\r\n74\r\n"), "5\n74\n");
-    EXPECT_EQ(LinesFromTextView("5\n74\n"), "5\r\n74\r\n");
-    EXPECT_EQ(LinesFromTextView(LinesForTextView("a\r\n\r\nb")), "a\r\n\r\nb");
+    const struct {
+        const char* file;
+        const char* view;
+    } cases[] = {{"5\r\n74\r\n", "5\n74\n"}, {"a\r\n\r\nb", "a\n\nb"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(LinesForTextView(c.file), c.view);
+        EXPECT_EQ(LinesFromTextView(c.view), c.file);
+    }
     EXPECT_EQ(LinesForTextView("lone\rcarriage return"), "lone\rcarriage return");
 }
 
