@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end: settings files as other editors save them, through the Linux settings editor (the cases
-# tests/e2e/09-*.sh), on an Xvfb display of their own.
+# tests/e2e/14-unicode-settings.sh), on an Xvfb display of their own.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 export KELO_BIN_DIR=${KELO_BIN_DIR:-$PWD/build/bin}
@@ -19,7 +19,7 @@ for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -1 "$work/display")"
 failed=0
-for c in tests/e2e/09-*.sh; do
+for c in tests/e2e/14-unicode-settings.sh; do
   timeout --kill-after=5 40 bash "$c" || { echo "FAIL [$(basename "$c" .sh)] (status $?)"; failed=1; }
 done
 [ "$failed" = 0 ] && echo "settings-file tests passed"

@@ -8,15 +8,17 @@ set_setting 33 3
 cp "$CASE_DIR/unicode.ini" "$SETTINGS"
 start_kelo kelo /c
 wait_for_window 'Program Options' 15
-dialog=$WINDOW
-save() { click_in "$dialog" 136 416; sleep 0.5; }
-quit() { click_in "$dialog" 472 416; }
+save() { xdotool key ctrl+s; sleep 0.5; }
+quit() { xdotool key Escape; }
 
 save
 cmp -s "$SETTINGS" "$CASE_DIR/unicode.ini" || fail "an unedited save changed the file"
 
-# Line 33 from 3 (a key) to 1 (a click).
-click_in "$dialog" 60 60
+# Line 33 from 3 (a key) to 1 (a click), on the Text page (Alt+X, then Tab into the text).
+xdotool key alt+x
+sleep 0.3
+xdotool key Tab
+sleep 0.2
 xdotool key ctrl+Home
 xdotool key --delay 15 --repeat 32 Down
 xdotool key Delete
