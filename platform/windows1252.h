@@ -11,5 +11,6 @@ char32_t Windows1252ToUnicode(unsigned char code);
 // The UTF-8 text of an 8-bit text.
 std::string Windows1252ToUtf8(const std::string& text);
 
-// Appends the UTF-8 form of a code point of the Basic Multilingual Plane.
+// Appends the UTF-8 form of a code point: one to three bytes in the Basic Multilingual Plane, four
+// beyond it.
 void AppendUtf8(std::string& out, char32_t cp);

@@ -4,29 +4,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "platform/windows1252.h"
+
 namespace {
 
 const std::string kUtf8Mark = "\xEF\xBB\xBF";
 
 bool StartsWith(const std::string& s, const char* mark, std::size_t n) { return s.size() >= n && s.compare(0, n, mark, n) == 0; }
-
-void AppendUtf8(std::string& out, uint32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // UTF-16 code units to UTF-8; a surrogate without its partner becomes its own three-byte form.
 std::string Utf16ToUtf8(const std::string& bytes, std::size_t start, bool bigEndian, std::string& oddByte) {

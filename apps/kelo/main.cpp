@@ -77,7 +77,7 @@ struct HackProgram {
     SystemClock clock;
     LocaleRegistry registry;
     LegacyIniFile textFiles;
-    HackInstanceLock instance;
+    NoInstanceLock instance;
     HackProcess process;
     Platform platform;
     ChartState s;

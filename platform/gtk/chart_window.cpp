@@ -35,9 +35,7 @@ bool WindowManagerDoesFullScreen(GtkWidget* window) {
 
 GtkChartWindow::GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer& pointer,
                                GtkMessageBoxes& boxes)
-    : app_(app), pointer_(pointer), boxes_(boxes), timer_([this] {
-          if (events_ != nullptr) events_->Timer1_Timer();
-      }) {
+    : app_(app), pointer_(pointer), boxes_(boxes) {
     std::vector<Surface*> surfaces;
     for (const GdkRectangle& monitor : MonitorGeometries()) {
         screens_.push_back(std::make_unique<Screen>(this, monitor, nullptr, fonts));
@@ -71,18 +69,7 @@ GtkChartWindow::~GtkChartWindow() {
     }
 }
 
-void GtkChartWindow::Load(ChartWindowEvents& events) {
-    events_ = &events;
-    events.Form_Load();
-}
-
-void GtkChartWindow::Unload() {
-    if (unloading_) return;
-    unloading_ = true;
-    SetTimerEnabled(false);
-    int cancel = 0;
-    if (events_ != nullptr) events_->Form_Unload(cancel);
-    // Form_Unload ends the process; should it come back, the windows are gone all the same.
+void GtkChartWindow::AfterUnload() {
     for (auto& screen : screens_) gtk_widget_hide(screen->window);
 }
 

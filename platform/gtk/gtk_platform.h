@@ -20,6 +20,7 @@
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
 #include "platform/process.h"
+#include "platform/gtk/timed_chart_window.h"
 #include "platform/gtk/wall_clock_timer.h"
 
 // One instance per user: an exclusive flock on a lock file in the user's runtime directory
@@ -158,15 +159,11 @@ private:
 //   Form_MouseMove   every motion, in the logical units of the surface of the window it is over
 //   Form_Unload      Unload, or the window manager's close
 //   Timer1_Timer     WallClockTimer
-class GtkChartWindow : public ChartWindow {
+class GtkChartWindow : public TimedChartWindow {
 public:
     GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer& pointer, GtkMessageBoxes& boxes);
     ~GtkChartWindow() override;
 
-    void Load(ChartWindowEvents& events) override;
-    void Unload() override;
-    void SetTimerEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
-    void SetTimerInterval(int milliseconds) override { timer_.SetInterval(milliseconds); }
     int32_t ScreenWidthTwips() override;
     int32_t TwipsPerPixelX() override;
     void SetSizeTwips(int32_t width, int32_t height) override;
@@ -202,6 +199,8 @@ private:
             : owner(o), monitor(m), window(w), surface(fonts) {}
     };
     GtkWidget* NewWindow(Screen* screen);
+    // Form_Unload ends the process; should it come back, the windows are gone all the same.
+    void AfterUnload() override;
     static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer screen);
     static gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer screen);
     static gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer screen);
@@ -216,9 +215,6 @@ private:
     GtkMessageBoxes& boxes_;
     IdleInhibit inhibit_;
     bool inhibitIdle_ = true;
-    WallClockTimer timer_;
-    ChartWindowEvents* events_ = nullptr;
     bool inDraw_ = false;
     bool buttonDown_ = false;
-    bool unloading_ = false;
 };

@@ -53,9 +53,7 @@ GSourceFuncs kXEventFuncs = {XPrepare, XCheck, XDispatch, nullptr, nullptr, null
 }  // namespace
 
 X11HackWindow::X11HackWindow(FreeTypeFontRegistry& fonts)
-    : surface_(fonts), timer_([this] {
-          if (events_ != nullptr) events_->Timer1_Timer();
-      }) {}
+    : surface_(fonts) {}
 
 X11HackWindow::~X11HackWindow() {
     if (eventSource_ != nullptr) {
@@ -110,19 +108,6 @@ void X11HackWindow::Run() {
     GMainLoop* loop = g_main_loop_new(nullptr, FALSE);
     g_main_loop_run(loop);
     g_main_loop_unref(loop);
-}
-
-void X11HackWindow::Load(ChartWindowEvents& events) {
-    events_ = &events;
-    events.Form_Load();
-}
-
-void X11HackWindow::Unload() {
-    if (unloading_) return;
-    unloading_ = true;
-    SetTimerEnabled(false);
-    int cancel = 0;
-    if (events_ != nullptr) events_->Form_Unload(cancel);
 }
 
 int32_t X11HackWindow::TwipsPerPixelX() {

@@ -18,8 +18,7 @@
 #include "platform/cairo/cairo_surface.h"
 #include "platform/gtk/gtk_platform.h"
 #include "platform/chart_window.h"
-#include "platform/gtk/wall_clock_timer.h"
-#include "platform/instance_lock.h"
+#include "platform/gtk/timed_chart_window.h"
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
@@ -27,7 +26,7 @@
 // The chart window of hack mode. It follows its window: an expose shows the back buffer again, a new
 // size paints the chart at that size (letterboxed), and the window's destruction unloads the chart
 // window (which ends the process). No input is selected: the daemon ends the hack.
-class X11HackWindow : public ChartWindow {
+class X11HackWindow : public TimedChartWindow {
 public:
     explicit X11HackWindow(FreeTypeFontRegistry& fonts);
     ~X11HackWindow() override;
@@ -42,10 +41,6 @@ public:
     // Runs the main loop; only Unload (which ends the process) leaves it.
     void Run();
 
-    void Load(ChartWindowEvents& events) override;
-    void Unload() override;
-    void SetTimerEnabled(bool enabled) override { timer_.SetEnabled(enabled); }
-    void SetTimerInterval(int milliseconds) override { timer_.SetInterval(milliseconds); }
     int32_t ScreenWidthTwips() override { return width_ * TwipsPerPixelX(); }
     int32_t TwipsPerPixelX() override;
     void SetSizeTwips(int32_t, int32_t) override {}  // the window's size is its owner's
@@ -69,20 +64,12 @@ private:
     int width_ = 0, height_ = 0;
     cairo_surface_t* target_ = nullptr;  // the window, through cairo-xlib
     CairoWindowSurface surface_;
-    WallClockTimer timer_;
     GSource* eventSource_ = nullptr;
     std::function<void(Surface&)> afterPaint_;
-    ChartWindowEvents* events_ = nullptr;
     bool shown_ = false;
     bool chartShown_ = false;
-    bool unloading_ = false;
 };
 
-// Hack mode takes no instance lock: the daemon runs one hack per monitor, and each must draw.
-class HackInstanceLock : public InstanceLock {
-public:
-    bool AnotherInstanceRunning() override { return false; }
-};
 
 // Hack mode leaves the pointer alone (it is the daemon's): the display count is only counted.
 class HackPointer : public Pointer {

@@ -12,6 +12,19 @@ std::string UpperLastTwo(const std::string& text) {
     return tail;
 }
 
+// The civil time's fields, the daylight-saving state left to the zone's rules.
+struct tm CivilFields(const LocalDateTime& t) {
+    struct tm parts = {};
+    parts.tm_year = t.year - 1900;
+    parts.tm_mon = t.month - 1;
+    parts.tm_mday = t.day;
+    parts.tm_hour = t.hour;
+    parts.tm_min = t.minute;
+    parts.tm_sec = t.second;
+    parts.tm_isdst = -1;
+    return parts;
+}
+
 }  // namespace
 
 timespec PreciseRealTime() {
@@ -52,14 +65,7 @@ void SystemClock::ChooseTimeFormat(const std::string& localeTimeFormat) {
 }
 
 std::string SystemClock::Format(const std::string& format, const LocalDateTime& t) const {
-    struct tm parts = {};
-    parts.tm_year = t.year - 1900;
-    parts.tm_mon = t.month - 1;
-    parts.tm_mday = t.day;
-    parts.tm_hour = t.hour;
-    parts.tm_min = t.minute;
-    parts.tm_sec = t.second;
-    parts.tm_isdst = -1;
+    struct tm parts = CivilFields(t);
     char text[256];
     std::size_t n = strftime_l(text, sizeof text, format.c_str(), &parts, locale_.Handle());
     return std::string(text, n);
@@ -77,14 +83,7 @@ int SystemClock::UtcOffsetAt(const LocalDateTime& t) {
     // The instant mktime gives for the civil time, and the same fields read as Universal Time: their
     // difference is the offset. A skipped time is read in the zone's state before the change, so
     // 02:30 on the spring-forward day in New York is 07:30 UT, offset -5 hours.
-    struct tm parts = {};
-    parts.tm_year = t.year - 1900;
-    parts.tm_mon = t.month - 1;
-    parts.tm_mday = t.day;
-    parts.tm_hour = t.hour;
-    parts.tm_min = t.minute;
-    parts.tm_sec = t.second;
-    parts.tm_isdst = -1;
+    struct tm parts = CivilFields(t);
     struct tm asUniversal = parts;
     const time_t instant = mktime(&parts);
     const time_t fieldsAsUt = timegm(&asUniversal);

@@ -47,9 +47,3 @@ private:
     bool another_ = false;
 };
 
-// The preview in the screen-saver settings page runs beside the screen saver itself: it claims no
-// instance and is never "another" one.
-class PreviewInstanceLock : public InstanceLock {
-public:
-    bool AnotherInstanceRunning() override { return false; }
-};

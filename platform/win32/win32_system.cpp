@@ -7,17 +7,6 @@
 
 namespace {
 
-SYSTEMTIME ToSystemTime(const LocalDateTime& t) {
-    SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(t.year);
-    st.wMonth = static_cast<WORD>(t.month);
-    st.wDay = static_cast<WORD>(t.day);
-    st.wHour = static_cast<WORD>(t.hour);
-    st.wMinute = static_cast<WORD>(t.minute);
-    st.wSecond = static_cast<WORD>(t.second);
-    return st;
-}
-
 std::string FormattedTime(const SYSTEMTIME& st, const std::wstring& format) {
     wchar_t buffer[128];
     int n = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, format.empty() ? nullptr : format.c_str(), buffer,

@@ -5,8 +5,6 @@
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
 
-namespace {
-
 SYSTEMTIME ToSystemTime(const LocalDateTime& t) {
     SYSTEMTIME st{};
     st.wYear = static_cast<WORD>(t.year);
@@ -17,6 +15,8 @@ SYSTEMTIME ToSystemTime(const LocalDateTime& t) {
     st.wSecond = static_cast<WORD>(t.second);
     return st;
 }
+
+namespace {
 
 // Whole seconds since 1601 of a SYSTEMTIME read as a moment on one clock.
 long long Seconds(const SYSTEMTIME& st) {

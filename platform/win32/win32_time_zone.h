@@ -3,9 +3,14 @@
 // dynamic daylight saving included), and the zone's key name ("W. Europe Standard Time").
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 
 #include "platform/clock.h"
+
+// The civil time's fields as a SYSTEMTIME (no day of the week, no milliseconds).
+SYSTEMTIME ToSystemTime(const LocalDateTime& t);
 
 // GetSystemTime, turned into the active zone's local time by SystemTimeToTzSpecificLocalTime; the
 // offset is the difference of the two, so that both belong to one instant.

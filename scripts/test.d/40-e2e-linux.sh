@@ -5,39 +5,9 @@
 # both. Every case has its own copy of the program folder and a time limit.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-export KELO_BIN_DIR=${KELO_BIN_DIR:-$PWD/build/bin}
-if [ ! -x "$KELO_BIN_DIR/kelo" ]; then
-  echo "kelo is not built (no GTK 3 found): end-to-end tests skipped"
-  exit 0
-fi
-for tool in Xvfb xdotool import convert identify; do
-  command -v "$tool" >/dev/null || { echo "end-to-end tests need $tool" >&2; exit 1; }
-done
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/kelo-e2e-run.XXXXXX")
-servers=()
-finish() {
-  local pid
-  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; done
-  rm -rf "$work"
-}
-trap finish EXIT
-
-# start_display SIZE: an Xvfb on a free display number, ":N" in STARTED_DISPLAY (not run in a
-# subshell, so that the server is in the list the exit stops). -noreset: without it the server resets
-# whenever its last client leaves, between two cases, and a program connecting just then is refused.
-start_display() {
-  local file=$work/display.$1
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$file" >"$work/xvfb.$1.log" 2>&1 &
-  servers+=($!)
-  local waited=0
-  until [ -s "$file" ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-    [ "$waited" -lt 100 ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.$1.log" >&2; exit 1; }
-  done
-  STARTED_DISPLAY=":$(head -1 "$file")"
-}
+source tests/e2e/lib_run.sh
+run_requires "end-to-end tests" Xvfb xdotool import convert identify
+run_workdir kelo-e2e-run
 
 start_display 1024x768
 small=$STARTED_DISPLAY

@@ -5,44 +5,18 @@
 # kelo-saver, made here once (and kept).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-export KELO_BIN_DIR=${KELO_BIN_DIR:-$PWD/build/bin}
-if [ ! -x "$KELO_BIN_DIR/kelo" ]; then
-  echo "kelo is not built (no GTK 3 found): hack tests skipped"
-  exit 0
-fi
-for tool in Xvfb xrandr xdotool xev import convert identify xscreensaver xscreensaver-command runuser; do
-  command -v "$tool" >/dev/null || { echo "hack tests need $tool" >&2; exit 1; }
-done
+source tests/e2e/lib_run.sh
+run_requires "hack tests" Xvfb xrandr xdotool xev import convert identify xscreensaver xscreensaver-command runuser
 
 export KELO_SAVER_USER=kelo-saver
 if [ "$(id -u)" = 0 ] && ! id -u "$KELO_SAVER_USER" >/dev/null 2>&1; then
   useradd --create-home --shell /bin/sh "$KELO_SAVER_USER"
 fi
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/kelo-hack-run.XXXXXX")
-server=
-finish() {
-  if [ -n "$server" ]; then kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
-trap finish EXIT
-
+run_workdir kelo-hack-run
 # The display: a number of the caller's choice (KELO_HACK_DISPLAY=N), else the first free one.
-if [ -n "${KELO_HACK_DISPLAY:-}" ]; then
-  Xvfb ":$KELO_HACK_DISPLAY" -screen 0 2304x1024x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
-  server=$!
-  echo "$KELO_HACK_DISPLAY" >"$work/display"
-else
-  Xvfb -displayfd 3 -screen 0 2304x1024x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-  server=$!
-fi
-export DISPLAY
-for _ in $(seq 100); do
-  DISPLAY=":$(head -1 "$work/display" 2>/dev/null)"
-  [ "$DISPLAY" != ":" ] && xdpyinfo >/dev/null 2>&1 && break
-  sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+start_display 2304x1024 "${KELO_HACK_DISPLAY:-}"
+export DISPLAY=$STARTED_DISPLAY
 xrandr --setmonitor kelo-left 1280/338x1024/270+0+0 screen >/dev/null
 xrandr --setmonitor kelo-right 1024/270x768/203+1280+0 none >/dev/null
 

@@ -21,18 +21,10 @@ finish() {
 }
 trap finish EXIT
 
-# A display of our own: the first free number from 90 on.
-display=${KELO_DISPLAY_FROM:-90}
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
-
-# The prefix, started with the display, kept up for the whole run. There is no window manager, so Wine
-# places its windows itself.
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# A display of our own (the first free number from 90 on) and the prefix started with it, kept up for
+# the whole run.
+source tests/win/lib_wine.sh
+start_wine_display "${KELO_DISPLAY_FROM:-90}"
 wineserver -w
 wineserver -p
 wine cmd /c exit </dev/null >/dev/null 2>&1

@@ -22,11 +22,7 @@ xdotool key alt+x
 sleep 0.3
 xdotool key Tab
 sleep 0.2
-xdotool key ctrl+Home
-xdotool key --delay 15 --repeat 32 Down
-xdotool key Delete
-xdotool type 1
-save
+exit_mode_1_in_text
 [ "$(sed -n 33p "$SETTINGS" | cut -c1-8)" = "1       " ] || fail "line 33 reads '$(sed -n 33p "$SETTINGS")'"
 lines=$(wc -l <"$SETTINGS")
 [ "$lines" = "$(wc -l <"$CASE_DIR/original.ini")" ] || fail "$lines lines after the save"
@@ -37,12 +33,5 @@ diff <(sed 33d "$SETTINGS") <(sed 33d "$CASE_DIR/original.ini") >/dev/null || fa
 [ ! -e "$SETTINGS.tmp" ] || fail "the temporary file was left behind"
 
 # Quit: the screen saver starts with the settings just saved.
-quit
-wait_for_window 'SCRNSAVE KELO' 15
-sleep 0.5
-xdotool key a
-still_running "$KELO_PID" "a key, with the new exit mode 1"
-xdotool click 1
-wait_for_exit "$KELO_PID" 5
-[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+quit_into_exit_mode_1
 pass "text shown and saved with CR LF; the saved exit mode is in force after Quit"

@@ -16,12 +16,7 @@ geometries=$(for w in $(chart_windows); do
   echo "${width}x${height}+${x}+${y}"
 done | sort | tr '\n' ' ')
 [ "$geometries" = "1024x768+1280+0 1280x1024+0+0 " ] || fail "windows at $geometries"
-sleep 1
-for monitor in left:1280x1024+0+0 right:1024x768+1280+0; do
-  colours=$(screenshot "${monitor%%:*}" "${monitor#*:}")
-  [ "$colours" -ge 50 ] || fail "the ${monitor%%:*} monitor shows $colours colours, not a chart"
-  has_colour "${monitor%%:*}" '#FFFF00' || fail "no sign glyphs on the ${monitor%%:*} monitor"
-done
+charts_on_both_monitors
 xdotool key a
 wait_for_exit "$KELO_PID" 5
 [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"

@@ -19,11 +19,7 @@ xdotool key alt+x
 sleep 0.3
 xdotool key Tab
 sleep 0.2
-xdotool key ctrl+Home
-xdotool key --delay 15 --repeat 32 Down
-xdotool key Delete
-xdotool type 1
-save
+exit_mode_1_in_text
 [ "$(head -c 2 "$SETTINGS" | od -An -tx1 | tr -d ' ')" = fffe ] || fail "the byte-order mark is gone"
 text=$(tail -c +3 "$SETTINGS" | iconv -f UTF-16LE -t UTF-8) || fail "the file is not UTF-16 any more"
 [ "$(tail -c +3 "$SETTINGS" | iconv -f UTF-16LE -t UTF-8 | tr -cd '\n' | wc -c)" = 0 ] || fail "a line feed in the saved file"
@@ -31,12 +27,5 @@ text=$(tail -c +3 "$SETTINGS" | iconv -f UTF-16LE -t UTF-8) || fail "the file is
 [ "$(tr -cd '\r' <<<"$text" | wc -c)" = 92 ] || fail "not 92 lines ending in CR"
 [ ! -e "$SETTINGS.tmp" ] || fail "the temporary file was left behind"
 
-quit
-wait_for_window 'SCRNSAVE KELO' 15
-sleep 0.5
-xdotool key a
-still_running "$KELO_PID" "a key, with the new exit mode 1"
-xdotool click 1
-wait_for_exit "$KELO_PID" 5
-[ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+quit_into_exit_mode_1
 pass "UTF-16 with CR line ends shown, saved back as it was, and the edit in force after Quit"

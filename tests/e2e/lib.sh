@@ -132,3 +132,38 @@ has_colour() {
 }
 
 screen_size() { xdotool getdisplaygeometry | tr ' ' x; }
+
+# exit_mode_1_in_text: in the settings editor's text, with the focus on it, line 33 (the exit mode)
+# from 3 (a key) to 1 (a click); then the case's save.
+exit_mode_1_in_text() {
+  xdotool key ctrl+Home
+  xdotool key --delay 15 --repeat 32 Down
+  xdotool key Delete
+  xdotool type 1
+  save
+}
+
+# quit_into_exit_mode_1: the case's quit starts the screen saver, which a key leaves running and a
+# click ends, as the saved exit mode 1 asks.
+quit_into_exit_mode_1() {
+  quit
+  wait_for_window 'SCRNSAVE KELO' 15
+  sleep 0.5
+  xdotool key a
+  still_running "$KELO_PID" "a key, with the new exit mode 1"
+  xdotool click 1
+  wait_for_exit "$KELO_PID" 5
+  [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS"
+}
+
+# charts_on_both_monitors: each monitor of the two-monitor screen shows a chart (many colours, the
+# yellow sign glyphs).
+charts_on_both_monitors() {
+  local monitor colours
+  sleep 1
+  for monitor in left:1280x1024+0+0 right:1024x768+1280+0; do
+    colours=$(screenshot "${monitor%%:*}" "${monitor#*:}")
+    [ "$colours" -ge 50 ] || fail "the ${monitor%%:*} monitor shows $colours colours, not a chart"
+    has_colour "${monitor%%:*}" '#FFFF00' || fail "no sign glyphs on the ${monitor%%:*} monitor"
+  done
+}

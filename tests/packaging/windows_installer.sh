@@ -31,14 +31,8 @@ fail() {
   exit 1
 }
 
-display=120
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
-wineboot -i >/dev/null 2>&1
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+source tests/win/lib_wine.sh
+start_wine_display "${KELO_DISPLAY_FROM:-120}"
 
 cp "$setup" "$work/setup.exe"
 drive_c="$WINEPREFIX/drive_c"

@@ -38,6 +38,14 @@ std::string Lines(int count, const std::string& lineEnd = "\r\n") {
     return text;
 }
 
+// The state ReadSettings leaves after reading a file of these bytes into `s`.
+ChartState ReadBytes(const std::string& bytes, ChartState s = ChartState{}) {
+    SettingsFile file(bytes);
+    s.settingsFileName = file.path();
+    EXPECT_TRUE(ReadSettings(s)) << "the file was not read";
+    return s;
+}
+
 ChartState Filled(float value) {
     ChartState s;
     s.settingValues.fill(value);
@@ -45,10 +53,7 @@ ChartState Filled(float value) {
 }
 
 TEST(ReadSettings, ReadsTheFirstSevenCharactersOfEachLine) {
-    SettingsFile file("-1     five blanks and a comment\r\n1 2    \r\n15.5\r\n  7\r\nletters\r\n1234567890\r\n");
-    ChartState s;
-    s.settingsFileName = file.path();
-    ASSERT_TRUE(ReadSettings(s));
+    ChartState s = ReadBytes("-1     five blanks and a comment\r\n1 2    \r\n15.5\r\n  7\r\nletters\r\n1234567890\r\n");
     EXPECT_EQ(s.settingValues[1], -1);
     EXPECT_EQ(s.settingValues[2], 12);
     EXPECT_EQ(s.settingValues[3], 15.5f);
@@ -60,61 +65,40 @@ TEST(ReadSettings, ReadsTheFirstSevenCharactersOfEachLine) {
 
 TEST(ReadSettings, StopsAtTheFirstEmptyLineAndKeepsTheRest) {
     std::string text = Lines(19) + "\r\n" + Lines(30);
-    SettingsFile file(text);
-    ChartState s = Filled(99);
-    s.settingsFileName = file.path();
-    ASSERT_TRUE(ReadSettings(s));
+    ChartState s = ReadBytes(text, Filled(99));
     EXPECT_EQ(s.settingValues[19], 19);
     for (int n = 20; n <= 92; ++n) EXPECT_EQ(s.settingValues[n], 99) << n;
 }
 
 TEST(ReadSettings, AShortFileWithoutAnEmptyLineLeavesTheOtherValuesAlone) {
-    SettingsFile file(Lines(30));
-    ChartState s;
-    s.settingsFileName = file.path();
-    ASSERT_TRUE(ReadSettings(s));
+    ChartState s = ReadBytes(Lines(30));
     EXPECT_EQ(s.settingValues[30], 30);
     EXPECT_EQ(s.settingValues[31], 0);
 }
 
 TEST(ReadSettings, ReadsNoMoreThan92Lines) {
-    SettingsFile file(Lines(150));
-    ChartState s = Filled(-5);
-    s.settingsFileName = file.path();
-    ASSERT_TRUE(ReadSettings(s));
+    ChartState s = ReadBytes(Lines(150), Filled(-5));
     EXPECT_EQ(s.settingValues[92], 92);
     EXPECT_EQ(s.settingValues[0], -5);
 }
 
 TEST(ReadSettings, LineEndsAreCrLfOrLfAndTheLastLineNeedsNone) {
-    SettingsFile file("1\n2\r\n3");
-    ChartState s;
-    s.settingsFileName = file.path();
-    ASSERT_TRUE(ReadSettings(s));
+    ChartState s = ReadBytes("1\n2\r\n3");
     EXPECT_EQ(s.settingValues[1], 1);
     EXPECT_EQ(s.settingValues[2], 2);
     EXPECT_EQ(s.settingValues[3], 3);
 
-    SettingsFile onlyCr("1\r\n\r\n3\r\n");  // a line of nothing but its CR is empty
-    ChartState t = Filled(8);
-    t.settingsFileName = onlyCr.path();
-    ASSERT_TRUE(ReadSettings(t));
+    ChartState t = ReadBytes("1\r\n\r\n3\r\n", Filled(8));  // a line of nothing but its CR is empty
     EXPECT_EQ(t.settingValues[1], 1);
     EXPECT_EQ(t.settingValues[2], 8);
 
-    SettingsFile crInField("12\r34\r\n");  // a CR inside a field ends the number, not the line
-    ChartState u;
-    u.settingsFileName = crInField.path();
-    ASSERT_TRUE(ReadSettings(u));
+    ChartState u = ReadBytes("12\r34\r\n");  // a CR inside a field ends the number, not the line
     EXPECT_EQ(u.settingValues[1], 12);
     EXPECT_EQ(u.settingValues[2], 0);
 }
 
 TEST(ReadSettings, ExactValuesAndValuesBeyondTheSingleRange) {
-    SettingsFile file("1.0\r\n1.00001\r\n1E999\r\n-1E39\r\n1E-50\r\n");
-    ChartState s;
-    s.settingsFileName = file.path();
-    ASSERT_TRUE(ReadSettings(s));
+    ChartState s = ReadBytes("1.0\r\n1.00001\r\n1E999\r\n-1E39\r\n1E-50\r\n");
     EXPECT_TRUE(IsExactly(s.settingValues[1], 1));
     EXPECT_FALSE(IsExactly(s.settingValues[2], 1));
     EXPECT_TRUE(std::isinf(s.settingValues[3]) && s.settingValues[3] > 0);
@@ -138,10 +122,7 @@ TEST(ReadSettings, EveryEncodingAndLineEndAnEditorSavesGivesTheValuesOfThePlainF
     std::ifstream in(KELO_SHIPPED_SETTINGS, std::ios::binary);
     const std::string plain((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_FALSE(plain.empty());
-    SettingsFile plainFile(plain);
-    ChartState expected;
-    expected.settingsFileName = plainFile.path();
-    ASSERT_TRUE(ReadSettings(expected));
+    ChartState expected = ReadBytes(plain);
 
     const std::string cr = WithLineEnds(plain, "\r");
     const std::pair<const char*, std::string> variants[] = {
@@ -154,10 +135,8 @@ TEST(ReadSettings, EveryEncodingAndLineEndAnEditorSavesGivesTheValuesOfThePlainF
         {"UTF-8 with a mark, CR, no last line end", "\xEF\xBB\xBF" + cr.substr(0, cr.size() - 1)},
     };
     for (const auto& [name, bytes] : variants) {
-        SettingsFile file(bytes);
-        ChartState s;
-        s.settingsFileName = file.path();
-        ASSERT_TRUE(ReadSettings(s)) << name;
+        SCOPED_TRACE(name);
+        ChartState s = ReadBytes(bytes);
         for (int n = 0; n <= 92; ++n) EXPECT_EQ(s.settingValues[n], expected.settingValues[n]) << name << " line " << n;
     }
 }
@@ -167,10 +146,7 @@ TEST(ReadSettings, InUnicodeFilesTheFieldIsSevenCharactersAndCrAloneEndsLines) {
     // where the first character that is not part of it stands, as in the classic file.
     const std::string text = "1234567\xC3\xBC" "9\r-1\xC3\xBC   x\r\xC3\xBC" "5\r  7\r\r8\r";
     for (const std::string& bytes : {"\xEF\xBB\xBF" + text, Utf16(text, false), Utf16(text, true)}) {
-        SettingsFile file(bytes);
-        ChartState s = Filled(9);
-        s.settingsFileName = file.path();
-        ASSERT_TRUE(ReadSettings(s));
+        ChartState s = ReadBytes(bytes, Filled(9));
         EXPECT_EQ(s.settingValues[1], 1234567);
         EXPECT_EQ(s.settingValues[2], -1);
         EXPECT_EQ(s.settingValues[3], 0);
@@ -178,10 +154,7 @@ TEST(ReadSettings, InUnicodeFilesTheFieldIsSevenCharactersAndCrAloneEndsLines) {
         EXPECT_EQ(s.settingValues[5], 9);  // the empty line ended the values
     }
     // The same characters in the classic file (Windows-1252: "ü" is one byte).
-    SettingsFile ansi("1234567\xFC" "9\r\n-1\xFC   x\r\n\xFC" "5\r\n");
-    ChartState a;
-    a.settingsFileName = ansi.path();
-    ASSERT_TRUE(ReadSettings(a));
+    ChartState a = ReadBytes("1234567\xFC" "9\r\n-1\xFC   x\r\n\xFC" "5\r\n");
     EXPECT_EQ(a.settingValues[1], 1234567);
     EXPECT_EQ(a.settingValues[2], -1);
     EXPECT_EQ(a.settingValues[3], 0);

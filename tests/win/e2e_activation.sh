@@ -7,9 +7,7 @@ folder=$(make_folder activation 33=3)
 cp "$KELO_WIN_BIN/preview_host.exe" "$folder/"
 start_scr "$folder" /s
 saver=$SCR_PID
-window=$(wait_window "SCRNSAVE KELO" 60) || fail "no chart window"
-sleep 2
-xdotool windowfocus "$window" 2>/dev/null || true
+focus_window "SCRNSAVE KELO" "no chart window"
 sleep 1
 kill -0 "$saver" 2>/dev/null || fail "the screen saver ended before anything happened"
 

@@ -10,9 +10,8 @@ cp "$folder/KELO.INI" "$folder/shipped.ini"
 cp "$folder/KELO.INI" "$folder/original.ini"
 start_scr "$folder" /c
 scr=$SCR_PID
-dialog=$(wait_window "Program Options" 60) || fail "no options dialog"
-sleep 2
-xdotool windowfocus "$dialog" 2>/dev/null || true
+focus_window "Program Options" "no options dialog"
+dialog=$WINDOW
 
 dialogs() { xdotool search --onlyvisible --name "^Program Options\$" 2>/dev/null | wc -l; }
 
@@ -73,8 +72,4 @@ echo "ok   Enter in the list of cities took Berlin without saving; Save then cha
 
 # Escape: nothing unsaved, so no question; the screen saver starts and ends on a key.
 xdotool key Escape
-window=$(wait_window "SCRNSAVE KELO" 60) || fail "Escape did not start the screen saver"
-sleep 1
-xdotool windowfocus "$window" 2>/dev/null || true
-xdotool key a
-wait_exit "$scr" 20 || fail "the screen saver did not end on a key"
+key_ends_chart "$scr" "Escape did not start the screen saver"

@@ -10,9 +10,8 @@ folder=$(make_folder form)
 cp "$folder/KELO.INI" "$folder/original.ini"
 start_scr "$folder" /c
 scr=$SCR_PID
-dialog=$(wait_window "Program Options" 60) || fail "no options dialog"
-sleep 2
-xdotool windowfocus "$dialog" 2>/dev/null || true
+focus_window "Program Options" "no options dialog"
+dialog=$WINDOW
 
 # preview NAME: the dialog's right part (the preview and its caption) as NAME.png.
 preview() {
@@ -79,8 +78,4 @@ cmp -s <(sed -n 29p "$folder/KELO.INI") <(sed -n 29p "$folder/original.ini") || 
 echo "ok   Yes discards the change, and the screen saver starts with the saved settings"
 xdotool windowfocus "$warning" 2>/dev/null || true
 xdotool key Return
-window=$(wait_window "SCRNSAVE KELO" 60) || fail "no chart window after the warning"
-sleep 1
-xdotool windowfocus "$window" 2>/dev/null || true
-xdotool key a
-wait_exit "$scr" 20 || fail "the screen saver did not end on a key"
+key_ends_chart "$scr" "no chart window after the warning"

@@ -22,17 +22,9 @@ for command in "/c" "" "/c:HWND"; do
   dialog=$(wait_window "Program Options" 60) || fail "$command: no options dialog"
   xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "$command: the chart came before the editor"
   sleep 1
-  # The page "Text" (Ctrl+Shift+Tab from the first page) puts the caret at the start of the text:
-  # change the exit mode on line 33 from 6 to 3.
+  # The exit mode on line 33 from 6 to 3, and Save; the dialog stays open.
   xdotool windowfocus "$dialog" 2>/dev/null || true
-  xdotool key ctrl+shift+Tab
-  sleep 0.5
-  xdotool key ctrl+Home
-  for _ in $(seq 32); do xdotool key Down; done
-  xdotool key Home Delete type 3
-  # Tab to Save and press it; the dialog stays open.
-  xdotool key Tab space
-  sleep 2
+  save_exit_mode_3
   kill -0 "$scr" 2>/dev/null || fail "$command: Save closed the program"
   /usr/bin/python3 - "$folder/KELO.INI" <<'PY' || fail "$command: the saved file is wrong"
 import sys
@@ -47,22 +39,15 @@ PY
   echo "ok   ${command:-(empty)}: Save wrote the edit with CR LF line ends and no extra empty line"
 
   # Quit (the next button): back to the Settings page, the program ends without a chart.
-  xdotool key Tab space
   if [[ "$command" == /c:* ]]; then
+    xdotool key Tab space
     wait_exit "$scr" 20 || fail "$command: the program did not end with the editor"
     xdotool search --onlyvisible --name "^SCRNSAVE KELO\$" >/dev/null 2>&1 && fail "$command: a chart window came up"
     echo "ok   $command: Quit ended the program without starting the screen saver"
     continue
   fi
-  # Quit (the next button) starts the screen saver, which now ends on a key only.
-  window=$(wait_window "SCRNSAVE KELO" 60) || fail "$command: Quit did not start the screen saver"
-  sleep 2
-  xdotool windowfocus "$window" 2>/dev/null || true
-  xdotool mousemove 20 20 mousemove 400 400 click 1
-  sleep 2
-  kill -0 "$scr" 2>/dev/null || fail "$command: the new exit mode 3 was not used (the pointer ended it)"
-  xdotool key b
-  wait_exit "$scr" 10 || fail "$command: a key did not end the screen saver"
+  # Quit starts the screen saver, which now ends on a key only.
+  quit_to_exit_mode_3 "$scr" "$command: "
   [ "$original" != "$(cat "$folder/KELO.INI")" ] || fail "$command: file unchanged"
   echo "ok   ${command:-(empty)}: Quit started the screen saver with the saved settings"
 done

@@ -37,9 +37,7 @@ echo "ok   a win.ini line iDate=2 comes before the registry (2026/12/7)"
 "$WINE" reg add "$key" /v iDate /d 1 /f >/dev/null 2>&1
 folder=$(make_folder regional 33=3)
 start_scr "$folder" /s
-window=$(wait_window "SCRNSAVE KELO" 60) || fail "no chart window"
-sleep 2
-xdotool windowfocus "$window" 2>/dev/null || true
+focus_window "SCRNSAVE KELO" "no chart window"
 xdotool key a
 wait_exit "$SCR_PID" 10 || fail "the screen saver did not end"
 echo "ok   the screen saver runs with iDate 1"

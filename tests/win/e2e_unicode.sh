@@ -54,26 +54,10 @@ echo "ok   GLYPHA registered from \"Kelo Zürich 日本\" ($same pixels differ f
 folder=$(make_folder "Kelo Zürich 日本" 33=6)
 start_scr "$folder" /c
 scr=$SCR_PID
-dialog=$(wait_window "Program Options" 60) || fail "no options dialog from the folder $folder"
-sleep 1
-xdotool windowfocus "$dialog" 2>/dev/null || true
-xdotool key ctrl+shift+Tab  # the page "Text"
-sleep 0.5
-xdotool key ctrl+Home
-for _ in $(seq 32); do xdotool key Down; done
-xdotool key Home Delete type 3
-xdotool key Tab space
-sleep 2
+focus_window "Program Options" "no options dialog from the folder $folder"
+save_exit_mode_3
 [ "$(sed -n 33p "$folder/KELO.INI" | cut -c1)" = "3" ] || fail "Save did not write line 33 in $folder"
 [ ! -e "$folder/KELO.INI.tmp" ] || fail "KELO.INI.tmp left behind"
 echo "ok   Save in \"$(basename "$folder")\" wrote the file and left no KELO.INI.tmp"
-xdotool key Tab space
-window=$(wait_window "SCRNSAVE KELO" 60) || fail "Quit did not start the screen saver"
-sleep 2
-xdotool windowfocus "$window" 2>/dev/null || true
-xdotool mousemove 20 20 mousemove 400 400 click 1
-sleep 1
-kill -0 "$scr" 2>/dev/null || fail "the saved exit mode 3 was not used"
-xdotool key b
-wait_exit "$scr" 10 || fail "a key did not end the screen saver"
+quit_to_exit_mode_3 "$scr" ""
 echo "ok   the screen saver ran on the settings saved there"

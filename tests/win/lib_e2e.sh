@@ -78,3 +78,44 @@ colours() { convert "$1" -format %k info:; }
 geometry() { xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }'; }
 
 screen_size() { xdpyinfo | awk '/dimensions:/ { print $2 }'; }
+
+# focus_window TITLE WHAT: waits up to a minute for the window TITLE (else fails with WHAT), lets it
+# settle and gives it the focus; its id in WINDOW.
+focus_window() {
+  WINDOW=$(wait_window "$1" 60) || fail "$2"
+  sleep 2
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+}
+
+# save_exit_mode_3: in "Program Options", the page "Text" (Ctrl+Shift+Tab from the first page) puts the
+# caret at the start of the text: the exit mode on line 33 changed to 3, then Tab to Save and press it.
+save_exit_mode_3() {
+  xdotool key ctrl+shift+Tab
+  sleep 0.5
+  xdotool key ctrl+Home
+  for _ in $(seq 32); do xdotool key Down; done
+  xdotool key Home Delete type 3
+  xdotool key Tab space
+  sleep 2
+}
+
+# quit_to_exit_mode_3 PID PREFIX: Quit (the button after Save) starts the screen saver, which in exit
+# mode 3 goes on under the pointer and ends on a key. PREFIX starts the failure messages.
+quit_to_exit_mode_3() {
+  xdotool key Tab space
+  focus_window "SCRNSAVE KELO" "${2}Quit did not start the screen saver"
+  xdotool mousemove 20 20 mousemove 400 400 click 1
+  sleep 2
+  kill -0 "$1" 2>/dev/null || fail "${2}the saved exit mode 3 was not used (the pointer ended it)"
+  xdotool key b
+  wait_exit "$1" 10 || fail "${2}a key did not end the screen saver"
+}
+
+# key_ends_chart PID WHAT: the chart window comes (else fails with WHAT) and a key ends the screen saver.
+key_ends_chart() {
+  WINDOW=$(wait_window "SCRNSAVE KELO" 60) || fail "$2"
+  sleep 1
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  xdotool key a
+  wait_exit "$1" 20 || fail "the screen saver did not end on a key"
+}

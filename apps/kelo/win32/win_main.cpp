@@ -58,7 +58,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Win32Pointer fullScreenPointer;
     PreviewPointer previewPointer;
     Win32InstanceLock fullScreenLock;
-    PreviewInstanceLock previewLock;
+    NoInstanceLock previewLock;
     Win32FontRegistry fonts;
     Win32Clock clock(SecondsOfTimeText);
     Win32Registry registry;

@@ -24,7 +24,7 @@ struct HackRig {
     FixedClock clock{LocalDateTime{2026, 12, 7, 12, 34, 10}};
     FakeRegistry registry;
     FakeTextFiles textFiles;
-    HackInstanceLock instance;
+    NoInstanceLock instance;
     FakeProcess process;
     Platform p{window, options, boxes, pointer, fonts, clock, registry, textFiles, instance, process};
     KeloForm form{s, p};

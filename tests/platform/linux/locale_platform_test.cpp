@@ -106,6 +106,8 @@ TEST(SystemClock, NowIsTheLocalTime) {
     EXPECT_LE(t.second, 60);
 }
 
+constexpr time_t kMinuteMark = 1796000040;  // a whole minute of Universal Time
+
 TEST(SystemClock, TheOffsetInEffectFollowsTheZonesRulesAndDaylightSaving) {
     SystemClock clock("C");
     {
@@ -120,19 +122,17 @@ TEST(SystemClock, TheOffsetInEffectFollowsTheZonesRulesAndDaylightSaving) {
     {
         ZoneOfTz zone("Asia/Kolkata");
         EXPECT_EQ(clock.UtcOffsetAt({2026, 7, 1, 0, 0, 0}), 19800);
-        // One reading: local time minus its offset is the system clock's UT.
-        const time_t before = time(nullptr);
-        const LocalDateTime t = clock.Now();
-        struct tm asUt = {};
-        asUt.tm_year = t.year - 1900;
-        asUt.tm_mon = t.month - 1;
-        asUt.tm_mday = t.day;
-        asUt.tm_hour = t.hour;
-        asUt.tm_min = t.minute;
-        asUt.tm_sec = t.second;
-        const time_t ut = timegm(&asUt) - t.utcOffsetSeconds;
-        EXPECT_GE(ut, before);
-        EXPECT_LE(ut, time(nullptr));
+        // One reading: local time minus its offset is the system clock's UT (a whole minute, 06:24
+        // in Kolkata).
+        SystemClock atMark("C", [] { return timespec{kMinuteMark, 0}; });
+        const LocalDateTime t = atMark.Now();
+        EXPECT_EQ(t.year, 2026);
+        EXPECT_EQ(t.month, 11);
+        EXPECT_EQ(t.day, 30);
+        EXPECT_EQ(t.hour, 6);
+        EXPECT_EQ(t.minute, 24);
+        EXPECT_EQ(t.second, 0);
+        EXPECT_EQ(t.utcOffsetSeconds, 19800);
     }
     {
         ZoneOfTz zone("Pacific/Kiritimati");
@@ -142,8 +142,6 @@ TEST(SystemClock, TheOffsetInEffectFollowsTheZonesRulesAndDaylightSaving) {
 
 // The tick lands a few milliseconds after the second changes on the precise clock; the local time it reads
 // must already show the new second (a coarse clock such as the one behind time() may still show the old).
-constexpr time_t kMinuteMark = 1796000040;  // a whole minute of Universal Time
-
 TEST(SystemClock, NowShowsTheSecondOfItsReadingJustAfterTheSecondBegins) {
     SystemClock clock("C", [] { return timespec{kMinuteMark, 1'000'000}; });
     struct tm parts = {};

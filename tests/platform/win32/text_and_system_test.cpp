@@ -127,7 +127,7 @@ TEST(Win32InstanceLock, TheSecondClaimOfTheSessionSeesTheFirst) {
         Win32InstanceLock second(name);
         EXPECT_TRUE(second.AnotherInstanceRunning());
     }
-    PreviewInstanceLock preview;
+    NoInstanceLock preview;
     EXPECT_FALSE(preview.AnotherInstanceRunning());
 }
 
