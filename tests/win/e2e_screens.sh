@@ -35,13 +35,17 @@ chart_windows() {
 }
 
 # whole_wheel PICTURE WIDTH HEIGHT: the drawing (all but the background of the corners) is centred on
-# the screen and reaches nearly from its top to its bottom, so no part of the wheel is cut off.
+# the screen and reaches nearly from its top to its bottom, so no part of the wheel is cut off. The
+# horizontal centre is taken on the middle fifth of the screen, where the wheel is widest: the text at
+# the top left and the labels of the moment's chart would move it otherwise.
 whole_wheel() {
-  local box w h x y
+  local box w h x y band bw bx
   box=$(convert "$1" -fuzz 8% -trim -format '%w %h %X %Y' info:)
   read -r w h x y <<<"${box//+/}"
-  local centre=$((x + w / 2)) middle=$((y + h / 2))
-  ((centre > $2 * 45 / 100 && centre < $2 * 55 / 100)) || { echo "drawing centred at x $centre of $2 ($box)"; return 1; }
+  band=$(convert "$1" -crop "${2}x$(($3 / 5))+0+$(($3 * 2 / 5))" +repage -fuzz 8% -trim -format '%w %X' info:)
+  read -r bw bx <<<"${band//+/}"
+  local centre=$((bx + bw / 2)) middle=$((y + h / 2))
+  ((centre > $2 * 45 / 100 && centre < $2 * 55 / 100)) || { echo "drawing centred at x $centre of $2 ($band)"; return 1; }
   ((middle > $3 * 40 / 100 && middle < $3 * 60 / 100)) || { echo "drawing centred at y $middle of $3 ($box)"; return 1; }
   ((h > $3 * 80 / 100 && y + h <= $3)) || { echo "drawing $h high of $3 ($box)"; return 1; }
 }
