@@ -133,6 +133,20 @@ has_colour() {
 
 screen_size() { xdotool getdisplaygeometry | tr ' ' x; }
 
+# The settings dialog's own keys: Ctrl+S saves, Escape quits (the cases may name other ways).
+save() { xdotool key ctrl+s; sleep 0.5; }
+quit() { xdotool key Escape; }
+
+# exit_mode_1_on_text_page: on the dialog's Text page (Alt+X, then Tab into the text), line 33 from 3 to
+# 1, then saved (exit_mode_1_in_text).
+exit_mode_1_on_text_page() {
+  xdotool key alt+x
+  sleep 0.3
+  xdotool key Tab
+  sleep 0.2
+  exit_mode_1_in_text
+}
+
 # exit_mode_1_in_text: in the settings editor's text, with the focus on it, line 33 (the exit mode)
 # from 3 (a key) to 1 (a click); then the case's save.
 exit_mode_1_in_text() {
