@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/utf8_path.h"
+
 #ifdef _WIN32
 #include <io.h>
 #include <windows.h>
@@ -18,14 +20,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A file name of the program (UTF-8 on every platform) as the file system's own: wide on Windows.
-fs::path NativePath(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
-
-std::FILE* OpenForWriting(const fs::path& path) {
+// Opens a file by its path in the file system's own characters (wide on Windows).
+std::FILE* Open(const fs::path& path, bool forWriting) {
 #ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
+    return _wfopen(path.c_str(), forWriting ? L"wb" : L"rb");
 #else
-    return std::fopen(path.c_str(), "wb");
+    return std::fopen(path.c_str(), forWriting ? "wb" : "rb");
 #endif
 }
 
@@ -76,9 +76,9 @@ bool MoveOver(const fs::path& temporary, const fs::path& target, std::string& er
 std::string ReplacementFileName(const std::string& path) { return path + ".tmp"; }
 
 bool ReplaceFileSafely(const std::string& path, const std::string& contents, std::string& error) {
-    const fs::path target = NativePath(path);
-    const fs::path temporary = NativePath(ReplacementFileName(path));
-    std::FILE* file = OpenForWriting(temporary);
+    const fs::path target = PathFromUtf8(path);
+    const fs::path temporary = PathFromUtf8(ReplacementFileName(path));
+    std::FILE* file = Open(temporary, true);
     if (file == nullptr) {
         error = std::strerror(errno);
         return false;
@@ -102,12 +102,7 @@ bool ReplaceFileSafely(const std::string& path, const std::string& contents, std
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-#ifdef _WIN32
-    const std::u8string u8(path.begin(), path.end());
-    std::FILE* file = _wfopen(std::filesystem::path(u8).c_str(), L"rb");
-#else
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-#endif
+    std::FILE* file = Open(PathFromUtf8(path), false);
     if (file == nullptr) return false;
     char buffer[4096];
     std::size_t got;
