@@ -14,7 +14,7 @@
 #include "render/render_tables.h"
 #include "settings/options_editor.h"
 #include "shell/options_preview.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/update_chart.h"
 
 namespace {

@@ -4,10 +4,10 @@
 #include <iterator>
 
 #include "astro/frame/angle_helpers.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

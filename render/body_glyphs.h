@@ -5,7 +5,7 @@
 #pragma once
 
 #include "platform/surface.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // SortBodies: the bodies by descending longitude (rank 1 the largest), equal longitudes kept in order.
 //   reads  bodyLongitude

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "astro/frame/numeric.h"
-#include "settings/setting_lines.h"
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 
 namespace {
 

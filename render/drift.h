@@ -9,7 +9,7 @@
 // A step is at most 0.8 units: under a pixel at 640 x 480, about 4 pixels at 3840 x 2160.
 #pragma once
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // The bounds, in the logical units of the paint, whose picture is 454.5 units high and 606 wide. 4.5
 // units is under 1% of the picture's height, and so of the screen's, whatever its shape: the picture

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <sstream>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "render/render_tables.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

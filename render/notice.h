@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/surface.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // DrawNotice: each message centred in the surface, one below the other, in the information text's
 // face, size and colour; a message wider than nine tenths of the surface is broken at blanks. Draws

@@ -2,12 +2,12 @@
 
 #include <cmath>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "render/pair_lines.h"
 #include "render/body_glyphs.h"
 #include "render/text_primitives.h"
 #include "render/wheel.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 void ResizeChart(ChartState& s, Surface& surface) {
     const double H = surface.ScaleHeight();

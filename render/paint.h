@@ -3,7 +3,7 @@
 
 #include "platform/surface.h"
 #include "render/render_tables.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // PaintChart (Form_Paint): clears the surface and draws the whole chart from the chart state, in this
 // order: the centred coordinate system (x from -scaleHalfWidth to scaleHalfWidth, y upwards, the same

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/surface.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // DrawAspects: for every ordered pair of bodies 1..10, the aspect of their separation (sextile 60,
 // square 90, trine 120, opposition 180, quincunx 150 degrees, within the orbs of settings values 2, 3,

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/surface.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // LoadSlotAngles: the first slot angle of each house on the equal-sector wheel.
 //   writes slotAngles[1..12] = 180, 209, 240, 272, 304, 335, 4, 34, 65, 95, 124, 153 (degrees)

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "astro/frame/angle_helpers.h"
-#include "astro/frame/numeric.h"
-#include "settings/setting_lines.h"
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 
 std::string GlyphText(int code) { return std::string(1, static_cast<char>(static_cast<unsigned char>(code))); }
 

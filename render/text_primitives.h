@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/surface.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // The one-character text of an 8-bit code of the glyph font.
 std::string GlyphText(int code);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/surface.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // DrawWheel: twelve house spokes between the inner and the outer ring, then the circles of radius 217
 // and 120 round the centre. wheelMode 0 draws equal 30-degree sectors; any other value draws each cusp

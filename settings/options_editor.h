@@ -16,7 +16,7 @@
 #include "settings/city_list.h"
 #include "settings/settings_form.h"
 #include "settings/settings_text.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 inline const std::string kSettingsNotFoundMessage = "KELO.INI File Not Found";
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "astro/frame/numeric.h"
-#include "settings/setting_lines.h"
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 
 void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes) {
     if (s.houseSystemLetter == "M" || s.houseSystemLetter == "I") return;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "platform/message_boxes.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 inline const std::string kWarningTitle = "Warning!";
 inline const std::string kLatitudeTooHighMessage =

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 constexpr int kSettingsLines = 92;  // lines 1..92 carry settingValues[1..92]
 constexpr int kSettingsField = 7;   // characters of a line that hold its number

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "astro/frame/numeric.h"
-#include "settings/setting_lines.h"
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"

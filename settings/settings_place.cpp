@@ -3,7 +3,7 @@
 #include <cstdlib>
 
 #include "platform/whole_file.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_text.h"
 
 namespace {

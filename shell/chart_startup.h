@@ -5,7 +5,7 @@
 
 #include "platform/process.h"
 #include "platform/registry.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // PrepareChartState: where the program and its files lie, the regional format and the constants.
 //   reads  the process: ProgramDir, SettingsFileName (only when settingsFileName is still empty: kelo-chart's

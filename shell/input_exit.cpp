@@ -1,8 +1,8 @@
 // Input that ends the screen saver, and the exit path.
 #include <cmath>
 
-#include "astro/frame/numeric.h"
-#include "settings/setting_lines.h"
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 #include "shell/kelo_form.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "platform/platform.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 inline const std::string kConfigureSwitch = "/c";
 inline constexpr int kTimerIntervalMs = 1000;

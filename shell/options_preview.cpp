@@ -1,10 +1,10 @@
 #include "shell/options_preview.h"
 
 #include "astro/ephemeris/ephemeris.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"
 

@@ -4,7 +4,7 @@
 
 #include "platform/clock.h"
 #include "settings/options_editor.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 class OptionsPreview : public SettingsPreview {
 public:

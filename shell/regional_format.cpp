@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "settings/settings_file.h"
 
 namespace {

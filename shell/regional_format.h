@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/registry.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 inline const std::string kInternationalKey = "Control Panel\\International";
 

@@ -1,9 +1,9 @@
 // Start-up of the screen saver: the load handler of the chart window.
 #include "platform/whole_file.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "render/paint.h"
 #include "settings/options_editor.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_text.h"
 #include "shell/chart_startup.h"

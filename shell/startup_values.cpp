@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "astro/frame/numeric.h"
-#include "settings/setting_lines.h"
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 
 namespace {
 

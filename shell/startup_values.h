@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 inline const std::string kHouseOrdinals = "10TH11TH12TH 1ST 2ND 3RD 4TH 5TH 6TH 7TH 8TH 9TH    ";
 inline const std::string kEmptyRetroFlags(15, ' ');

@@ -5,10 +5,10 @@
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "astro/frame/sky_frame.h"
 #include "astro/houses/houses.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 

@@ -5,7 +5,7 @@
 
 #include "platform/clock.h"
 #include "platform/message_boxes.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // UpdateChart: the chart of the present moment.
 //   reads  settingValues, houseSystemLetter, dateOrder, clockFormat, the clock (one reading, with its

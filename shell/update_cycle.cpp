@@ -1,8 +1,8 @@
 // The update cycle of the chart window: the one-second tick, the paint and the resize handlers.
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "render/drift.h"
 #include "render/paint.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
 

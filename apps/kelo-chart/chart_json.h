@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // A member added to the object after the standard keys; rawJson is already valid JSON.
 struct JsonMember {

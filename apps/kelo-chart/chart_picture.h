@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 struct PictureRequest {
     std::string pngPath;  // empty: no PNG

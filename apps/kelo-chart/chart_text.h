@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // unicode: the astrological symbols (UTF-8); otherwise short ASCII names.
 void WriteChartText(std::ostream& out, const ChartState& s, bool unicode);

@@ -21,7 +21,7 @@
 #include "platform/linux/system_clock.h"
 #include "platform/platform.h"
 #include "render/notice.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 #include "shell/kelo_form.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // retrograde marks, nutation and the two zodiac shifts. The procedures communicate through ChartState.
 #pragma once
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 // Element tables of the planetary orbits (constant after start-up).
 void LoadElementTables(ChartState& s);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 
 double DegMinToDecimal(double x) { return Int(x) + (x - Int(x)) * 100 / 60; }
 

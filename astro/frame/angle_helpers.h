@@ -9,7 +9,7 @@
 //                                                      zodiacDegrees, zodiacMinutesExact, zodiacMinutes
 #pragma once
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 constexpr double kPi = 3.1415926535;
 constexpr double kZeroReplacement = 0.00000000174533;  // one ten-millionth of a degree, in radians

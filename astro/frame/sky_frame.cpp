@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "astro/frame/angle_helpers.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 
 // Sky frame of the moment from the 12-hour clock time, the zone offset, the civil date and the place.
 //   reads  clockTime        hours.minutes on a 12-hour clock (single)

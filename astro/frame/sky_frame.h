@@ -3,6 +3,6 @@
 // form the house code uses (what it reads and writes: sky_frame.cpp).
 #pragma once
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 void ComputeSkyFrame(ChartState& s);

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "astro/frame/angle_helpers.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "astro/houses/houses.h"
 #include "astro/houses/text_formats.h"
 

@@ -2,7 +2,7 @@
 // every body, the four information lines and the Moon's void-of-course test.
 #pragma once
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 void ComputeHouseCusps(ChartState& s);  // houseCusp slots 1..12, siderealText
 void PlacidusCusp(ChartState& s);       // placidusStartRa/Divisor/BelowHorizon -> placidusCuspLongitude

@@ -2,9 +2,9 @@
 #include <limits>
 #include <utility>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "astro/houses/houses.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "apps/kelo-chart/chart_json.h"
 #include "apps/run_tool.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

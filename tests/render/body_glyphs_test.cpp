@@ -10,7 +10,7 @@
 #include "render/body_glyphs.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

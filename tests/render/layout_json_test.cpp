@@ -6,7 +6,7 @@
 
 #include "apps/kelo-chart/chart_picture.h"
 #include "render_fixture.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

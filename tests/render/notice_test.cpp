@@ -6,7 +6,7 @@
 
 #include "platform/fake/recording_surface.h"
 #include "render/render_tables.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

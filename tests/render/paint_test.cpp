@@ -6,7 +6,7 @@
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 using Kind = RecordingSurface::Kind;
 

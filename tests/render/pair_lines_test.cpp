@@ -7,7 +7,7 @@
 #include "render/pair_lines.h"
 #include "render/text_primitives.h"
 #include "render_fixture.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "platform/fake/recording_surface.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
-#include "settings/setting_lines.h"
-#include "shell/chart_state.h"
+#include "core/setting_lines.h"
+#include "core/chart_state.h"
 
 inline constexpr double kAsc = 15;  // Ascendant of the default chart: house j begins at 15 + 30 (j - 1)
 

@@ -6,7 +6,7 @@
 #include "render/text_primitives.h"
 #include "render/wheel.h"
 #include "render_fixture.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

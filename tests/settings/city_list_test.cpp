@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_text.h"
 
 namespace {

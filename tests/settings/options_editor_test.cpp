@@ -8,7 +8,7 @@
 #endif
 
 #include "platform/whole_file.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "shell/shell_fixture.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "settings/settings_file.h"
 #include "support/encoded_text.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "platform/fake/recording_message_boxes.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "settings/city_list.h"
 #include "settings/options_editor.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"

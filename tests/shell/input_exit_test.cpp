@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell_fixture.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/fake/recording_surface.h"
 #include "render/paint.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/shell_fixture.h"
 
 namespace {

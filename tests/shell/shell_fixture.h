@@ -13,7 +13,7 @@
 
 #include "platform/fake/fake_platform.h"
 #include "platform/fixed_clock.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 #include "shell/kelo_form.h"
 #include "support/temp_folder.h"
 

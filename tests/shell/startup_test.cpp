@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/kelo_form.h"
 #include "shell_fixture.h"
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/startup_values.h"
 
 namespace {

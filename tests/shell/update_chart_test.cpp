@@ -9,7 +9,7 @@
 #include "astro/frame/angle_helpers.h"
 #include "platform/fake/recording_message_boxes.h"
 #include "platform/fixed_clock.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "render/drift.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "shell_fixture.h"
 

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 struct Moment {
     int year, month, day;

@@ -14,7 +14,7 @@
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
 #include "render/render_tables.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
 

@@ -11,9 +11,9 @@
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 #include "ephemeris_test_support.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "support/angles.h"
 #include "support/reference_charts.h"
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "astro/ephemeris/ephemeris.h"
-#include "shell/chart_state.h"
+#include "core/chart_state.h"
 
 inline ChartState EphemerisState() {
     ChartState s;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "astro/frame/numeric.h"
+#include "core/numeric.h"
 
 namespace {
 

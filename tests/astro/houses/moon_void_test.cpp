@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "astro/houses/houses.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 namespace {
 

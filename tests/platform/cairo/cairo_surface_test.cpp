@@ -15,7 +15,7 @@
 #include "platform/windows1252.h"
 #include "render/paint.h"
 #include "render/render_tables.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 
 // Fontconfig keeps parts of its configuration behind offsets rather than pointers, which the leak
 // checker cannot follow; the system face of the fallback tests loads that configuration.

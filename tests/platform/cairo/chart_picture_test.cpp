@@ -11,7 +11,7 @@
 #include "apps/kelo-chart/chart_picture.h"
 #include "platform/fixed_clock.h"
 #include "platform/message_boxes.h"
-#include "settings/setting_lines.h"
+#include "core/setting_lines.h"
 #include "shell/chart_startup.h"
 #include "shell/startup_values.h"
 #include "shell/update_chart.h"

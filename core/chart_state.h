@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "core/body_slots.h"
+
 struct ChartState {
     // ---- Start-up and command line -------------------------------------------------------------
     std::string programDir;          // directory of the program file, no trailing separator
@@ -26,7 +28,7 @@ struct ChartState {
     std::string houseOrdinals;       // thirteen 4-character fields, cusp-slot order, the last four blanks
     std::string retroFlags;          // 15 characters, "R" for a retrograde body (index 1..15 at position 0..14)
     std::string houseLine;           // 150 characters, 10 per body: house ordinal + " HOUSE"
-    std::array<float, 93> settingValues{};  // element N = the number on line N of the settings file
+    SettingValues settingValues{};   // element N = the number on line N of the settings file
     int16_t savedCursorCount = 0;    // pointer display count before start-up hid the pointer
     std::string houseSystemLetter;   // "P", "R", "K", "C", "O", "E", "M" or "I" from settings value 27
     int16_t wheelMode = 0;           // Round16(settings value 13): 0 equal sectors, otherwise true cusps
