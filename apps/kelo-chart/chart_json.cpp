@@ -84,6 +84,11 @@ std::vector<std::string> NonFiniteValues(const ChartState& s) {
 
 void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<std::string>& messages,
                     const std::vector<JsonMember>& extra) {
+    out << ChartJson(s, messages, extra);
+}
+
+std::string ChartJson(const ChartState& s, const std::vector<std::string>& messages,
+                      const std::vector<JsonMember>& extra) {
     std::vector<JsonMember> members = {
         {"settingsError", std::to_string(s.settingsError)},
         {"messages", StringArray(messages)},
@@ -106,10 +111,10 @@ void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<st
         {"meridiem", JsonString(s.meridiem)},
     };
     members.insert(members.end(), extra.begin(), extra.end());
-    out << "{\n";
+    std::string out = "{\n";
     for (std::size_t i = 0; i < members.size(); ++i) {
-        out << " " << JsonString(members[i].key) << ": " << members[i].rawJson;
-        out << (i + 1 < members.size() ? ",\n" : "\n");
+        out += " " + JsonString(members[i].key) + ": " + members[i].rawJson;
+        out += i + 1 < members.size() ? ",\n" : "\n";
     }
-    out << "}\n";
+    return out + "}\n";
 }
