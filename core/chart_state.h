@@ -17,6 +17,14 @@
 
 #include "core/body_slots.h"
 
+// The Earth's part of the conversion from heliocentric to geocentric coordinates, R cos B0 cos L0,
+// R cos B0 sin L0 and R sin B0 (km), with the position (radius, longitude, latitude) it belongs to.
+struct EarthTerms {
+    bool valid = false;
+    double radius = 0, longitude = 0, latitude = 0;
+    double x = 0, y = 0, z = 0;
+};
+
 struct ChartState {
     // ---- Start-up and command line -------------------------------------------------------------
     std::string programDir;          // directory of the program file, no trailing separator
@@ -125,6 +133,7 @@ struct ChartState {
     double earthRadius = 0;          // km
     double earthLongitude = 0;       // degrees
     double earthLatitude = 0;
+    EarthTerms earthTerms;           // the Earth's rectangular terms of the last position converted
     double planetRadius = 0;         // km
     double planetLongitude = 0;
     double planetLatitude = 0;

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "apps/kelo-chart/chart_json.h"
+#include "apps/kelo-chart/chart_picture.h"
+#include "shell/update_chart.h"
 
 namespace {
 
@@ -124,4 +126,35 @@ std::string OneLineJson(const std::string& json) {
         while (i + 1 < json.size() && json[i + 1] == ' ') ++i;
     }
     return line + "\n";
+}
+
+BatchLines::BatchLines(const ChartState& started, LineFormat format)
+    : started_(started), format_(format), clock_(LocalDateTime{}, started.clockFormat) {
+    if (format == LineFormat::kJson) layout_ = std::make_unique<ChartLayout>(started.glyphFontPath);
+}
+
+BatchLines::~BatchLines() = default;
+
+BatchLines::Outcome BatchLines::Chart(const LocalDateTime& t, MessageBoxes& boxes, std::string& line,
+                                      std::string& error) {
+    s_ = started_;
+    clock_.Set(t);
+    UpdateChart(s_, clock_, boxes);
+    if (s_.settingsError == 1) return Outcome::kSettingsCheck;
+    if (const std::vector<std::string> bad = NonFiniteValues(s_); !bad.empty()) {
+        error.clear();
+        for (const std::string& b : bad) error += (error.empty() ? "" : ", ") + b;
+        return Outcome::kNotFinite;
+    }
+    if (format_ == LineFormat::kCsv) {
+        line = CsvRow(s_, t);
+        return Outcome::kLine;
+    }
+    std::vector<JsonMember> extra;
+    if (layout_) {
+        if (!layout_->Decide(s_, error)) return Outcome::kNoLayout;
+        extra.push_back({"layout", LayoutJson(s_)});
+    }
+    line = OneLineJson(ChartJson(s_, {}, extra));
+    return Outcome::kLine;
 }

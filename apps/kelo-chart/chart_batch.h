@@ -8,11 +8,13 @@
 #pragma once
 
 #include <functional>
-#include <ostream>
+#include <memory>
 #include <string>
 
 #include "core/chart_state.h"
 #include "platform/clock.h"
+#include "platform/fixed_clock.h"
+#include "platform/message_boxes.h"
 
 // At most this many moments in one batch.
 constexpr long long kMaximumMoments = 10'000'000;
@@ -56,6 +58,33 @@ private:
 long long FieldSeconds(const LocalDateTime& t);
 // The fields of seconds since 1970-01-01 00:00 (utcOffsetSeconds 0).
 LocalDateTime FieldsOfSeconds(long long seconds);
+
+class ChartLayout;
+
+// The lines of a batch, one moment at a time.
+enum class LineFormat { kJson, kJsonWithoutLayout, kCsv };
+class BatchLines {
+public:
+    enum class Outcome {
+        kLine,           // line holds the moment's line
+        kSettingsCheck,  // a settings check failed: its message went to the boxes; no line
+        kNotFinite,      // error names the values that cannot be computed; no line
+        kNoLayout,       // error says why the layout could not be decided; no line
+    };
+    // started: the state after start-up and the settings, which every moment starts from.
+    BatchLines(const ChartState& started, LineFormat format);
+    ~BatchLines();
+    // The chart of the started state at the civil time t, exactly as --at t charts it, and its line
+    // (with its line break).
+    Outcome Chart(const LocalDateTime& t, MessageBoxes& boxes, std::string& line, std::string& error);
+
+private:
+    const ChartState& started_;
+    LineFormat format_;
+    FixedClock clock_;
+    ChartState s_;
+    std::unique_ptr<ChartLayout> layout_;
+};
 
 // The CSV table: its header line, and the row of one chart: the civil time with the zone the chart used
 // (ISO 8601, "2026-12-10T00:00-05:00"), the 15 longitudes (bodies 1..15), 15 retrograde flags (1 or 0)

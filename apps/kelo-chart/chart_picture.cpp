@@ -68,16 +68,17 @@ void Paint(ChartState& s, Surface& surface) {
 #ifdef KELO_CHART_DRAWING_LINKED
 ChartDrawing* LoadChartDrawing(std::string&) { return KeloChartDrawing(); }
 #else
-// The drawing module: beside the program (the build tree), else where the package installs it.
+// The drawing module: beside the program (the build tree), else in <program's folder>/../lib/kelo, where
+// the package installs it.
 ChartDrawing* LoadChartDrawing(std::string& error) {
-    std::string folder = KELO_CHART_DRAWING_DIR;
+    std::string folder = ".";
     char self[PATH_MAX];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
     if (n > 0) {
         const std::string program(self, static_cast<std::size_t>(n));
-        const std::string beside = program.substr(0, program.rfind('/'));
-        if (access((beside + "/" + kChartDrawingModule).c_str(), R_OK) == 0) folder = beside;
+        folder = program.substr(0, program.rfind('/'));
     }
+    if (access((folder + "/" + kChartDrawingModule).c_str(), R_OK) != 0) folder += "/../lib/kelo";
     const std::string path = folder + "/" + kChartDrawingModule;
     void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     void* entry = module != nullptr ? dlsym(module, kChartDrawingEntry) : nullptr;

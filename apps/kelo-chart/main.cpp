@@ -316,42 +316,34 @@ int RunBatch(const ChartState& started, const ChartOptions& options, Clock& syst
         std::cerr << "kelo-chart: " << error << "\n";
         return kExitUsage;
     }
-    std::optional<ChartLayout> layout;
-    if (options.json && !options.noLayout) layout.emplace(started.glyphFontPath);
     static char buffer[1 << 16];
     std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
     if (options.csv) std::fputs(CsvHeader().c_str(), stdout);
 
-    FixedClock clock(LocalDateTime{}, started.clockFormat);
+    BatchLines lines(started, options.csv       ? LineFormat::kCsv
+                              : options.noLayout ? LineFormat::kJsonWithoutLayout
+                                                 : LineFormat::kJson);
     CollectedMessages messages;
-    ChartState s;
     std::string line;
     for (long long k = 0; k < range.Count(); ++k) {
         const LocalDateTime t = range.At(k);
-        s = started;
-        clock.Set(t);
-        UpdateChart(s, clock, messages);
-        if (s.settingsError == 1) return kExitSettingsCheck;  // the same for every moment; said once
-        if (std::string bad = NotFiniteMessage(s); !bad.empty()) {
-            std::fflush(stdout);
-            std::cerr << "kelo-chart: " << bad << " (at " << CsvRow(s, t).substr(0, 22) << ")\n";
-            return kExitNotFinite;
+        switch (lines.Chart(t, messages, line, error)) {
+            case BatchLines::Outcome::kLine:
+                std::fwrite(line.data(), 1, line.size(), stdout);
+                continue;
+            case BatchLines::Outcome::kSettingsCheck:
+                return kExitSettingsCheck;  // the same for every moment: said once
+            case BatchLines::Outcome::kNotFinite:
+                std::fflush(stdout);
+                std::cerr << "kelo-chart: the settings in " << started.settingsFileName
+                          << " give values that cannot be computed (not finite) at " << CsvRow(started, t).substr(0, 16)
+                          << ": " << error << "\n";
+                return kExitNotFinite;
+            case BatchLines::Outcome::kNoLayout:
+                std::fflush(stdout);
+                std::cerr << "kelo-chart: " << error << "\n";
+                return kExitPicture;
         }
-        if (options.csv) {
-            line = CsvRow(s, t);
-        } else {
-            std::vector<JsonMember> extra;
-            if (layout) {
-                if (!layout->Decide(s, error)) {
-                    std::fflush(stdout);
-                    std::cerr << "kelo-chart: " << error << "\n";
-                    return kExitPicture;
-                }
-                extra.push_back({"layout", LayoutJson(s)});
-            }
-            line = OneLineJson(ChartJson(s, messages.texts, extra));
-        }
-        std::fwrite(line.data(), 1, line.size(), stdout);
     }
     return std::fflush(stdout) == 0 ? kExitChart : kExitPicture;
 }

@@ -388,7 +388,8 @@ constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc, k
 
 // The sines and cosines of one planet's terms, each computed once: many terms share a factor (sin zeta
 // appears in a dozen cells of Saturn's tables), and the same call on the same argument gives the same
-// value, so the sums are those of the plain term-by-term evaluation.
+// value, so the sums are those of the plain term-by-term evaluation. The sine and the cosine of one
+// argument come together, from one call.
 class FactorValues {
 public:
     FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {}
@@ -398,10 +399,10 @@ public:
         if (f.multiple < 0 || f.multiple > kMaxMultiple) return Evaluate(f);
         const std::size_t i = Index(f);
         if (!known_[i]) {
-            value_[i] = Evaluate(f);
+            SinCosDeg(s_, f.multiple * angles_[f.angle], sine_[i], cosine_[i]);
             known_[i] = true;
         }
-        return value_[i];
+        return f.fn == Fn::Sin ? sine_[i] : cosine_[i];
     }
 
 private:
@@ -410,14 +411,11 @@ private:
         return f.fn == Fn::Sin ? SinDeg(argument) : CosDeg(s_, argument);
     }
     static constexpr int kMaxMultiple = 5;
-    static constexpr std::size_t kSlots = 2 * (kMaxMultiple + 1) * kAngleCount;
-    static std::size_t Index(const Factor& f) {
-        return (static_cast<std::size_t>(f.fn == Fn::Cos) * (kMaxMultiple + 1) + f.multiple) * kAngleCount +
-               f.angle;
-    }
+    static constexpr std::size_t kSlots = (kMaxMultiple + 1) * kAngleCount;
+    static std::size_t Index(const Factor& f) { return static_cast<std::size_t>(f.multiple) * kAngleCount + f.angle; }
     const ChartState& s_;
     const Angles& angles_;
-    std::array<double, kSlots> value_{};
+    std::array<double, kSlots> sine_, cosine_;
     std::array<bool, kSlots> known_{};
 };
 
