@@ -59,8 +59,11 @@ GtkChartWindow::GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts,
 ScreenPlacement GtkChartWindow::PlacementOfDisplay() {
 #ifdef GDK_WINDOWING_WAYLAND
     GdkDisplay* display = gdk_display_get_default();
+    // The registry first: asked on a compositor without it, gtk-layer-shell writes a warning.
     if (display != nullptr && GDK_IS_WAYLAND_DISPLAY(display))
-        return gtk_layer_is_supported() ? ScreenPlacement::LayerShell : ScreenPlacement::FullScreenOnMonitor;
+        return gdk_wayland_display_query_registry(display, "zwlr_layer_shell_v1") && gtk_layer_is_supported()
+                   ? ScreenPlacement::LayerShell
+                   : ScreenPlacement::FullScreenOnMonitor;
 #endif
     return ScreenPlacement::X11;
 }
@@ -345,13 +348,15 @@ gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
     }
     screen->surface.Present(cr);
     w->inDraw_ = false;
-    if (!screen->pictureShown && w->events_ != nullptr) {
-        // Traced for the end-to-end tests and the start-up measurements (G_MESSAGES_DEBUG=kelo).
+    const int scale = gtk_widget_get_scale_factor(widget);
+    if (w->events_ != nullptr && (!screen->pictureShown || scale != screen->shownScale)) {
+        // Traced for the end-to-end tests and the start-up measurements (G_MESSAGES_DEBUG=kelo): the
+        // first picture on each monitor, and each new scale of it.
         screen->pictureShown = true;
+        screen->shownScale = scale;
         const GdkRectangle& g = screen->monitor.geometry;
         g_log("kelo", G_LOG_LEVEL_DEBUG, "picture shown on the monitor at %d,%d: %dx%d at scale %d, clock %lld ms",
-              g.x, g.y, width, height, gtk_widget_get_scale_factor(widget),
-              static_cast<long long>(g_get_real_time() / 1000));
+              g.x, g.y, width, height, scale, static_cast<long long>(g_get_real_time() / 1000));
     }
     return TRUE;
 }

@@ -230,6 +230,7 @@ private:
         CairoWindowSurface surface;
         bool closed = false;        // the compositor closed its surface, or its monitor went
         bool pictureShown = false;  // the first chart reached the screen
+        int shownScale = 0;         // at this scale
         Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts)
             : owner(o), monitor(m), window(nullptr), surface(fonts) {}
     };

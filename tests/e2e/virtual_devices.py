@@ -1,13 +1,14 @@
 #!/usr/bin/env python3
-"""A pointer for a compositor without input devices (sway on its headless backend): a virtual pointer of
-the wlr virtual-pointer protocol, kept while this process runs, so that the seat has a pointer and
-`swaymsg seat seat0 cursor ...` moves it over the clients' surfaces.
+"""A pointer and a keyboard for a compositor without input devices (sway on its headless backend):
+a virtual pointer and a virtual keyboard, kept while this process runs, so that the seat has both, its
+clients bind them, `swaymsg seat seat0 cursor ...` moves the pointer over their surfaces and the keys
+that wtype sends (through a keyboard of its own, gone when it ends) reach the focused one.
 
-    virtual_pointer.py [READY_FILE]
+    virtual_devices.py [READY_FILE]
 
 The Wayland connection is $WAYLAND_DISPLAY (a name in $XDG_RUNTIME_DIR, or an absolute path). Once the
-pointer exists, READY_FILE is written (when given). The wire protocol is spoken directly: a few
-requests, and the registry's and the callback's events read back.
+devices exist, READY_FILE is written (when given). The wire protocol is spoken directly: a few
+requests, and the registry's and the callbacks' events read back.
 """
 import os
 import socket
@@ -47,7 +48,7 @@ def events(s):
             buffer = buffer[size:]
         chunk = s.recv(65536)
         if not chunk:
-            raise SystemExit("virtual_pointer: the compositor closed the connection")
+            raise SystemExit("virtual_devices: the compositor closed the connection")
         buffer += chunk
 
 
@@ -64,18 +65,24 @@ def main():
             globals_[interface] = (name, version)
         elif obj == 3:                                          # the sync's done
             break
-    if "zwlr_virtual_pointer_manager_v1" not in globals_:
-        raise SystemExit("virtual_pointer: the compositor has no virtual pointers")
-    name, _ = globals_["zwlr_virtual_pointer_manager_v1"]
-    # wl_registry.bind(name, interface, version, new_id 4), then create_virtual_pointer(seat: none, id 5).
-    request(s, REGISTRY_ID, 0, struct.pack("<I", name) + string("zwlr_virtual_pointer_manager_v1") +
-            struct.pack("<II", 1, 4))
-    request(s, 4, 0, struct.pack("<II", 0, 5))
-    request(s, DISPLAY_ID, 0, struct.pack("<I", 6))
+    for interface in ("wl_seat", "zwlr_virtual_pointer_manager_v1", "zwp_virtual_keyboard_manager_v1"):
+        if interface not in globals_:
+            raise SystemExit("virtual_devices: the compositor has no " + interface)
+
+    def bind(interface, new_id):  # wl_registry.bind(name, interface, version 1, new_id)
+        request(s, REGISTRY_ID, 0, struct.pack("<I", globals_[interface][0]) + string(interface) +
+                struct.pack("<II", 1, new_id))
+
+    bind("wl_seat", 4)
+    bind("zwlr_virtual_pointer_manager_v1", 5)
+    bind("zwp_virtual_keyboard_manager_v1", 6)
+    request(s, 5, 0, struct.pack("<II", 4, 7))  # create_virtual_pointer(seat, id 7)
+    request(s, 6, 0, struct.pack("<II", 4, 8))  # create_virtual_keyboard(seat, id 8)
+    request(s, DISPLAY_ID, 0, struct.pack("<I", 9))
     for obj, opcode, args in events(s):
         if obj == DISPLAY_ID and opcode == 0:                   # wl_display.error
-            raise SystemExit("virtual_pointer: protocol error")
-        if obj == 6:
+            raise SystemExit("virtual_devices: protocol error")
+        if obj == 9:
             break
     if len(sys.argv) > 1:
         with open(sys.argv[1], "w") as ready:
