@@ -29,10 +29,17 @@ run_finish() {
   rm -rf "$work"
 }
 
-# stop_servers: the servers started so far stopped (before others are started in their place).
+# stop_servers: the servers started so far stopped, the last first (a compositor before the session
+# that runs it, which then ends its bus), before others are started in their place.
 stop_servers() {
-  local pid
-  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
+  local i pid
+  for ((i = ${#servers[@]} - 1; i >= 0; i--)); do
+    pid=${servers[i]}
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    # One that is not this shell's child (found by its pid file) is waited for by looking.
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  done
   servers=()
 }
 
