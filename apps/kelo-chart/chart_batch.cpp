@@ -1,5 +1,6 @@
 #include "apps/kelo-chart/chart_batch.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -117,13 +118,13 @@ std::string CsvRow(const ChartState& s, const LocalDateTime& t) {
 
 std::string OneLineJson(const std::string& json) {
     std::string line;
-    line.reserve(json.size());
-    for (std::size_t i = 0; i < json.size(); ++i) {
-        if (json[i] != '\n') {
-            line += json[i];
-            continue;
-        }
-        while (i + 1 < json.size() && json[i + 1] == ' ') ++i;
+    line.reserve(json.size() + 1);
+    std::size_t from = 0;
+    while (from < json.size()) {
+        const std::size_t lineEnd = std::min(json.find('\n', from), json.size());
+        line.append(json, from, lineEnd - from);
+        from = json.find_first_not_of(' ', lineEnd + 1);
+        if (from == std::string::npos) break;
     }
     return line + "\n";
 }

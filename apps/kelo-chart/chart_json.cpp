@@ -50,7 +50,9 @@ std::string JsonNumber(double value) {
 }
 
 std::string JsonString(const std::string& text) {
-    std::string out = "\"";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
     for (unsigned char c : text) {
         switch (c) {
             case '"': out += "\\\""; break;
@@ -68,7 +70,8 @@ std::string JsonString(const std::string& text) {
                 }
         }
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::vector<std::string> NonFiniteValues(const ChartState& s) {

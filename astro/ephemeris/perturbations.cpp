@@ -389,43 +389,69 @@ constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc, k
 // The sines and cosines of one planet's terms, each computed once: many terms share a factor (sin zeta
 // appears in a dozen cells of Saturn's tables), and the same call on the same argument gives the same
 // value, so the sums are those of the plain term-by-term evaluation. The sine and the cosine of one
-// argument come together, from one call.
+// argument come together, from one call; a series' factors are all known before it is summed.
+constexpr int kMaxMultiple = 5;
+
+constexpr bool MultiplesInRange(std::span<const Term> terms) {
+    for (const Term& t : terms)
+        if (t.row.multiple < 0 || t.row.multiple > kMaxMultiple || t.column.multiple < 0 ||
+            t.column.multiple > kMaxMultiple)
+            return false;
+    return true;
+}
+
+static_assert(MultiplesInRange(kJupiterMean) && MultiplesInRange(kJupiterPeri) && MultiplesInRange(kJupiterEcc) &&
+              MultiplesInRange(kJupiterAxis) && MultiplesInRange(kSaturnMean) && MultiplesInRange(kSaturnPeri) &&
+              MultiplesInRange(kSaturnEcc) && MultiplesInRange(kSaturnAxis) && MultiplesInRange(kUranusMean) &&
+              MultiplesInRange(kUranusPeri) && MultiplesInRange(kUranusEcc) && MultiplesInRange(kUranusAxis) &&
+              MultiplesInRange(kUranusLongitude) && MultiplesInRange(kNeptuneMean) &&
+              MultiplesInRange(kNeptunePeri) && MultiplesInRange(kNeptuneEcc) && MultiplesInRange(kNeptuneAxis) &&
+              MultiplesInRange(kNeptuneLongitude));
+
 class FactorValues {
 public:
-    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {}
+    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) { value_[kOneSlot] = 1; }
 
-    double operator()(const Factor& f) {
-        if (f.fn == Fn::One) return 1;
-        if (f.multiple < 0 || f.multiple > kMaxMultiple) return Evaluate(f);
-        const std::size_t i = Index(f);
-        if (!known_[i]) {
-            SinCosDeg(s_, f.multiple * angles_[f.angle], sine_[i], cosine_[i]);
-            known_[i] = true;
+    void Prepare(std::span<const Term> terms) {
+        for (const Term& t : terms) {
+            Know(t.row);
+            Know(t.column);
         }
-        return f.fn == Fn::Sin ? sine_[i] : cosine_[i];
     }
+
+    // The value of a factor whose series was prepared.
+    double operator[](const Factor& f) const { return value_[Slot(f)]; }
 
 private:
-    double Evaluate(const Factor& f) const {
-        const double argument = f.multiple * angles_[f.angle];
-        return f.fn == Fn::Sin ? SinDeg(argument) : CosDeg(s_, argument);
+    static constexpr std::size_t kAngleSlots = (kMaxMultiple + 1) * kAngleCount;
+    static constexpr std::size_t kOneSlot = 2 * kAngleSlots;  // sines, then cosines, then the 1
+    static constexpr std::size_t AngleSlot(const Factor& f) {
+        return static_cast<std::size_t>(f.multiple) * kAngleCount + f.angle;
     }
-    static constexpr int kMaxMultiple = 5;
-    static constexpr std::size_t kSlots = (kMaxMultiple + 1) * kAngleCount;
-    static std::size_t Index(const Factor& f) { return static_cast<std::size_t>(f.multiple) * kAngleCount + f.angle; }
+    static constexpr std::size_t Slot(const Factor& f) {
+        return f.fn == Fn::One ? kOneSlot : (f.fn == Fn::Cos ? kAngleSlots : 0) + AngleSlot(f);
+    }
+    void Know(const Factor& f) {
+        if (f.fn == Fn::One) return;
+        const std::size_t i = AngleSlot(f);
+        if (known_[i]) return;
+        SinCosDeg(s_, f.multiple * angles_[f.angle], value_[i], value_[kAngleSlots + i]);
+        known_[i] = true;
+    }
     const ChartState& s_;
     const Angles& angles_;
-    std::array<double, kSlots> sine_, cosine_;
-    std::array<bool, kSlots> known_{};
+    std::array<double, kOneSlot + 1> value_;
+    std::array<bool, kAngleSlots> known_{};
 };
 
 // Sum of (c0 + c1 nu + c2 nu^2) x row x column over the terms.
 double SumTerms(const ChartState& s, FactorValues& factor, std::span<const Term> terms) {
+    factor.Prepare(terms);
     const double nu = s.perturbNu;
     double sum = 0;
     for (const Term& t : terms) {
         const double coefficient = t.c0 + t.c1 * nu + t.c2 * nu * nu;
-        sum = sum + coefficient * factor(t.row) * factor(t.column);
+        sum = sum + coefficient * factor[t.row] * factor[t.column];
     }
     return sum;
 }
