@@ -23,12 +23,18 @@ enum Angle : uint8_t {
 };
 using Angles = std::array<double, kAngleCount>;
 
-// One factor of a term: 1, or the sine or cosine of a whole multiple of an angle.
+// One factor of a term: 1, or the sine or cosine of a whole multiple (0..5) of an angle. Its slot is
+// where the evaluation keeps its value: the sines by multiple and angle, then the cosines, then the 1.
 enum class Fn : uint8_t { One, Sin, Cos };
-struct Factor { Fn fn; int multiple; Angle angle; };
-constexpr Factor kOne{Fn::One, 0, kV};
-constexpr Factor Sin(int multiple, Angle a) { return {Fn::Sin, multiple, a}; }
-constexpr Factor Cos(int multiple, Angle a) { return {Fn::Cos, multiple, a}; }
+constexpr int kMaxMultiple = 5;
+constexpr int kAngleSlots = (kMaxMultiple + 1) * kAngleCount;
+constexpr int kOneSlot = 2 * kAngleSlots;
+struct Factor { Fn fn; int multiple; Angle angle; int slot; };
+constexpr Factor kOne{Fn::One, 0, kV, kOneSlot};
+constexpr Factor Sin(int multiple, Angle a) { return {Fn::Sin, multiple, a, multiple * kAngleCount + a}; }
+constexpr Factor Cos(int multiple, Angle a) {
+    return {Fn::Cos, multiple, a, kAngleSlots + multiple * kAngleCount + a};
+}
 
 // One term: (c0 + c1 nu + c2 nu^2) x row factor x column factor. A term of a single factor has the
 // column factor 1.
@@ -389,9 +395,7 @@ constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc, k
 // The sines and cosines of one planet's terms, each computed once: many terms share a factor (sin zeta
 // appears in a dozen cells of Saturn's tables), and the same call on the same argument gives the same
 // value, so the sums are those of the plain term-by-term evaluation. The sine and the cosine of one
-// argument come together, from one call; a series' factors are all known before it is summed.
-constexpr int kMaxMultiple = 5;
-
+// argument come together, from one call.
 constexpr bool MultiplesInRange(std::span<const Term> terms) {
     for (const Term& t : terms)
         if (t.row.multiple < 0 || t.row.multiple > kMaxMultiple || t.column.multiple < 0 ||
@@ -399,7 +403,6 @@ constexpr bool MultiplesInRange(std::span<const Term> terms) {
             return false;
     return true;
 }
-
 static_assert(MultiplesInRange(kJupiterMean) && MultiplesInRange(kJupiterPeri) && MultiplesInRange(kJupiterEcc) &&
               MultiplesInRange(kJupiterAxis) && MultiplesInRange(kSaturnMean) && MultiplesInRange(kSaturnPeri) &&
               MultiplesInRange(kSaturnEcc) && MultiplesInRange(kSaturnAxis) && MultiplesInRange(kUranusMean) &&
@@ -410,48 +413,34 @@ static_assert(MultiplesInRange(kJupiterMean) && MultiplesInRange(kJupiterPeri) &
 
 class FactorValues {
 public:
-    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) { value_[kOneSlot] = 1; }
-
-    void Prepare(std::span<const Term> terms) {
-        for (const Term& t : terms) {
-            Know(t.row);
-            Know(t.column);
-        }
+    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {
+        value_[kOneSlot] = 1;
+        known_[kOneSlot] = true;
     }
 
-    // The value of a factor whose series was prepared.
-    double operator[](const Factor& f) const { return value_[Slot(f)]; }
+    double operator()(const Factor& f) {
+        if (!known_[f.slot]) {
+            const int sine = f.multiple * kAngleCount + f.angle;
+            SinCosDeg(s_, f.multiple * angles_[f.angle], value_[sine], value_[kAngleSlots + sine]);
+            known_[sine] = known_[kAngleSlots + sine] = true;
+        }
+        return value_[f.slot];
+    }
 
 private:
-    static constexpr std::size_t kAngleSlots = (kMaxMultiple + 1) * kAngleCount;
-    static constexpr std::size_t kOneSlot = 2 * kAngleSlots;  // sines, then cosines, then the 1
-    static constexpr std::size_t AngleSlot(const Factor& f) {
-        return static_cast<std::size_t>(f.multiple) * kAngleCount + f.angle;
-    }
-    static constexpr std::size_t Slot(const Factor& f) {
-        return f.fn == Fn::One ? kOneSlot : (f.fn == Fn::Cos ? kAngleSlots : 0) + AngleSlot(f);
-    }
-    void Know(const Factor& f) {
-        if (f.fn == Fn::One) return;
-        const std::size_t i = AngleSlot(f);
-        if (known_[i]) return;
-        SinCosDeg(s_, f.multiple * angles_[f.angle], value_[i], value_[kAngleSlots + i]);
-        known_[i] = true;
-    }
     const ChartState& s_;
     const Angles& angles_;
     std::array<double, kOneSlot + 1> value_;
-    std::array<bool, kAngleSlots> known_{};
+    std::array<bool, kOneSlot + 1> known_{};
 };
 
 // Sum of (c0 + c1 nu + c2 nu^2) x row x column over the terms.
 double SumTerms(const ChartState& s, FactorValues& factor, std::span<const Term> terms) {
-    factor.Prepare(terms);
     const double nu = s.perturbNu;
     double sum = 0;
     for (const Term& t : terms) {
         const double coefficient = t.c0 + t.c1 * nu + t.c2 * nu * nu;
-        sum = sum + coefficient * factor[t.row] * factor[t.column];
+        sum = sum + coefficient * factor(t.row) * factor(t.column);
     }
     return sum;
 }
