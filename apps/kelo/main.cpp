@@ -125,6 +125,11 @@ void OnActivate(GtkApplication* app, gpointer data) {
     auto* program = new Program(app);
     program->s.commandLine = command.shellCommandLine;
     program->window.SetIdleInhibit(!command.noInhibit);
+    // On a layer surface a failed settings check writes its message over the picture.
+    program->window.SetAfterPaint([program](Surface& surface) {
+        if (program->s.settingsError != 0 && !program->boxes.Notices().empty())
+            DrawNotice(program->s, surface, program->boxes.Notices());
+    });
     UnloadOnSignals(program->window);
     program->window.Load(program->form);
 }

@@ -69,7 +69,8 @@ private:
     std::vector<GtkWidget*> windows_;
 };
 
-// Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program.
+// Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program; over a
+// layer surface, notices drawn on the picture.
 class GtkMessageBoxes : public MessageBoxes {
 public:
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -77,9 +78,13 @@ public:
     void PopOwner() { owners_.pop_back(); }
     // A window that goes hands its place among the owners to another (nullptr: leaves it).
     void ReplaceOwner(GtkWindow* gone, GtkWindow* now);
+    // The distinct messages that came while the owner was a layer surface, in the order they first
+    // came: they are drawn over the picture, not shown in a box.
+    const std::vector<std::string>& Notices() const { return notices_; }
 
 private:
     std::vector<GtkWindow*> owners_;
+    std::vector<std::string> notices_;
 };
 
 // The glyph font for the chart's own drawing (FreeType, through the Cairo surfaces) and, through
