@@ -131,6 +131,25 @@ has_colour() {
   grep -qF "$2" <<<"$histogram"
 }
 
+# main_colour NAME: the colour most pixels of the screenshot NAME.png have (the background), '#RRGGBB'.
+main_colour() {
+  convert "$CASE_DIR/$1.png" -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# wait_for_main_colour NAME COLOUR SECONDS: screenshots NAME.png until most of the screen is COLOUR;
+# the seconds it took, to the millisecond, in WAITED.
+wait_for_main_colour() {
+  local start now
+  start=$(date +%s%N)
+  while :; do
+    screenshot "$1" >/dev/null
+    now=$(date +%s%N)
+    [ "$(main_colour "$1")" = "$2" ] && break
+    [ $(((now - start) / 1000000)) -lt $(($3 * 1000)) ] || fail "the screen is $(main_colour "$1"), not $2, after $3 s"
+  done
+  WAITED=$(printf '%d.%03d' $(((now - start) / 1000000000)) $(((now - start) / 1000000 % 1000)))
+}
+
 screen_size() { xdotool getdisplaygeometry | tr ' ' x; }
 
 # The settings dialog's own keys: Ctrl+S saves, Escape quits (the cases may name other ways).

@@ -74,6 +74,23 @@ wait_exit() {
 # colours FILE: the number of distinct colours of a picture.
 colours() { convert "$1" -format %k info:; }
 
+# main_colour FILE: the colour most pixels of a picture have (the background), '#RRGGBB'.
+main_colour() { convert "$1" -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-F]\{6\}' | head -1; }
+
+# wait_for_main_colour FILE COLOUR SECONDS: screenshots into FILE until most of the screen is COLOUR;
+# false after SECONDS. The seconds it took, to the millisecond, in WAITED.
+wait_for_main_colour() {
+  local start now
+  start=$(date +%s%N)
+  while :; do
+    import -window root "$1"
+    now=$(date +%s%N)
+    [ "$(main_colour "$1")" = "$2" ] && break
+    [ $(((now - start) / 1000000)) -lt $(($3 * 1000)) ] || return 1
+  done
+  WAITED=$(printf '%d.%03d' $(((now - start) / 1000000000)) $(((now - start) / 1000000 % 1000)))
+}
+
 # geometry ID: "WIDTHxHEIGHT" of an X window.
 geometry() { xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }'; }
 
