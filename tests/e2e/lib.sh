@@ -32,10 +32,15 @@ fail() {
 
 pass() { echo "ok   [$CASE_NAME] $*"; }
 
-# set_setting N VALUE: settings value N (the first seven characters of line N), CR LF kept.
+# set_setting N VALUE [N VALUE...]: settings value N (the first seven characters of line N), CR LF kept;
+# the file replaced in one step, as an editor saves it.
 set_setting() {
-  awk -v n="$1" -v v="$2" 'NR == n { $0 = sprintf("%-7s", v) substr($0, 8) } { print }' ORS='\n' \
-    "$SETTINGS" >"$SETTINGS.new"
+  local program=''
+  while [ $# -ge 2 ]; do
+    program+="NR == $1 { \$0 = sprintf(\"%-7s\", \"$2\") substr(\$0, 8) } "
+    shift 2
+  done
+  awk "$program { print }" ORS='\n' "$SETTINGS" >"$SETTINGS.new"
   mv "$SETTINGS.new" "$SETTINGS"
 }
 
@@ -136,18 +141,23 @@ main_colour() {
   convert "$CASE_DIR/$1.png" -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-F]\{6\}' | head -1
 }
 
-# wait_for_main_colour NAME COLOUR SECONDS: screenshots NAME.png until most of the screen is COLOUR;
-# the seconds it took, to the millisecond, in WAITED.
-wait_for_main_colour() {
-  local start now
+# time_to_pixel X Y COLOUR SECONDS COMMAND...: runs COMMAND (a write of the settings file), then waits
+# until the screen's pixel X,Y has COLOUR (fails when that takes more than SECONDS); the seconds from
+# the start of COMMAND to the colour, to the millisecond, in WAITED. The screen is watched from before
+# COMMAND starts.
+time_to_pixel() {
+  local x=$1 y=$2 colour=$3 seconds=$4 start seen poller out=$CASE_DIR/pixel.out ready=$CASE_DIR/pixel.ready
+  shift 4
+  rm -f "$ready"
+  python3 "$(dirname "${BASH_SOURCE[0]}")/wait_for_pixel.py" "$x" "$y" "$colour" "$((seconds + 10))" "$ready" >"$out" &
+  poller=$!
+  while [ ! -e "$ready" ]; do kill -0 "$poller" 2>/dev/null || fail "cannot look at the screen"; sleep 0.05; done
   start=$(date +%s%N)
-  while :; do
-    screenshot "$1" >/dev/null
-    now=$(date +%s%N)
-    [ "$(main_colour "$1")" = "$2" ] && break
-    [ $(((now - start) / 1000000)) -lt $(($3 * 1000)) ] || fail "the screen is $(main_colour "$1"), not $2, after $3 s"
-  done
-  WAITED=$(printf '%d.%03d' $(((now - start) / 1000000000)) $(((now - start) / 1000000 % 1000)))
+  "$@"
+  wait "$poller" || fail "pixel $x,$y is $(cat "$out"), not $colour"
+  seen=$(cat "$out")
+  WAITED=$(printf '%d.%03d' $(((seen - start) / 1000000000)) $(((seen - start) / 1000000 % 1000)))
+  (((seen - start) / 1000000 <= seconds * 1000)) || fail "pixel $x,$y took $WAITED s to become $colour"
 }
 
 screen_size() { xdotool getdisplaygeometry | tr ' ' x; }

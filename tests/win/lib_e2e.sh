@@ -77,18 +77,23 @@ colours() { convert "$1" -format %k info:; }
 # main_colour FILE: the colour most pixels of a picture have (the background), '#RRGGBB'.
 main_colour() { convert "$1" -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-F]\{6\}' | head -1; }
 
-# wait_for_main_colour FILE COLOUR SECONDS: screenshots into FILE until most of the screen is COLOUR;
-# false after SECONDS. The seconds it took, to the millisecond, in WAITED.
-wait_for_main_colour() {
-  local start now
+# time_to_pixel X Y COLOUR SECONDS COMMAND...: runs COMMAND (a write of the settings file), then waits
+# until the screen's pixel X,Y has COLOUR (fails when that takes more than SECONDS); the seconds from
+# the start of COMMAND to the colour, to the millisecond, in WAITED. The screen is watched from before
+# COMMAND starts.
+time_to_pixel() {
+  local x=$1 y=$2 colour=$3 seconds=$4 start seen poller out=$KELO_E2E_WORK/pixel.out ready=$KELO_E2E_WORK/pixel.ready
+  shift 4
+  rm -f "$ready"
+  python3 "$REPO/tests/e2e/wait_for_pixel.py" "$x" "$y" "$colour" "$((seconds + 10))" "$ready" >"$out" &
+  poller=$!
+  while [ ! -e "$ready" ]; do kill -0 "$poller" 2>/dev/null || fail "cannot look at the screen"; sleep 0.05; done
   start=$(date +%s%N)
-  while :; do
-    import -window root "$1"
-    now=$(date +%s%N)
-    [ "$(main_colour "$1")" = "$2" ] && break
-    [ $(((now - start) / 1000000)) -lt $(($3 * 1000)) ] || return 1
-  done
-  WAITED=$(printf '%d.%03d' $(((now - start) / 1000000000)) $(((now - start) / 1000000 % 1000)))
+  "$@"
+  wait "$poller" || fail "pixel $x,$y is $(cat "$out"), not $colour"
+  seen=$(cat "$out")
+  WAITED=$(printf '%d.%03d' $(((seen - start) / 1000000000)) $(((seen - start) / 1000000 % 1000)))
+  (((seen - start) / 1000000 <= seconds * 1000)) || fail "pixel $x,$y took $WAITED s to become $colour"
 }
 
 # geometry ID: "WIDTHxHEIGHT" of an X window.
