@@ -168,24 +168,35 @@ screen_size() { xdotool getdisplaygeometry | tr ' ' x; }
 save() { xdotool key ctrl+s; sleep 0.5; }
 quit() { xdotool key Escape; }
 
-# exit_mode_1_on_text_page: on the dialog's Text page (Alt+X, then Tab into the text), line 33 from 3 to
-# 1, then saved (exit_mode_1_in_text).
+# exit_mode_1_on_text_page: on the dialog's Text page, line 33 from 3 to 1, then saved
+# (exit_mode_1_in_text).
 exit_mode_1_on_text_page() {
+  to_text_page
+  exit_mode_1_in_text
+}
+
+# to_text_page: the dialog's Text page (Alt+X), the focus in the text (Tab).
+to_text_page() {
   xdotool key alt+x
   sleep 0.3
   xdotool key Tab
   sleep 0.2
-  exit_mode_1_in_text
 }
 
 # exit_mode_1_in_text: in the settings editor's text, with the focus on it, line 33 (the exit mode)
 # from 3 (a key) to 1 (a click); then the case's save.
 exit_mode_1_in_text() {
-  xdotool key ctrl+Home
-  xdotool key --delay 15 --repeat 32 Down
-  xdotool key Delete
-  xdotool type 1
+  first_character_in_text 33 1
   save
+}
+
+# first_character_in_text LINE CHARACTER: in the settings editor's text, with the focus on it, the first
+# character of line LINE replaced by CHARACTER (not saved).
+first_character_in_text() {
+  xdotool key ctrl+Home
+  xdotool key --delay 15 --repeat $(($1 - 1)) Down
+  xdotool key Delete
+  xdotool type "$2"
 }
 
 # quit_into_exit_mode_1: the case's quit starts the screen saver, which a key leaves running and a
