@@ -340,11 +340,15 @@ gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
     w->inDraw_ = true;
     const int width = gtk_widget_get_allocated_width(widget);
     const int height = gtk_widget_get_allocated_height(widget);
-    // A new size (the first expose among them) gives a new, empty back buffer: resize and paint the
-    // last chart into every back buffer. Any other expose shows the back buffer as the last paint left it.
+    // A new size or scale (the first expose among them) gives a new, empty back buffer: resize and paint
+    // the last chart into it alone (the others hold it already: with several monitors coming up, each
+    // is painted once, not once for every other). Any other expose shows the back buffer as the last
+    // paint left it.
     if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget)) && w->events_ != nullptr) {
+        w->surface_.SetSurfaces({&screen->surface});
         w->events_->Form_Resize();
         w->events_->Form_Paint();
+        w->UseSurfaces();
     }
     screen->surface.Present(cr);
     w->inDraw_ = false;

@@ -15,7 +15,10 @@ cp "$KELO_BIN_DIR/kelo" "$KELO_BIN_DIR/KELO.INI" "$KELO_BIN_DIR/glypha.ttf" "$PR
 SETTINGS=$PROGRAM_DIR/KELO.INI
 # The instance lock and the user's settings of this case only; the message boxes traced to the log.
 export XDG_RUNTIME_DIR=$CASE_DIR/runtime XDG_CONFIG_HOME=$CASE_DIR/config G_MESSAGES_DEBUG=kelo
-unset DBUS_SESSION_BUS_ADDRESS
+# No session bus: an address that leads nowhere, since without one GLib would start a bus for the X
+# display (dbus-launch), and the desktop portals it starts mount a folder into the case's runtime
+# folder that outlives the case.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$CASE_DIR/no-session-bus
 STARTED_PIDS=()
 
 cleanup() {

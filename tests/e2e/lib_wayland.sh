@@ -38,3 +38,21 @@ ended_by_itself() {
   wait_for_exit "$1" 5
   [ "$EXIT_STATUS" = 0 ] || fail "exit status $EXIT_STATUS after $2"
 }
+
+# pointer_hidden_at OUTPUT X Y PX PY: no pointer drawn at the layout's X Y, which is at pixel PX PY of
+# OUTPUT: the picture there is the same with the pointer away (tried twice, should a minute's repaint
+# fall between the two shots).
+pointer_hidden_at() {
+  local try crop="48x48+$4+$5"
+  for try in 1 2; do
+    pointer_to "$2" "$3"
+    output_shot pointer-here "$1" >/dev/null
+    pointer_to $(($2 + 100)) $(($3 + 100))
+    output_shot pointer-away "$1" >/dev/null
+    convert "$CASE_DIR/pointer-here.png" -crop "$crop" +repage "$CASE_DIR/pointer-here.png"
+    convert "$CASE_DIR/pointer-away.png" -crop "$crop" +repage "$CASE_DIR/pointer-away.png"
+    [ "$(compare -metric AE "$CASE_DIR/pointer-here.png" "$CASE_DIR/pointer-away.png" null: 2>&1 || true)" = 0 ] &&
+      return
+  done
+  fail "a pointer is drawn at $2,$3 on $1"
+}
