@@ -8,7 +8,7 @@
 
 #include "core/numeric.h"
 #include "core/setting_lines.h"
-#include "render/render_tables.h"
+#include "settings/palette.h"
 #include "shell_fixture.h"
 
 namespace {
