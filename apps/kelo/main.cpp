@@ -15,11 +15,12 @@
 
 #include "apps/kelo/launch_command.h"
 #include "platform/gtk/gtk_platform.h"
-#include "platform/gtk/hack_window.h"
 #include "platform/linux/file_text_lines.h"
+#include "platform/linux/linux_process.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "platform/platform.h"
+#include "platform/x11/hack_window.h"
 #include "render/notice.h"
 #include "core/chart_state.h"
 #include "shell/kelo_form.h"
@@ -44,7 +45,7 @@ void UnloadOnSignals(ChartWindow& window) {
 struct Program {
     explicit Program(GtkApplication* app)
         : window(app, fonts, pointer, boxes),
-          options(boxes, window.TwipsPerPixelX()),
+          options(boxes),
           platform{window, options, boxes, pointer, fonts, clock, registry, textFiles, instance, process},
           form(s, platform) {}
 
@@ -78,7 +79,7 @@ struct HackProgram {
     LocaleRegistry registry;
     LegacyIniFile textFiles;
     NoInstanceLock instance;
-    HackProcess process;
+    LinuxProcess process;  // hack mode ends without GTK, which it never started
     Platform platform;
     ChartState s;
     KeloForm form;

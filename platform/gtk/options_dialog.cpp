@@ -437,8 +437,7 @@ struct GtkOptionsDialog::Form {
     }
 };
 
-GtkOptionsDialog::GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel)
-    : boxes_(boxes), twipsPerPixel_(twipsPerPixel) {}
+GtkOptionsDialog::GtkOptionsDialog(GtkMessageBoxes& boxes) : boxes_(boxes) {}
 
 GtkOptionsDialog::~GtkOptionsDialog() = default;
 
