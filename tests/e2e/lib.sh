@@ -1,8 +1,10 @@
 # Shared by the end-to-end cases: a private copy of the program folder, the program started and
 # watched, windows found and driven with xdotool, screenshots with ImageMagick.
-# Needs KELO_BIN_DIR (kelo, KELO.INI, glypha.ttf) and DISPLAY (an X server of its own).
+# Needs KELO_BIN_DIR (kelo, KELO.INI, glypha.ttf) and DISPLAY (an X server of its own) or WAYLAND_DISPLAY
+# (a compositor of its own, lib_wayland.sh).
 set -euo pipefail
-: "${KELO_BIN_DIR:?}" "${DISPLAY:?}"
+: "${KELO_BIN_DIR:?}"
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || { echo "$0: neither DISPLAY nor WAYLAND_DISPLAY is set" >&2; exit 1; }
 
 CASE_NAME=$(basename "$0" .sh)
 CASE_DIR=$(mktemp -d "${TMPDIR:-/tmp}/kelo-e2e-$CASE_NAME.XXXXXX")
