@@ -43,6 +43,10 @@ struct ChartState {
     int16_t fontRegistered = 0;      // 1 once start-up has registered the glyph font
     int16_t pointerHidden = 0;       // 1 once start-up has hidden the pointer (settings value 32 = 0)
     int16_t exitStatus = 0;          // status the process ends with: 1 when the settings could not be read
+    // The settings file as it was when its values were last read: a change of either applies it.
+    int16_t settingsStampKnown = 0;  // 1 once the file could be looked at
+    int64_t settingsFileTime = 0;    // its time of last writing, in the platform's units
+    int64_t settingsFileSize = 0;    // its size, bytes
 
     // Planetary element tables, constant after LoadElementTables.
     // outerElements[body][1..21] for the Earth (1) and bodies 5..8; innerElements[body][1..11] for 1..4.

@@ -25,6 +25,7 @@
 #include "platform/x11/hack_window.h"
 #include "render/notice.h"
 #include "core/chart_state.h"
+#include "settings/settings_form.h"
 #include "shell/kelo_form.h"
 
 namespace {
@@ -47,7 +48,7 @@ void UnloadOnSignals(ChartWindow& window) {
 struct Program {
     explicit Program(GtkApplication* app)
         : window(app, fonts, &pointer, &boxes),
-          options(boxes),
+          options(boxes, FormLayout()),
           platform{window, options, boxes, pointer, fonts, clock, registry, textFiles, instance, process},
           form(s, platform) {}
 
@@ -126,6 +127,11 @@ void OnActivate(GtkApplication* app, gpointer data) {
     auto* program = new Program(app);
     program->s.commandLine = command.shellCommandLine;
     program->window.SetIdleInhibit(!command.noInhibit);
+    // On a layer surface a failed settings check writes its message over the picture.
+    program->window.SetAfterPaint([program](Surface& surface) {
+        if (program->s.settingsError != 0 && !program->boxes.Notices().empty())
+            DrawNotice(program->s, surface, program->boxes.Notices());
+    });
     UnloadOnSignals(program->window);
     program->window.Load(program->form);
 }

@@ -68,7 +68,8 @@ private:
     std::vector<GtkWidget*> windows_;
 };
 
-// Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program.
+// Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program; over a
+// layer surface, notices drawn on the picture.
 class GtkMessageBoxes : public MessageBoxes {
 public:
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
@@ -76,9 +77,13 @@ public:
     void PopOwner() { owners_.pop_back(); }
     // A window that goes hands its place among the owners to another (nullptr: leaves it).
     void ReplaceOwner(GtkWindow* gone, GtkWindow* now);
+    // The distinct messages that came while the owner was a layer surface, in the order they first
+    // came: they are drawn over the picture, not shown in a box.
+    const std::vector<std::string>& Notices() const { return notices_; }
 
 private:
     std::vector<GtkWindow*> owners_;
+    std::vector<std::string> notices_;
 };
 
 // The glyph font for the chart's own drawing (FreeType, through the Cairo surfaces) and, through
@@ -92,13 +97,13 @@ private:
     std::vector<std::string> added_;  // files among fontconfig's application fonts
 };
 
-// "Program Options": the settings as a form of named fields on the pages Place, Chart, Screen and
-// Look, the file's raw text on the page Text (txtContent, monospace, both scroll bars), a live preview
-// of the chart beside them, and the buttons Save (also Ctrl+S, and Enter outside the text) and Quit
-// (also Escape and the close box). See platform/gtk/options_dialog.cpp for the layout.
+// "Program Options": the settings as a form of named fields on the pages of the layout (Place, Chart,
+// Screen, Look), the file's raw text on the page Text (txtContent, monospace, both scroll bars), a live
+// preview of the chart beside them, and the buttons Save (also Ctrl+S, and Enter outside the text) and
+// Quit (also Escape and the close box). See platform/gtk/options_dialog.cpp for the layout.
 class GtkOptionsDialog : public OptionsDialog {
 public:
-    explicit GtkOptionsDialog(GtkMessageBoxes& boxes);
+    GtkOptionsDialog(GtkMessageBoxes& boxes, const OptionsFormLayout& layout);
     ~GtkOptionsDialog() override;
     void ShowModal(OptionsDialogEvents& events) override;
     void Unload() override;
@@ -107,12 +112,13 @@ public:
 
     bool HasForm() const override { return true; }
     void UsePreviewFont(const std::string& glyphFontPath) override;
-    void SetFieldNumber(int field, double shown) override;
+    void SetFieldText(int field, const std::string& text) override;
     void SetFieldChoice(int field, int choice) override;
-    double FieldNumber(int field) override;
+    std::string FieldText(int field) override;
     int FieldChoice(int field) override;
-    void SetFieldEnabled(int field, bool enabled) override;
+    void SetFieldEnabled(int field, bool enabled, const std::string& whyNot) override;
     void SetFieldProblem(int field, const std::string& message) override;
+    void SetProblemSummary(const std::string& summary) override;
     void RefreshPreview() override;
     void ShowCities(const std::vector<std::string>& names) override;
     bool AskYesNo(const std::string& question) override;
@@ -125,8 +131,14 @@ private:
     static void OnChanged(GtkTextBuffer*, gpointer self);
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
     static gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self);
+    void MakeWindow();
+    GtkWidget* ButtonBar();
+    void FitScreen();
+    void ConnectAndShow();
+    void RunModalLoop();
 
     GtkMessageBoxes& boxes_;
+    const OptionsFormLayout& layout_;
     OptionsDialogEvents* events_ = nullptr;
     GtkWidget* window_ = nullptr;
     GtkTextBuffer* buffer_ = nullptr;
@@ -234,9 +246,11 @@ private:
     std::unique_ptr<Screen> NewScreen(const Monitor& monitor);
     void PlaceScreen(Screen& screen);
     void DropScreen(std::unique_ptr<Screen> screen);
+    std::vector<int> MatchScreens(const std::vector<Monitor>& now) const;
+    bool ScreensMatch(const std::vector<int>& from) const;
     void FollowMonitors();
     void UseSurfaces();
-    void BeforeTick() override { FollowMonitors(); }
+    void BeforeTick() override;
     // Form_Unload ends the process; should it come back, the windows are gone all the same.
     void AfterUnload() override;
     static void OnMonitorAdded(GdkDisplay*, GdkMonitor*, gpointer self);

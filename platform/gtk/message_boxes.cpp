@@ -8,24 +8,14 @@ void GtkMessageBoxes::ShowMessage(const std::string& text, const std::string& ti
     // Traced for the end-to-end tests (G_MESSAGES_DEBUG=kelo): the text is not readable on the screen.
     g_log("kelo", G_LOG_LEVEL_DEBUG, "message box \"%s\": %s", title.c_str(), text.c_str());
     GtkWindow* owner = owners_.empty() ? nullptr : owners_.back();
-    // Over a layer surface (the saver on a Wayland overlay layer) an ordinary window would open beneath
-    // it, out of sight and without the keyboard: the box goes on the overlay layer too, on the owner's
-    // output, and takes the keyboard.
-    GdkMonitor* layerMonitor = nullptr;
-    const bool overLayer = owner != nullptr && gtk_layer_is_layer_window(owner);
-    if (overLayer) {
-        layerMonitor = gtk_layer_get_monitor(owner);
-        owner = nullptr;
+    // Over a layer surface (the saver on a Wayland overlay layer) a window would open beneath the chart,
+    // out of sight, and hold the input that ends the saver: the message goes over the picture instead.
+    if (owner != nullptr && gtk_layer_is_layer_window(owner)) {
+        if (std::find(notices_.begin(), notices_.end(), text) == notices_.end()) notices_.push_back(text);
+        return;
     }
     const GtkMessageType type = icon == MessageIcon::Exclamation ? GTK_MESSAGE_WARNING : GTK_MESSAGE_INFO;
     GtkWidget* box = gtk_message_dialog_new(owner, GTK_DIALOG_MODAL, type, GTK_BUTTONS_OK, "%s", text.c_str());
-    if (overLayer) {
-        gtk_layer_init_for_window(GTK_WINDOW(box));
-        gtk_layer_set_layer(GTK_WINDOW(box), GTK_LAYER_SHELL_LAYER_OVERLAY);
-        gtk_layer_set_monitor(GTK_WINDOW(box), layerMonitor);
-        gtk_layer_set_keyboard_mode(GTK_WINDOW(box), GTK_LAYER_SHELL_KEYBOARD_MODE_EXCLUSIVE);
-        gtk_layer_set_namespace(GTK_WINDOW(box), "kelo");
-    }
     gtk_window_set_title(GTK_WINDOW(box), title.c_str());
     // GTK 3 no longer draws the message type's icon by itself.
     GtkWidget* image = gtk_image_new_from_icon_name(

@@ -16,6 +16,8 @@ STARTED_PIDS+=($!)
 sleep 1.5
 output_shot under-a-window HEADLESS-1 >/dev/null
 has_colour under-a-window '#FFFF00' || fail "no chart around the window"
+# The pointer is left alone: it shows over the wallpaper.
+if (pointer_hidden_at HEADLESS-1 1000 800 1000 800) >/dev/null 2>&1; then fail "no pointer over the wallpaper"; fi
 type_key a
 pointer_to 300 300
 pointer_by 60 40

@@ -84,12 +84,14 @@ unprivileged_user() {
 }
 
 # start_sway CONFIG_LINES: sway on its headless backend (no GPU, no input devices) as KELO_SAVER_USER,
-# with two outputs configured by CONFIG_LINES, and a virtual pointer and keyboard (virtual_devices.py).
+# with KELO_SWAY_OUTPUTS outputs (2 unless set) configured by CONFIG_LINES, and a virtual pointer and
+# keyboard (virtual_devices.py).
 # Exports SWAY_RUNTIME (its runtime folder), WAYLAND_DISPLAY (the absolute path of its socket) and
 # SWAYSOCK; DISPLAY is unset, so that the clients take Wayland.
 start_sway() {
   local waited=0
   SWAY_RUNTIME=$work/sway-runtime
+  rm -rf "$SWAY_RUNTIME" "$work/devices.ready"
   mkdir -p "$SWAY_RUNTIME"
   chown "$KELO_SAVER_USER" "$SWAY_RUNTIME"
   chmod 700 "$SWAY_RUNTIME"
@@ -97,7 +99,8 @@ start_sway() {
   printf '%s\n' "$1" >"$work/sway.config"
   # sway's own pid in sway.pid: the exit stops it, not only the runuser above it.
   runuser -u "$KELO_SAVER_USER" -- env -i PATH=/usr/bin:/bin HOME="$work" XDG_RUNTIME_DIR="$SWAY_RUNTIME" \
-    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 WLR_HEADLESS_OUTPUTS=2 \
+    WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
+    WLR_HEADLESS_OUTPUTS="${KELO_SWAY_OUTPUTS:-2}" \
     sh -c 'echo $$ >"$1"; exec sway -c "$2"' sh "$SWAY_RUNTIME/sway.pid" "$work/sway.config" >"$work/sway.log" 2>&1 &
   servers+=($!)
   until [ -S "$SWAY_RUNTIME/wayland-1" ] && ls "$SWAY_RUNTIME"/sway-ipc.*.sock >/dev/null 2>&1; do

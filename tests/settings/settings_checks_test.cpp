@@ -21,11 +21,10 @@ ChartState Place(float latDeg, float latMin, const std::string& letter = "P") {
     return s;
 }
 
-// Runs both checks as the update does and returns the messages shown.
+// Runs the checks as the update does and returns the messages shown.
 std::vector<std::string> Check(ChartState& s) {
     RecordingMessageBoxes boxes;
-    CheckLatitudeLimit(s, boxes);
-    CheckNatalData(s, boxes);
+    ShowSettingsProblems(s, boxes);
     for (const auto& b : boxes.boxes) {
         EXPECT_EQ(b.title, "Warning!");
         EXPECT_EQ(b.icon, MessageIcon::Information);
@@ -37,7 +36,7 @@ const std::vector<std::string> kNone;
 const std::vector<std::string> kLatitude = {kLatitudeTooHighMessage};
 const std::vector<std::string> kNatal = {kNatalDataMessage};
 
-TEST(CheckLatitudeLimit, QuadrantSystemsStopAt66Degrees00Minutes) {
+TEST(LatitudeLimit, QuadrantSystemsStopAt66Degrees00Minutes) {
     for (char letter : std::string("PRKCOE")) {
         const std::string l(1, letter);
         ChartState at66 = Place(66, 0, l), at6601 = Place(66, 1, l), at67 = Place(67, 0, l);
@@ -50,7 +49,7 @@ TEST(CheckLatitudeLimit, QuadrantSystemsStopAt66Degrees00Minutes) {
               "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.");
 }
 
-TEST(CheckLatitudeLimit, MeridianAndMorinusHaveNoLimit) {
+TEST(LatitudeLimit, MeridianAndMorinusHaveNoLimit) {
     for (const char* l : {"M", "I"}) {
         ChartState s = Place(80, 30, l);
         EXPECT_EQ(Check(s), kNone) << l;
@@ -58,7 +57,7 @@ TEST(CheckLatitudeLimit, MeridianAndMorinusHaveNoLimit) {
     }
 }
 
-TEST(CheckLatitudeLimit, TheLimitAppliesToTheSizeOfANegativeLatitude) {
+TEST(LatitudeLimit, TheLimitAppliesToTheSizeOfANegativeLatitude) {
     // A degree field typed as -70 (with the north/south line left at 1) is 70 degrees from the equator.
     ChartState minus70 = Place(-70, 0), minus6601 = Place(-66, 1), minus66 = Place(-66, 0);
     EXPECT_EQ(Check(minus70), kLatitude);
@@ -72,7 +71,7 @@ TEST(CheckLatitudeLimit, TheLimitAppliesToTheSizeOfANegativeLatitude) {
     EXPECT_EQ(Check(infinite), kLatitude);
 }
 
-TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
+TEST(NatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
     struct Case {
         int line;
         float value;
@@ -84,6 +83,7 @@ TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
         {kTimeZoneLine, -13.5f, true},
         {kTimeZoneLine, std::numeric_limits<float>::infinity(), true},
         {kTimeZoneLine, std::numeric_limits<float>::quiet_NaN(), true},
+        {kZoneSourceLine, 1, false},  // the system's zone: line 18 (5 here) is not looked at
         {kLongitudeDegreesLine, 180, false},
         {kLongitudeDegreesLine, 181, true},
         {kLongitudeDegreesLine, -500, false},  // no lower bounds
@@ -101,7 +101,7 @@ TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
     EXPECT_EQ(kNatalDataMessage, "Error in natal input data section. Please correct.");
 }
 
-TEST(CheckNatalData, EveryFailedRuleShowsItsOwnMessage) {
+TEST(NatalData, EveryFailedRuleShowsItsOwnMessage) {
     ChartState s = Place(40, 75);
     s.settingValues[kTimeZoneLine] = 14;
     s.settingValues[kLongitudeMinutesLine] = 60;
