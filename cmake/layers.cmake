@@ -8,7 +8,8 @@
 #   kelo_shell     shell/
 #   kelo_render    render/
 #   kelo_astro     astro/        kelo_settings  settings/
-#   kelo_platform_api  the interfaces directly in platform/;  toolkits: platform/linux, cairo, gtk, win32
+#   kelo_platform_api  the interfaces directly in platform/;  toolkits: platform/linux, cairo, glib, x11,
+#                      gtk, win32
 #   kelo_ground    core/
 function(kelo_expose target)
   set(root ${CMAKE_BINARY_DIR}/layers/${target})

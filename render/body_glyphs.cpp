@@ -4,10 +4,11 @@
 #include <iterator>
 
 #include "astro/frame/angle_helpers.h"
+#include "core/body_slots.h"
 #include "core/numeric.h"
+#include "core/setting_lines.h"
 #include "render/render_tables.h"
 #include "render/text_primitives.h"
-#include "core/setting_lines.h"
 
 namespace {
 
@@ -179,12 +180,12 @@ void WriteForwardText(ChartState& s, Surface& surface) {
 
 void SortBodies(ChartState& s) {
     for (int h = 1; h <= 12; ++h) s.houseBodyCount[h] = 0;
-    for (int i = 1; i <= 15; ++i) {
+    for (int i = kSunSlot; i <= kMidheavenSlot; ++i) {
         s.sortedLongitude[i] = s.bodyLongitude[i];
         s.bodyOrder[i] = i;
     }
-    for (int i = 1; i <= 14; ++i)
-        for (int j = i + 1; j <= 15; ++j)
+    for (int i = 1; i < kBodySlotCount; ++i)
+        for (int j = i + 1; j <= kBodySlotCount; ++j)
             if (s.sortedLongitude[j] > s.sortedLongitude[i]) {
                 std::swap(s.sortedLongitude[i], s.sortedLongitude[j]);
                 std::swap(s.bodyOrder[i], s.bodyOrder[j]);
@@ -192,19 +193,20 @@ void SortBodies(ChartState& s) {
 }
 
 void GroupBodiesByHouse(ChartState& s) {
-    int h[16] = {};
-    for (int i = 1; i <= 15; ++i) {
+    int h[kBodySlotCount + 1] = {};
+    for (int i = 1; i <= kBodySlotCount; ++i) {
         h[i] = s.bodyHouse[static_cast<int>(s.bodyOrder[i])];
         s.houseBodyCount[h[i]] += 1;
     }
     // A house that straddles 0 degrees Aries: its bodies at the end of the list move to the start. The
     // Ascendant and the Midheaven lie in different houses, so fewer than 15 turns always suffice; the
     // bound keeps a chart of one single house (degenerate cusps) from turning for ever.
-    for (int turns = 0; h[15] == h[1] && turns < 15; ++turns) {
-        const double lastLongitude = s.sortedLongitude[15];
-        const double lastBody = s.bodyOrder[15];
-        const int lastHouse = h[15];
-        for (int i = 15; i >= 2; --i) {
+    constexpr int last = kBodySlotCount;
+    for (int turns = 0; h[last] == h[1] && turns < kBodySlotCount; ++turns) {
+        const double lastLongitude = s.sortedLongitude[last];
+        const double lastBody = s.bodyOrder[last];
+        const int lastHouse = h[last];
+        for (int i = last; i >= 2; --i) {
             s.sortedLongitude[i] = s.sortedLongitude[i - 1];
             s.bodyOrder[i] = s.bodyOrder[i - 1];
             h[i] = h[i - 1];
@@ -225,7 +227,7 @@ void PlaceBodies(ChartState& s, Surface& surface) {
     s.bodyDrawn.fill(0);
     s.textReversed.fill(0);
 
-    for (int r = 1; r <= 15; ++r) {
+    for (int r = 1; r <= kBodySlotCount; ++r) {
         const int b = static_cast<int>(s.bodyOrder[r]);
         const double lambda = s.sortedLongitude[r];
 
@@ -238,7 +240,7 @@ void PlaceBodies(ChartState& s, Surface& surface) {
         const double n = s.houseBodyCount[H];
 
         // A crowded house leaves out the opposite node and the Part of Fortune.
-        if ((b == 12 || b == 13) && n > 7) continue;
+        if ((b == kOppositeNodeSlot || b == kFortuneSlot) && n > 7) continue;
 
         // Equal sectors: the angle of the body's slot in its house.
         const double d = CuspDistance(s, H, lambda);
@@ -287,7 +289,7 @@ void DrawBody(ChartState& s, Surface& surface, int b, double longitude, int hous
     // Retrograde mark: one cell further inwards, at the inner end of the position text. Reversed text
     // leaves the pen there already; forward text takes one more digit step past the degrees.
     const size_t flag = static_cast<size_t>(b - 1);
-    if (b < 11 && flag < s.retroFlags.size() && s.retroFlags[flag] == 'R') {
+    if (b < kNodeSlot && flag < s.retroFlags.size() && s.retroFlags[flag] == 'R') {
         if (!reversed) StepDigitCell(s, surface);
         surface.SetFontSize(s.settingValues[kRetrogradeSizeLine]);
         const Rgb remembered = surface.ForeColor();
@@ -300,11 +302,11 @@ void DrawBody(ChartState& s, Surface& surface, int b, double longitude, int hous
 void PrintBodyGlyph(ChartState& s, Surface& surface, int b) {
     const std::string glyph = GlyphText(Round32(b + 223.0));
     int sizeLine = 0, colourLine = 0;
-    if (b == 14) {
+    if (b == kAscendantSlot) {
         sizeLine = kAscendantSizeLine, colourLine = kAscendantColourLine;
-    } else if (b == 15) {
+    } else if (b == kMidheavenSlot) {
         sizeLine = kMidheavenSizeLine, colourLine = kMidheavenColourLine;
-    } else if (b == 10 && s.moonVoid == 1) {
+    } else if (b == kMoonSlot && s.moonVoid == 1) {
         sizeLine = kVoidMoonSizeLine, colourLine = kVoidMoonColourLine;
     }
     if (sizeLine == 0) {

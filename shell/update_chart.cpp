@@ -5,9 +5,10 @@
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
-#include "core/numeric.h"
 #include "astro/frame/sky_frame.h"
 #include "astro/houses/houses.h"
+#include "core/body_slots.h"
+#include "core/numeric.h"
 #include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_file.h"
@@ -28,6 +29,31 @@ std::string UpperCase(std::string t) {
 }
 
 }  // namespace
+
+std::string DateText(int day, int month, int year, int dateOrder) {
+    const std::string d = std::to_string(day), m = std::to_string(month), y = std::to_string(year);
+    if (dateOrder == 2) return y + "/" + m + "/" + d;
+    if (dateOrder == 1) return d + "/" + m + "/" + y;
+    return m + "/" + d + "/" + y;
+}
+
+float ClockTime(int hour, int minute) {
+    int h = hour;
+    if (h == 0) h = 12;
+    if (h > 12) h -= 12;
+    return ToSingle(h + minute / 100.0);
+}
+
+std::string Meridiem(int hour, int clockFormat, const std::string& general) {
+    if (clockFormat == 1) return hour >= 12 ? "P.M." : "A.M.";
+    const bool marked = general.size() >= 2 && UpperCase(general.substr(general.size() - 2)) == "PM";
+    return marked ? "P.M." : "A.M.";
+}
+
+float DegMin(float degrees, float minutes, float direction) {
+    const float degMin = degrees + minutes / 100;
+    return IsExactly(direction, -1) ? -degMin : degMin;
+}
 
 void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     const auto& v = s.settingValues;
@@ -56,35 +82,13 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     else
         s.zoneHours = v[kTimeZoneLine];
 
-    // 7. Date text in the regional order, "/" between the parts, no leading zeros.
-    const std::string d = std::to_string(t.day), m = std::to_string(t.month), y = std::to_string(t.year);
-    if (s.dateOrder == 2)
-        s.dateText = y + "/" + m + "/" + d;
-    else if (s.dateOrder == 1)
-        s.dateText = d + "/" + m + "/" + y;
-    else
-        s.dateText = m + "/" + d + "/" + y;
-
-    // 8. Clock time on a 12-hour clock as hours.minutes; seconds are dropped.
-    int h = t.hour;
-    if (h == 0) h = 12;
-    if (h > 12) h -= 12;
-    s.clockTime = ToSingle(h + t.minute / 100.0);
-
-    // 9. Meridiem: by the hour on a 24-hour clock, else by the afternoon marker at the end of the text.
-    s.meridiem = "A.M.";
-    if (s.clockFormat == 1) {
-        if (t.hour >= 12) s.meridiem = "P.M.";
-    } else if (general.size() >= 2 && UpperCase(general.substr(general.size() - 2)) == "PM") {
-        s.meridiem = "P.M.";
-    }
-
-    // 10. Place as degrees.minutes, west and north positive.
-    s.longitudeDegMin = v[kLongitudeDegreesLine] + v[kLongitudeMinutesLine] / 100;
-    if (IsExactly(v[kLongitudeDirectionLine], -1)) s.longitudeDegMin = -s.longitudeDegMin;
+    // 7-10. The date, the clock and the place as the texts show them.
+    s.dateText = DateText(t.day, t.month, t.year, s.dateOrder);
+    s.clockTime = ClockTime(t.hour, t.minute);
+    s.meridiem = Meridiem(t.hour, s.clockFormat, general);
+    s.longitudeDegMin = DegMin(v[kLongitudeDegreesLine], v[kLongitudeMinutesLine], v[kLongitudeDirectionLine]);
     s.eastWest = s.longitudeDegMin < 0 ? "EAST" : "WEST";
-    s.latitudeDegMin = v[kLatitudeDegreesLine] + v[kLatitudeMinutesLine] / 100;
-    if (IsExactly(v[kLatitudeDirectionLine], -1)) s.latitudeDegMin = -s.latitudeDegMin;
+    s.latitudeDegMin = DegMin(v[kLatitudeDegreesLine], v[kLatitudeMinutesLine], v[kLatitudeDirectionLine]);
     s.northSouth = s.latitudeDegMin < 0 ? "SOUTH" : "NORTH";
 
     // 11. Sky frame, house cusps, ephemeris.
@@ -94,8 +98,8 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
 
     // 12. Node option: the true node for the node and its opposite point.
     if (IsExactly(v[kNodeLine], 1)) {
-        s.bodyLongitude[11] = s.altNodeLongitude;
-        s.bodyLongitude[12] = Normalize360(s.altNodeLongitude + 180);
+        s.bodyLongitude[kNodeSlot] = s.altNodeLongitude;
+        s.bodyLongitude[kOppositeNodeSlot] = Normalize360(s.altNodeLongitude + 180);
     }
 
     // 13. Fixed-sign houses: cusps every 30 degrees from a base that the zodiac shift puts on 0 Aries.
@@ -112,10 +116,12 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     // 15. Zodiac shift of the cusps and the bodies.
     if (IsExactly(v[kZodiacLine], 1)) {
         for (int slot = 1; slot <= 13; ++slot) s.houseCusp[slot] = Normalize360(s.houseCusp[slot] + s.precessionShift);
-        for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] + s.precessionShift);
+        for (int b = kSunSlot; b <= kMidheavenSlot; ++b)
+            s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] + s.precessionShift);
     } else if (IsExactly(v[kZodiacLine], 2)) {
         for (int slot = 1; slot <= 13; ++slot) s.houseCusp[slot] = Normalize360(s.houseCusp[slot] - s.siderealShift);
-        for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] - s.siderealShift);
+        for (int b = kSunSlot; b <= kMidheavenSlot; ++b)
+            s.bodyLongitude[b] = Normalize360(s.bodyLongitude[b] - s.siderealShift);
     }
 
     // 16. Texts and the void-of-course test.

@@ -17,11 +17,12 @@
 
 #include "apps/kelo/launch_command.h"
 #include "platform/gtk/gtk_platform.h"
-#include "platform/gtk/hack_window.h"
 #include "platform/linux/file_text_lines.h"
+#include "platform/linux/linux_process.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #include "platform/platform.h"
+#include "platform/x11/hack_window.h"
 #include "render/notice.h"
 #include "core/chart_state.h"
 #include "settings/settings_form.h"
@@ -47,7 +48,7 @@ void UnloadOnSignals(ChartWindow& window) {
 struct Program {
     explicit Program(GtkApplication* app)
         : window(app, fonts, &pointer, &boxes),
-          options(boxes, window.TwipsPerPixelX(), FormLayout()),
+          options(boxes, FormLayout()),
           platform{window, options, boxes, pointer, fonts, clock, registry, textFiles, instance, process},
           form(s, platform) {}
 
@@ -81,7 +82,7 @@ struct HackProgram {
     LocaleRegistry registry;
     LegacyIniFile textFiles;
     NoInstanceLock instance;
-    HackProcess process;
+    LinuxProcess process;  // hack mode ends without GTK, which it never started
     Platform platform;
     ChartState s;
     KeloForm form;

@@ -6,12 +6,16 @@
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
+#include "core/body_slots.h"
 
 namespace {
 
+// Longitudes by body slot, as bodyLongitude holds them.
+using BodyLongitudes = std::array<double, kBodySlotCount + 1>;
+
 // Outer group for the time in julianCenturies: bodies 1, 5..9; the geocentric longitudes of 5..9, with
 // the extra longitude terms of Uranus and Neptune and the precession term of Pluto, go into longitude[].
-void ComputeOuterGroup(ChartState& s, std::array<double, 16>& longitude) {
+void ComputeOuterGroup(ChartState& s, BodyLongitudes& longitude) {
     for (int index = 1; index <= 9; ++index) {
         if (index >= 2 && index <= 4) continue;
         s.bodyIndex = index;
@@ -25,7 +29,7 @@ void ComputeOuterGroup(ChartState& s, std::array<double, 16>& longitude) {
 }
 
 // Inner group for the time in julianCenturies: body 1 (the Earth) first, then 2..4 into longitude[].
-void ComputeInnerGroup(ChartState& s, std::array<double, 16>& longitude) {
+void ComputeInnerGroup(ChartState& s, BodyLongitudes& longitude) {
     for (int index = 1; index <= 4; ++index) {
         s.bodyIndex = index;
         ComputeInnerPlanet(s);
@@ -44,7 +48,7 @@ void ComputeInnerGroup(ChartState& s, std::array<double, 16>& longitude) {
 //          altNodeLongitude, julianCenturies2000, julianCenturiesNext, julianCenturies2000Next
 //   uses   julianCenturies as the time argument of each body computation; it ends as it began
 void ComputeEphemeris(ChartState& s) {
-    std::array<double, 16> nextDayLongitude{};
+    BodyLongitudes nextDayLongitude{};
     // Julian date of the moment.
     const double JD = s.dayNumber + s.dayFraction - 0.5;
     // Sun's mean longitude and the Moon's mean node.
@@ -58,7 +62,7 @@ void ComputeEphemeris(ChartState& s) {
     s.precessionShift = Normalize360((P - 84038.27) / 3600);
     // Sidereal zodiac shift: one degree in 71.61 Julian years from 22.46045833333 at JD 2415020, plus nutation.
     s.siderealShift = (JD - 2415020) / 365.25 / 71.61 + 22.46045833333 + dpsi;
-    s.retroFlags = std::string(15, ' ');
+    s.retroFlags = std::string(kBodySlotCount, ' ');
     // Time arguments.
     s.julianCenturies2000 = (s.dayNumber - 2451545 + s.dayFraction - 0.5) / 36525;
     s.julianCenturiesNext = 1.0 / 36525 + s.julianCenturies;
@@ -66,16 +70,17 @@ void ComputeEphemeris(ChartState& s) {
 
     // Sun, Moon and nodes at the moment.
     ComputeSun(s);
-    s.bodyLongitude[1] = Normalize360(s.sunMoonResult);
+    s.bodyLongitude[kSunSlot] = Normalize360(s.sunMoonResult);
     ComputeMoon(s);
-    s.bodyLongitude[10] = Normalize360(s.sunMoonResult);
-    s.bodyLongitude[11] = Normalize360(s.rectY);
+    s.bodyLongitude[kMoonSlot] = Normalize360(s.sunMoonResult);
+    s.bodyLongitude[kNodeSlot] = Normalize360(s.rectY);
     s.altNodeLongitude = Normalize360(s.moonSecondNode);
-    s.bodyLongitude[12] = Normalize360(s.bodyLongitude[11] + 180);
+    s.bodyLongitude[kOppositeNodeSlot] = Normalize360(s.bodyLongitude[kNodeSlot] + 180);
     // Part of Fortune: Ascendant + Moon - Sun; then the Ascendant and the Midheaven.
-    s.bodyLongitude[13] = Normalize360(s.bodyLongitude[10] + s.ascLongitude - s.bodyLongitude[1]);
-    s.bodyLongitude[14] = s.houseCusp[4];
-    s.bodyLongitude[15] = s.mcLongitude;
+    s.bodyLongitude[kFortuneSlot] =
+        Normalize360(s.bodyLongitude[kMoonSlot] + s.ascLongitude - s.bodyLongitude[kSunSlot]);
+    s.bodyLongitude[kAscendantSlot] = s.houseCusp[4];
+    s.bodyLongitude[kMidheavenSlot] = s.mcLongitude;
     // Inner planets at the moment (T from J2000).
     s.julianCenturies = s.julianCenturies2000;
     ComputeInnerGroup(s, s.bodyLongitude);
@@ -83,9 +88,9 @@ void ComputeEphemeris(ChartState& s) {
     // Sun, Moon and inner planets one day later.
     s.julianCenturies = s.julianCenturiesNext;
     ComputeSun(s);
-    nextDayLongitude[1] = Normalize360(s.sunMoonResult);
+    nextDayLongitude[kSunSlot] = Normalize360(s.sunMoonResult);
     ComputeMoon(s);
-    nextDayLongitude[10] = Normalize360(s.sunMoonResult);
+    nextDayLongitude[kMoonSlot] = Normalize360(s.sunMoonResult);
     s.julianCenturies = s.julianCenturies2000Next;
     ComputeInnerGroup(s, nextDayLongitude);
 
@@ -99,7 +104,7 @@ void ComputeEphemeris(ChartState& s) {
     s.julianCenturies = T;
 
     // Retrograde marks of the planets.
-    for (int i = 2; i <= 9; ++i) {
+    for (int i = kMercurySlot; i <= kPlutoSlot; ++i) {
         if (IsRetrograde(s.bodyLongitude[i], nextDayLongitude[i])) s.retroFlags[i - 1] = 'R';
     }
 }

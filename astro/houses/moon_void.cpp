@@ -2,17 +2,12 @@
 #include <limits>
 #include <utility>
 
-#include "core/numeric.h"
 #include "astro/houses/houses.h"
+#include "core/body_slots.h"
+#include "core/numeric.h"
 #include "core/setting_lines.h"
 
 namespace {
-
-constexpr int kMoon = 10;
-constexpr int kNode = 11;
-constexpr int kOppositeNode = 12;
-constexpr int kPartOfFortune = 13;
-constexpr int kAscendant = 14;
 
 // Degree within the sign: 30 subtracted as long as the value is 30 or more. Up to 390 degrees (every
 // longitude of a chart) that is done literally, at most 13 times; a larger finite value is reduced by
@@ -36,14 +31,14 @@ double DegreeInSign(double longitude) {
 // Of two bodies at the same degree within their signs the one with the higher index sorts first.
 void TestMoonVoid(ChartState& s) {
     s.moonVoid = 0;
-    for (int i = 1; i <= 14; ++i) {
+    for (int i = kSunSlot; i <= kAscendantSlot; ++i) {
         s.degreeInSign[i] = DegreeInSign(s.bodyLongitude[i]);
         s.degreeOrder[i] = i;
     }
 
     // Exchange sort by degree within the sign; ties are exchanged too.
-    for (int i = 1; i <= 13; ++i) {
-        for (int k = i + 1; k <= 14; ++k) {
+    for (int i = 1; i < kAscendantSlot; ++i) {
+        for (int k = i + 1; k <= kAscendantSlot; ++k) {
             if (s.degreeInSign[k] <= s.degreeInSign[i]) {
                 std::swap(s.degreeInSign[i], s.degreeInSign[k]);
                 std::swap(s.degreeOrder[i], s.degreeOrder[k]);
@@ -51,15 +46,17 @@ void TestMoonVoid(ChartState& s) {
         }
     }
 
+    // The Moon's place in that order.
+    constexpr double moon = kMoonSlot;
     int p = 1;
-    while (p < 14 && s.degreeOrder[p] != kMoon) ++p;
+    while (p < kAscendantSlot && s.degreeOrder[p] != moon) ++p;
 
-    const double moonSign = Int(s.bodyLongitude[kMoon] / 30) + 1;
+    const double moonSign = Int(s.bodyLongitude[kMoonSlot] / 30) + 1;
     bool hasAspect = false;
-    for (int i = p; i <= 14; ++i) {
+    for (int i = p; i <= kAscendantSlot; ++i) {
         const int e = static_cast<int>(s.degreeOrder[i]);
-        if (e == kMoon || e == kNode || e == kOppositeNode || e == kAscendant) continue;
-        if (e == kPartOfFortune && s.settingValues[kFortuneInVoidTestLine] == 0) continue;
+        if (e == kMoonSlot || e == kNodeSlot || e == kOppositeNodeSlot || e == kAscendantSlot) continue;
+        if (e == kFortuneSlot && s.settingValues[kFortuneInVoidTestLine] == 0) continue;
         const double bodySign = Int(s.bodyLongitude[e] / 30) + 1;
         if (bodySign == moonSign) hasAspect = true;
         const double d = RoundHalfEven(std::fabs(moonSign - bodySign));

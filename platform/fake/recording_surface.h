@@ -16,10 +16,10 @@ public:
                       Print, Line, Circle };
     struct Op {
         Kind kind;
-        std::string text;            // Print: the text; FontName: the face
+        std::string text{};          // Print: the text; FontName: the face
         double x = 0, y = 0;         // Print: the position; Line: start; Circle: centre; CurrentX/Y, FontSize
         double x2 = 0, y2 = 0;       // Line: end; Circle: radius in x2
-        Rgb color;                   // Print: drawing colour; Line, Circle: their colour; Back/ForeColor
+        Rgb color{};                 // Print: drawing colour; Line, Circle: their colour; Back/ForeColor
         double fontSize = 0;         // Print: the size it used
         bool bold = false;           // Print: bold
     };

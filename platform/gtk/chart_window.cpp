@@ -6,14 +6,16 @@
 #include <gdk/gdkwayland.h>
 #endif
 #ifdef GDK_WINDOWING_X11
-#include <X11/extensions/Xrandr.h>
 #include <gdk/gdkx.h>
+
+#include "platform/x11/randr_monitors.h"
 #endif
 
 #include <algorithm>
 #include <cmath>
 
 #include "platform/gtk/monitor_list.h"
+#include "platform/twips.h"
 #include "platform/windows1252.h"
 
 namespace {
@@ -25,8 +27,6 @@ constexpr const char* kLayerNamespace = "kelo";
 // A monitor's arrival is looked at a moment later, when the display has told all about it.
 constexpr guint kFollowDelayMs = 100;
 constexpr const char* kInhibitReason = "Kelo shows the chart of the present moment";
-constexpr int kDefaultTwipsPerPixel = 15;
-constexpr int kTwipsPerInch = 1440;
 constexpr int kUnseenWidth = 1024;  // the screen width while no monitor is there
 
 double Sign(double v) { return v < 0 ? -1.0 : 1.0; }
@@ -265,23 +265,12 @@ std::vector<GdkRectangle> GtkChartWindow::MonitorGeometries() {
     // GDK leaves out a RandR monitor without an output (one screen split in two by the user); the
     // screen-saver daemons draw on it, and so does the chart.
     if (display != nullptr && GDK_IS_X11_DISPLAY(display)) {
-        Display* x = gdk_x11_display_get_xdisplay(display);
-        int event = 0, error = 0, major = 0, minor = 0;
-        if (XRRQueryExtension(x, &event, &error) && XRRQueryVersion(x, &major, &minor) &&
-            (major > 1 || (major == 1 && minor >= 5))) {
-            // RandR counts device pixels; GTK places windows in its own, GDK_SCALE times larger.
-            GdkMonitor* first = gdk_display_get_monitor(display, 0);
-            const int scale = first != nullptr ? std::max(1, gdk_monitor_get_scale_factor(first)) : 1;
-            int n = 0;
-            if (XRRMonitorInfo* info = XRRGetMonitors(x, DefaultRootWindow(x), True, &n)) {
-                for (int i = 0; i < n; ++i) {
-                    const GdkRectangle r{info[i].x / scale, info[i].y / scale, info[i].width / scale,
-                                         info[i].height / scale};
-                    if (r.width <= 0 || r.height <= 0) continue;
-                    monitors.insert(info[i].primary ? monitors.begin() : monitors.end(), r);
-                }
-                XRRFreeMonitors(info);
-            }
+        // RandR counts device pixels; GTK places windows in its own, GDK_SCALE times larger.
+        GdkMonitor* first = gdk_display_get_monitor(display, 0);
+        const int scale = first != nullptr ? std::max(1, gdk_monitor_get_scale_factor(first)) : 1;
+        for (const RandRMonitor& m : RandRMonitors(gdk_x11_display_get_xdisplay(display))) {
+            const GdkRectangle r{m.x / scale, m.y / scale, m.width / scale, m.height / scale};
+            if (r.width > 0 && r.height > 0) monitors.push_back(r);
         }
     }
 #endif
@@ -299,14 +288,11 @@ std::vector<GdkRectangle> GtkChartWindow::MonitorGeometries() {
 }
 
 int32_t GtkChartWindow::TwipsPerPixelX() {
-    // 1440 / the logical DPI of the desktop's fonts: 15 at 96 DPI, 12 at 120.
+    // The logical DPI of the desktop's fonts (-1 where GTK has none: taken as 96).
     gint xftDpi = -1;
     if (GtkSettings* settings = gtk_settings_get_default()) g_object_get(settings, "gtk-xft-dpi", &xftDpi, nullptr);
-    if (xftDpi <= 0) return kDefaultTwipsPerPixel;
     const int scale = screens_.empty() ? 1 : gtk_widget_get_scale_factor(screens_.front()->window);
-    const double dpi = xftDpi / 1024.0 / scale;
-    const int perPixel = static_cast<int>(kTwipsPerInch / dpi);
-    return perPixel > 0 ? perPixel : kDefaultTwipsPerPixel;
+    return TwipsPerPixelAt(xftDpi / 1024.0 / scale);
 }
 
 // The primary monitor's width, in the desktop's units (an output of 2048 pixels at scale 2 is 1024).

@@ -15,14 +15,13 @@
 #include "platform/chart_window.h"
 #include "platform/fan_out_surface.h"
 #include "platform/font_registry.h"
+#include "platform/glib/timed_chart_window.h"
 #include "platform/instance_lock.h"
 #include "platform/linux/linux_process.h"
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
 #include "platform/process.h"
-#include "platform/gtk/timed_chart_window.h"
-#include "platform/gtk/wall_clock_timer.h"
 
 // One instance per user: an exclusive flock on a lock file in the user's runtime directory
 // ($XDG_RUNTIME_DIR, else a private /tmp/kelo-<uid>/). The lock is held until the process ends.
@@ -104,7 +103,7 @@ private:
 // Quit (also Escape and the close box). See platform/gtk/options_dialog.cpp for the layout.
 class GtkOptionsDialog : public OptionsDialog {
 public:
-    GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel, const OptionsFormLayout& layout);
+    GtkOptionsDialog(GtkMessageBoxes& boxes, const OptionsFormLayout& layout);
     ~GtkOptionsDialog() override;
     void ShowModal(OptionsDialogEvents& events) override;
     void Unload() override;
@@ -139,7 +138,6 @@ private:
     void RunModalLoop();
 
     GtkMessageBoxes& boxes_;
-    int twipsPerPixel_;
     const OptionsFormLayout& layout_;
     OptionsDialogEvents* events_ = nullptr;
     GtkWidget* window_ = nullptr;
@@ -223,8 +221,6 @@ public:
     // The monitors' rectangles, the primary one first: X11's RandR monitors where the server has them
     // (a monitor set with "xrandr --setmonitor" without an output of its own included), else GDK's.
     static std::vector<GdkRectangle> MonitorGeometries();
-    static int DelayToNextTick(gint64 nowMs, int intervalMs) { return WallClockTimer::DelayToNextTick(nowMs, intervalMs); }
-    static constexpr int kTickMarginMs = WallClockTimer::kTickMarginMs;
     // The character a key press produces in the 8-bit code page, or -1 for a key without one.
     static int KeyAsciiOf(guint keyval, GdkModifierType state);
 

@@ -441,8 +441,8 @@ struct GtkOptionsDialog::Form {
     }
 };
 
-GtkOptionsDialog::GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel, const OptionsFormLayout& layout)
-    : boxes_(boxes), twipsPerPixel_(twipsPerPixel), layout_(layout) {}
+GtkOptionsDialog::GtkOptionsDialog(GtkMessageBoxes& boxes, const OptionsFormLayout& layout)
+    : boxes_(boxes), layout_(layout) {}
 
 GtkOptionsDialog::~GtkOptionsDialog() = default;
 

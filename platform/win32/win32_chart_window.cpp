@@ -63,11 +63,6 @@ std::vector<MonitorPlace> DesktopMonitors() {
     return monitors;
 }
 
-int32_t TwipsPerPixelAt(UINT dpi) {
-    if (dpi == 0) dpi = kDefaultDpi;
-    return static_cast<int32_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
-}
-
 Win32ChartWindow::Win32ChartWindow(HINSTANCE instance, HWND previewParent, MonitorList monitors)
     : instance_(instance), previewParent_(previewParent), monitorList_(std::move(monitors)) {
     if (!monitorList_) monitorList_ = DesktopMonitors;

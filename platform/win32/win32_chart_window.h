@@ -26,6 +26,7 @@
 
 #include "platform/chart_window.h"
 #include "platform/fan_out_surface.h"
+#include "platform/twips.h"
 #include "platform/win32/gdiplus_surface.h"
 
 // A monitor as the chart window covers it: its rectangle on the virtual screen and its DPI.
@@ -37,9 +38,6 @@ struct MonitorPlace {
 
 // Every monitor of the desktop, the primary one first, then in the order Windows gives them.
 std::vector<MonitorPlace> DesktopMonitors();
-
-// Twips per pixel at a DPI: 15 at 96 DPI, 12 at 120 DPI.
-int32_t TwipsPerPixelAt(UINT dpi);
 
 class Win32ChartWindow : public ChartWindow {
 public:

@@ -46,7 +46,9 @@ TEST(Notice, LongMessagesBreakAtBlanksWithinTheWidthAndRunDownTheScreenOnAnUpwar
     for (size_t i = 0; i < prints.size(); ++i) {
         EXPECT_LE(surface.TextWidth(prints[i].text), 0.9 * 606) << prints[i].text;
         EXPECT_NEAR(prints[i].x + surface.TextWidth(prints[i].text) / 2, 0, 1e-9);
-        if (i > 0) EXPECT_LT(prints[i].y, prints[i - 1].y);  // each line below the one before
+        if (i > 0) {
+            EXPECT_LT(prints[i].y, prints[i - 1].y);  // each line below the one before
+        }
         joined += (joined.empty() ? "" : " ") + prints[i].text;
     }
     EXPECT_EQ(joined, kLatitude + " Error in natal input data section. Please correct.");

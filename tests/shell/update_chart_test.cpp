@@ -84,52 +84,72 @@ TEST(UpdateChart, TheFirstUpdateFailingKeepsTheStartUpValues) {
     EXPECT_EQ(u.s.infoLines[0], "");
 }
 
-TEST(UpdateChart, TakesTheDateInTheRegionalOrder) {
-    const char* expected[] = {"12/7/2026", "7/12/2026", "2026/12/7", "12/7/2026"};
-    for (int order = 0; order <= 3; ++order) {
-        Update u(kEvening, order);
-        u.Run();
-        EXPECT_EQ(u.s.dateText, expected[order]) << order;
-        EXPECT_EQ(u.s.calendarDay, 7);
-        EXPECT_EQ(u.s.calendarMonth, 12);
-        EXPECT_EQ(u.s.calendarYear, 2026);
-    }
-}
-
-TEST(UpdateChart, ClockTimeIsOnA12HourClockWithItsMeridiem) {
-    struct Case {
-        int hour, minute;
-        float clockTime;
-        const char* meridiem;
-    } cases[] = {{0, 5, 12.05f, "A.M."}, {12, 5, 12.05f, "P.M."}, {23, 59, 11.59f, "P.M."},
-                 {15, 7, 3.07f, "P.M."}, {0, 30, 12.30f, "A.M."}, {11, 59, 11.59f, "A.M."}};
-    for (int clockFormat : {0, 1}) {
-        for (const Case& c : cases) {
-            Update u(LocalDateTime{2026, 12, 7, c.hour, c.minute, 42}, 0, clockFormat);
-            u.Run();
-            EXPECT_EQ(u.s.clockTime, c.clockTime) << c.hour << ":" << c.minute << " format " << clockFormat;
-            EXPECT_EQ(u.s.meridiem, c.meridiem) << c.hour << ":" << c.minute << " format " << clockFormat;
-        }
-    }
-}
-
-// A 12-hour setting on a clock whose texts carry no afternoon marker: always "A.M.".
-TEST(UpdateChart, A12HourSettingReadsTheMarkerAtTheEndOfTheText) {
-    Update u(kEvening, 0, 0);
-    u.clock.SetClockFormat(1);  // texts of a 24-hour clock: "7/12/2026 22:30:00"
-    u.Run();
-    EXPECT_EQ(u.s.meridiem, "A.M.");
-
-    class LowerCaseClock : public FixedClock {
-    public:
-        using FixedClock::FixedClock;
-        std::string GeneralDateTimeText(const LocalDateTime&) override { return "12/7/2026 10:30:00 pm"; }
+TEST(DateText, FollowsTheRegionalOrderWithoutLeadingZeros) {
+    struct Case { int dateOrder; const char* text; const char* why; };
+    constexpr Case kCases[] = {
+        {0, "12/7/2026", "month, day, year"},
+        {1, "7/12/2026", "day, month, year"},
+        {2, "2026/12/7", "year, month, day"},
+        {3, "12/7/2026", "an order of no meaning reads month first"},
     };
-    ChartState s = Started();
-    LowerCaseClock clock(kEvening);
-    RecordingMessageBoxes boxes;
-    UpdateChart(s, clock, boxes);
-    EXPECT_EQ(s.meridiem, "P.M.");
+    for (const Case& c : kCases) EXPECT_EQ(DateText(7, 12, 2026, c.dateOrder), c.text) << c.why;
+}
+
+TEST(ClockTime, IsHoursAndMinutesOnA12HourClock) {
+    struct Case { int hour, minute; float clockTime; const char* why; };
+    constexpr Case kCases[] = {
+        {0, 5, 12.05f, "the hour after midnight is 12"},
+        {0, 30, 12.30f, "minutes as hundredths"},
+        {11, 59, 11.59f, "the last minute of the morning"},
+        {12, 5, 12.05f, "noon stays 12"},
+        {15, 7, 3.07f, "the afternoon counts from 1 again"},
+        {23, 59, 11.59f, "the last minute of the day"},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(ClockTime(c.hour, c.minute), c.clockTime) << c.why;
+}
+
+TEST(Meridiem, ByTheHourOnA24HourClockElseByTheMarkerAtTheEndOfTheText) {
+    struct Case { int hour, clockFormat; const char* general; const char* meridiem; const char* why; };
+    const Case kCases[] = {
+        {11, 1, "7/12/2026 11:59:00", "A.M.", "24-hour clock, before noon"},
+        {12, 1, "7/12/2026 12:00:00", "P.M.", "24-hour clock, noon"},
+        {0, 1, "12/7/2026 12:05:00 PM", "A.M.", "24-hour clock: the text is not read"},
+        {22, 0, "12/7/2026 10:30:00 PM", "P.M.", "12-hour clock, the afternoon marker"},
+        {22, 0, "12/7/2026 10:30:00 pm", "P.M.", "the marker in any case"},
+        {10, 0, "12/7/2026 10:30:00 AM", "A.M.", "12-hour clock, the morning marker"},
+        {22, 0, "7/12/2026 22:30:00", "A.M.", "a 12-hour setting over texts without a marker"},
+        {22, 0, "M", "A.M.", "a text shorter than the marker"},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(Meridiem(c.hour, c.clockFormat, c.general), c.meridiem) << c.why;
+}
+
+TEST(DegMin, AddsTheMinutesAsHundredthsAndTurnsOnlyForExactlyMinus1) {
+    struct Case { float degrees, minutes, direction, degMin; const char* why; };
+    constexpr Case kCases[] = {
+        {74, 0, -1, -74.0f, "east or south"},
+        {74, 30, 1, 74.3f, "west or north, with minutes"},
+        {40, 45, 0, 40.45f, "0 is the positive side"},
+        {74, 0, -1.5f, 74.0f, "-1.5 is not exactly -1"},
+        {33, 30, -0.5f, 33.3f, "nor is -0.5"},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(DegMin(c.degrees, c.minutes, c.direction), c.degMin) << c.why;
+}
+
+// The shipped place (74 degrees west, 40.45 north, zone 5) and the evening, read once, in the fields.
+TEST(UpdateChart, FillsTheDateClockAndPlaceFields) {
+    Update u(kEvening, 1, 0);
+    u.Run();
+    EXPECT_EQ(u.s.calendarDay, 7);
+    EXPECT_EQ(u.s.calendarMonth, 12);
+    EXPECT_EQ(u.s.calendarYear, 2026);
+    EXPECT_EQ(u.s.dateText, "7/12/2026");
+    EXPECT_EQ(u.s.clockTime, 10.30f);
+    EXPECT_EQ(u.s.meridiem, "P.M.");
+    EXPECT_EQ(u.s.zoneHours, 5);
+    EXPECT_EQ(u.s.longitudeDegMin, 74.0f);
+    EXPECT_EQ(u.s.eastWest, "WEST");
+    EXPECT_EQ(u.s.latitudeDegMin, 40.45f);
+    EXPECT_EQ(u.s.northSouth, "NORTH");
 }
 
 TEST(UpdateChart, ReadsTheClockOnce) {
@@ -147,37 +167,6 @@ TEST(UpdateChart, ReadsTheClockOnce) {
     RecordingMessageBoxes boxes;
     UpdateChart(s, clock, boxes);
     EXPECT_EQ(clock.reads, 1);
-}
-
-TEST(UpdateChart, PlaceFieldsCarryTheirHemispheres) {
-    struct Case {
-        float lon, lonDir, lat, latDir;
-        float lonDegMin, latDegMin;
-        const char *eastWest, *northSouth;
-    } cases[] = {{74, -1, 33.5f, -1, -74.0f, -33.5f, "EAST", "SOUTH"},
-                 {74, 1, 40, 1, 74.0f, 40.0f, "WEST", "NORTH"},
-                 {74, 0, 40, 0, 74.0f, 40.0f, "WEST", "NORTH"},
-                 {74, -1.5f, 40, -0.5f, 74.0f, 40.0f, "WEST", "NORTH"}};  // only exactly -1 turns them
-    for (const Case& c : cases) {
-        Update u(kEvening);
-        u.s.settingValues[kLongitudeDegreesLine] = c.lon;
-        u.s.settingValues[kLongitudeMinutesLine] = 0;
-        u.s.settingValues[kLongitudeDirectionLine] = c.lonDir;
-        u.s.settingValues[kLatitudeDegreesLine] = c.lat;
-        u.s.settingValues[kLatitudeMinutesLine] = 0;
-        u.s.settingValues[kLatitudeDirectionLine] = c.latDir;
-        u.Run();
-        EXPECT_EQ(u.s.longitudeDegMin, c.lonDegMin);
-        EXPECT_EQ(u.s.eastWest, c.eastWest);
-        EXPECT_EQ(u.s.latitudeDegMin, c.latDegMin);
-        EXPECT_EQ(u.s.northSouth, c.northSouth);
-    }
-    Update minutes(kEvening);
-    minutes.s.settingValues[kLongitudeMinutesLine] = 30;
-    minutes.Run();
-    EXPECT_EQ(minutes.s.longitudeDegMin, 74.3f);
-    EXPECT_EQ(minutes.s.latitudeDegMin, 40.45f);
-    EXPECT_EQ(minutes.s.zoneHours, 5);
 }
 
 TEST(UpdateChart, OnTheSystemsZoneTheChartIsLine18sForTheSameOffset) {
@@ -216,10 +205,10 @@ TEST(UpdateChart, NodeOptionUsesTheTrueNodeOnlyForExactly1) {
     const ChartState trueNode = EveningWith({{kNodeLine, 1}});
     const ChartState almost = EveningWith({{kNodeLine, 1.5f}});
     EXPECT_EQ(almost.bodyLongitude, mean.bodyLongitude);
-    EXPECT_EQ(trueNode.bodyLongitude[11], mean.altNodeLongitude);
-    EXPECT_EQ(trueNode.bodyLongitude[12], Normalize360(mean.altNodeLongitude + 180));
-    EXPECT_NE(trueNode.bodyLongitude[11], mean.bodyLongitude[11]);
-    for (int b = 1; b <= 10; ++b) EXPECT_EQ(trueNode.bodyLongitude[b], mean.bodyLongitude[b]);
+    EXPECT_EQ(trueNode.bodyLongitude[kNodeSlot], mean.altNodeLongitude);
+    EXPECT_EQ(trueNode.bodyLongitude[kOppositeNodeSlot], Normalize360(mean.altNodeLongitude + 180));
+    EXPECT_NE(trueNode.bodyLongitude[kNodeSlot], mean.bodyLongitude[kNodeSlot]);
+    for (int b = kSunSlot; b <= kMoonSlot; ++b) EXPECT_EQ(trueNode.bodyLongitude[b], mean.bodyLongitude[b]);
 }
 
 TEST(UpdateChart, ZodiacShiftMovesCuspsAndBodiesButNotTheHouseLine) {

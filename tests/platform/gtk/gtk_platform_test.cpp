@@ -45,21 +45,6 @@ TEST(AnsiText, LineEndsBecomeLineFeedsInTheViewAndCarriageReturnLineFeedsBack) {
     EXPECT_EQ(LinesForTextView("lone\rcarriage return"), "lone\rcarriage return");
 }
 
-TEST(ChartWindowTimer, EveryTickIsArmedForJustAfterTheNextBoundaryOfTheWallClock) {
-    const gint64 second = 1796000000LL * 1000;  // a whole second, in milliseconds
-    const int m = GtkChartWindow::kTickMarginMs;
-    EXPECT_EQ(GtkChartWindow::DelayToNextTick(second + 998, 1000), 2 + m);
-    EXPECT_EQ(GtkChartWindow::DelayToNextTick(second + 2, 1000), 998 + m);
-    EXPECT_EQ(GtkChartWindow::DelayToNextTick(second, 1000), 1000 + m);
-    // A tick that comes early, a millisecond before the boundary, is followed by one just after it.
-    EXPECT_EQ(GtkChartWindow::DelayToNextTick(second - 1, 1000), 1 + m);
-    EXPECT_EQ(GtkChartWindow::DelayToNextTick(second + 250, 500), 250 + m);
-    // The tick after a tick on time lands at the same place after the next boundary.
-    EXPECT_EQ(GtkChartWindow::DelayToNextTick(second + m, 1000), 1000);
-    // The margin is larger than the few milliseconds by which a coarse clock lags the second's change.
-    EXPECT_GE(m, 20);
-}
-
 TEST(ChartWindowKeys, OnlyKeysThatProduceACharacterRaiseAKeyPress) {
     const auto none = static_cast<GdkModifierType>(0);
     EXPECT_EQ(GtkChartWindow::KeyAsciiOf(GDK_KEY_a, none), 'a');

@@ -76,7 +76,6 @@ TEST_F(ChartWindowTest, EveryMonitorHasItsWindowAtItsRectangleAndOnePaintDrawsOn
     // The layout is the primary monitor's, at its DPI.
     EXPECT_EQ(window.ScreenWidthTwips(), 320 * 15);
     EXPECT_EQ(window.TwipsPerPixelX(), 15);
-    EXPECT_EQ(TwipsPerPixelAt(120), 12);
 
     // One paint reaches every back buffer, each letterboxed at its own size.
     Surface& surface = window.PaintSurface();

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "platform/gtk/gtk_platform.h"
-#include "platform/gtk/hack_window.h"
+#include "platform/x11/hack_window.h"
 #include "settings/settings_checks.h"
 #include "shell/shell_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "platform/gtk/wall_clock_timer.h"
+#include "platform/glib/wall_clock_timer.h"
 
 WallClockTimer::~WallClockTimer() {
     if (source_ != 0) g_source_remove(source_);

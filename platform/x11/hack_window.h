@@ -10,15 +10,14 @@
 #include <glib.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/cairo/cairo_surface.h"
-#include "platform/gtk/gtk_platform.h"
+#include "platform/cairo/freetype_font_registry.h"
 #include "platform/chart_window.h"
-#include "platform/gtk/timed_chart_window.h"
+#include "platform/glib/timed_chart_window.h"
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
@@ -70,7 +69,6 @@ private:
     bool chartShown_ = false;
 };
 
-
 // Hack mode leaves the pointer alone (it is the daemon's): the display count is only counted.
 class HackPointer : public Pointer {
 public:
@@ -92,12 +90,6 @@ public:
 private:
     std::FILE* log_;
     std::vector<std::string> texts_;
-};
-
-// Hack mode ends without GTK, which it never started.
-class HackProcess : public GtkProcess {
-public:
-    [[noreturn]] void End(int status) override { std::exit(status); }
 };
 
 // Hack mode has no settings editor: its start-up never asks for one (its command line is never "/c").

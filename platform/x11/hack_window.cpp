@@ -1,4 +1,4 @@
-#include "platform/gtk/hack_window.h"
+#include "platform/x11/hack_window.h"
 
 #include <X11/Xresource.h>
 #include <cairo-xlib.h>
@@ -6,10 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace {
+#include "platform/twips.h"
 
-constexpr int kDefaultTwipsPerPixel = 15;
-constexpr int kTwipsPerInch = 1440;
+namespace {
 
 // A window that goes while it is being drawn on makes its requests fail; its DestroyNotify ends the
 // hack soon after, so such errors are not worth a word.
@@ -111,11 +110,9 @@ void X11HackWindow::Run() {
 }
 
 int32_t X11HackWindow::TwipsPerPixelX() {
-    // 1440 / the fonts' DPI of the X resources (Xft.dpi), as desktops set it: 15 at 96 DPI.
+    // The fonts' DPI of the X resources (Xft.dpi), as desktops set it; without one, 96.
     const char* value = display_ != nullptr ? XGetDefault(display_, "Xft", "dpi") : nullptr;
-    const double dpi = value != nullptr ? std::atof(value) : 0;
-    const int perPixel = dpi > 0 ? static_cast<int>(kTwipsPerInch / dpi) : 0;
-    return perPixel > 0 ? perPixel : kDefaultTwipsPerPixel;
+    return TwipsPerPixelAt(value != nullptr ? std::atof(value) : 0);
 }
 
 void X11HackWindow::ShowMaximized() {

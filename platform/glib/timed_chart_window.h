@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/chart_window.h"
-#include "platform/gtk/wall_clock_timer.h"
+#include "platform/glib/wall_clock_timer.h"
 
 class TimedChartWindow : public ChartWindow {
 public:
