@@ -30,6 +30,13 @@ void CheckNatalData(ChartState& s, MessageBoxes& boxes) {
     if (!(v[kLatitudeMinutesLine] <= 59)) ReportNatalDataError(s, boxes);
 }
 
+void CheckNightDimming(ChartState& s, MessageBoxes& boxes) {
+    const float percent = s.settingValues[kNightDimmingLine];
+    if (percent == 0 || (percent >= 10 && percent <= 100)) return;
+    s.settingsError = 1;
+    boxes.ShowMessage(kNightDimmingMessage, kWarningTitle, MessageIcon::Information);
+}
+
 void ReportNatalDataError(ChartState& s, MessageBoxes& boxes) {
     s.settingsError = 1;
     boxes.ShowMessage(kNatalDataMessage, kWarningTitle, MessageIcon::Information);

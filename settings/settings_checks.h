@@ -12,6 +12,8 @@ inline const std::string kWarningTitle = "Warning!";
 inline const std::string kLatitudeTooHighMessage =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
 inline const std::string kNatalDataMessage = "Error in natal input data section. Please correct.";
+inline const std::string kNightDimmingMessage =
+    "Night dimming (line 15) must be 0 (off) or a brightness from 10 to 100 percent. Please correct.";
 
 // CheckLatitudeLimit: keeps the quadrant house systems below 66 degrees 00 minutes of latitude.
 //   reads  houseSystemLetter; settings values 22 (latitude degrees), 23 (latitude minutes)
@@ -28,6 +30,10 @@ void CheckLatitudeLimit(ChartState& s, MessageBoxes& boxes);
 //   3. latitude:    settings value 23 <= 59
 // A value that is not a number fails its rule.
 void CheckNatalData(ChartState& s, MessageBoxes& boxes);
+
+// CheckNightDimming: settings value 15 is 0 (no dimming) or a brightness from 10 to 100 percent; any
+// other value (5, 101, -10, not a number) sets settingsError = 1 and shows its own message.
+void CheckNightDimming(ChartState& s, MessageBoxes& boxes);
 
 // ReportNatalDataError: settingsError = 1 and the natal-data message.
 void ReportNatalDataError(ChartState& s, MessageBoxes& boxes);

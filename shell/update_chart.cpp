@@ -1,12 +1,14 @@
 #include "shell/update_chart.h"
 
 #include <cctype>
+#include <cmath>
 #include <iterator>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
 #include "core/numeric.h"
 #include "astro/frame/sky_frame.h"
+#include "astro/frame/sun_altitude.h"
 #include "astro/houses/houses.h"
 #include "core/setting_lines.h"
 #include "settings/settings_checks.h"
@@ -36,6 +38,7 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     s.settingsError = 0;
     CheckLatitudeLimit(s, boxes);
     CheckNatalData(s, boxes);
+    CheckNightDimming(s, boxes);
     if (s.settingsError == 1) return;
 
     // 3. Empty information lines.
@@ -92,6 +95,11 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     ComputeSkyFrame(s);
     ComputeHouseCusps(s);
     ComputeEphemeris(s);
+
+    // The Sun's altitude at the place, from the tropical Sun of date before any option moves it; the
+    // picture dims by it at night (settings line 15).
+    const double latitude = Sgn(s.latitudeDegMin) * DegMinToDecimal(std::fabs(s.latitudeDegMin));
+    s.sunAltitude = SunAltitude(s.bodyLongitude[1], RadToDeg(-s.negObliquityRad), RadToDeg(s.ramcRad), latitude);
 
     // 12. Node option: the true node for the node and its opposite point.
     if (IsExactly(v[kNodeLine], 1)) {
