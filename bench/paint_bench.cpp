@@ -69,7 +69,7 @@ void BM_OptionsPreviewEdit(benchmark::State& state) {
     int houses = 1;
     for (auto _ : state) {
         values[27] = static_cast<float>(houses++ % 8 + 1);  // a new house system each time
-        benchmark::DoNotOptimize(FieldProblems(values, preview.HouseSystemLetter(values)));
+        benchmark::DoNotOptimize(CheckSettings(values, preview.HouseSystemLetter(values)));
         preview.PaintPreview(values, surface);
         cairo_surface_flush(surface.Image());
         benchmark::ClobberMemory();

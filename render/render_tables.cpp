@@ -63,15 +63,6 @@ constexpr bool RunsAreContiguous() {
 }
 static_assert(RunsAreContiguous());
 
-// The classic 16-colour palette, red, green, blue.
-constexpr Rgb kPalette[] = {
-    /*  0- 3 */ {0, 0, 0}, {0, 0, 128}, {0, 128, 0}, {0, 128, 128},
-    /*  4- 7 */ {128, 0, 0}, {128, 0, 128}, {128, 128, 0}, {192, 192, 192},
-    /*  8-11 */ {128, 128, 128}, {0, 0, 255}, {0, 255, 0}, {0, 255, 255},
-    /* 12-15 */ {255, 0, 0}, {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
-};
-static_assert(std::size(kPalette) == 16);
-
 }  // namespace
 
 void LoadSlotAngles(ChartState& s) {
@@ -90,10 +81,4 @@ void LoadCuspLabelOffsets(ChartState& s) {
 void LoadRimRadius(ChartState& s) {
     for (const RadiusRun& r : kRimRadiusRuns)
         for (int d = r.first; d <= r.last; ++d) s.rimRadius[d] = r.radius;
-}
-
-Rgb Palette(int16_t i) {
-    int index = i % 16;
-    if (index < 0) index += 16;
-    return kPalette[index];
 }

@@ -1,10 +1,12 @@
-// The constant tables of the chart picture, filled once at start-up, and the 16-colour palette.
+// The constant tables of the chart picture, filled once at start-up; with them the 16-colour palette
+// that the settings name the colours by.
 #pragma once
 
 #include <cstdint>
 
-#include "platform/surface.h"
 #include "core/chart_state.h"
+#include "platform/surface.h"
+#include "settings/palette.h"
 
 // LoadSlotAngles: the first slot angle of each house on the equal-sector wheel.
 //   writes slotAngles[1..12] = 180, 209, 240, 272, 304, 335, 4, 34, 65, 95, 124, 153 (degrees)
@@ -21,6 +23,3 @@ void LoadCuspLabelOffsets(ChartState& s);
 //   writes rimRadius[0..360], logical units: 217 on the left, 194 at the lower right
 void LoadRimRadius(ChartState& s);
 
-// Palette: colour i of the classic 16-colour palette. An index outside 0..15 is reduced modulo 16
-// (17 is blue, -1 white), so that any number in the settings file names a colour.
-Rgb Palette(int16_t i);

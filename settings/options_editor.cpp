@@ -8,6 +8,8 @@
 namespace {
 
 const std::string kLineEnd = "\r\n";
+const std::string kLineNotReadReason =
+    "The settings file ends, or has an empty line, before this line: edit it on the Text page";
 
 std::string TextBoxLines(const SettingsText& t) {
     std::string text;
@@ -55,14 +57,7 @@ void OptionsForm::Form_Load() {
 
 void OptionsForm::btnSave_Click() {
     if (SaveForm()) return;
-    std::string error;
-    if (!ReplaceFileSafely(s.settingsFileName, SettingsFileFromText(dialog.ContentText(), loaded), error)) {
-        boxes.ShowMessage("The settings could not be saved to " + s.settingsFileName + " (" + error +
-                              "). The file is unchanged; the text is still in the editor.",
-                          kWarningTitle, MessageIcon::Exclamation);
-        return;
-    }
-    ReadSettings(s);
+    if (!WriteSettingsFile(SettingsFileFromText(dialog.ContentText(), loaded))) return;
     std::string bytes;
     if (ReadFileBytes(s.settingsFileName, bytes)) LoadForm(bytes);
 }
@@ -96,27 +91,53 @@ void OptionsForm::ShowFields() {
     showing = true;
     const auto& fields = SettingsFields();
     for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
-        // A line the chart program does not read (after an empty line, or beyond the file's end) cannot
-        // be set from the form; the text shows why.
-        dialog.SetFieldEnabled(i, LineIsRead(text, fields[i].line));
         if (fields[i].kind == FieldKind::Number)
-            dialog.SetFieldNumber(i, FieldNumber(values, i));
+            ShowNumber(i);
         else
             dialog.SetFieldChoice(i, FieldChoice(values, i));
     }
     showing = false;
+    ShowEnabled(text);
     ShowProblems();
     dialog.RefreshPreview();
 }
 
+// A number's text, unless the text shown already reads as its value ("7.50", or "4" on the way to "45").
+void OptionsForm::ShowNumber(int field) {
+    const double shown = FieldNumber(values, field);
+    const std::string now = dialog.FieldText(field);
+    if (!now.empty() && ToSingle(LeadingNumber(now)) == ToSingle(shown)) return;
+    const bool wasShowing = showing;
+    showing = true;
+    dialog.SetFieldText(field, FieldNumberText(field, shown));
+    showing = wasShowing;
+}
+
+// A line the chart program does not read (after an empty line, or beyond the file's end) cannot be set
+// from the form: the text shows why. A field that does not apply with the values is disabled too.
+void OptionsForm::ShowEnabled(const std::string& text) {
+    for (int i = 0; i < static_cast<int>(SettingsFields().size()); ++i) {
+        if (!LineIsRead(text, SettingsFields()[i].line))
+            dialog.SetFieldEnabled(i, false, kLineNotReadReason);
+        else
+            dialog.SetFieldEnabled(i, FieldApplies(values, i), "");
+    }
+}
+
+// Each failed check beside the fields of its lines, and what they mean under the preview.
 void OptionsForm::ShowProblems() {
     const std::string letter = preview != nullptr ? preview->HouseSystemLetter(values) : "";
+    const std::vector<SettingsProblem> problems = CheckSettings(values, letter);
     std::vector<std::string> messages(SettingsFields().size());
-    for (const FieldProblem& p : FieldProblems(values, letter)) {
-        std::string& m = messages[p.field];
-        if (m.find(p.message) == std::string::npos) m += (m.empty() ? "" : "\n") + p.message;
-    }
+    for (const SettingsProblem& p : problems)
+        for (int line : {p.line, p.alsoLine}) {
+            const int field = FieldOfLine(line);
+            if (line == 0 || field < 0) continue;
+            std::string& m = messages[static_cast<std::size_t>(field)];
+            if (m.find(p.message) == std::string::npos) m += (m.empty() ? "" : "\n") + p.message;
+        }
     for (int i = 0; i < static_cast<int>(messages.size()); ++i) dialog.SetFieldProblem(i, messages[i]);
+    dialog.SetProblemSummary(ProblemSummary(problems));
 }
 
 // The text with the form's values, shown without raising the text's own change.
@@ -126,20 +147,36 @@ void OptionsForm::EditText(const std::string& text) {
     showing = false;
 }
 
+// A typed number is read as the settings file's numbers are (LeadingNumber).
 void OptionsForm::Field_Change(int field) {
     if (showing || field < 0 || field >= static_cast<int>(SettingsFields().size())) return;
     if (SettingsFields()[field].kind == FieldKind::Number)
-        SetFieldNumber(values, field, dialog.FieldNumber(field));
+        SetFieldNumber(values, field, LeadingNumber(dialog.FieldText(field)));
     else
         SetFieldChoice(values, field, dialog.FieldChoice(field));
     ValuesEdited();
 }
 
-// The values as edited, into the text; then the checks and the preview.
+void OptionsForm::Field_Step(int field, int steps) {
+    if (showing || field < 0 || field >= static_cast<int>(SettingsFields().size()) ||
+        SettingsFields()[field].kind != FieldKind::Number)
+        return;
+    const double now = LeadingNumber(dialog.FieldText(field));
+    const double next = SteppedNumber(field, now, steps);
+    if (next == now) return;
+    showing = true;
+    dialog.SetFieldText(field, FieldNumberText(field, next));
+    showing = false;
+    SetFieldNumber(values, field, next);
+    ValuesEdited();
+}
+
+// The values as edited, into the text; then which fields apply, the checks and the preview.
 void OptionsForm::ValuesEdited() {
     const std::string text = dialog.ContentText();
     const std::string edited = RewriteSettingValues(text, values);
     if (edited != text) EditText(edited);
+    ShowEnabled(edited);
     ShowProblems();
     dialog.RefreshPreview();
 }
@@ -164,7 +201,7 @@ void OptionsForm::lstCity_Click(int index) {
     // The place fields show the city (the others are as they were).
     showing = true;
     for (const char* name : {"latitudeDegrees", "latitudeMinutes", "longitudeDegrees", "longitudeMinutes"})
-        dialog.SetFieldNumber(FieldNamed(name), FieldNumber(values, FieldNamed(name)));
+        ShowNumber(FieldNamed(name));
     for (const char* name : {"latitudeDirection", "longitudeDirection"})
         dialog.SetFieldChoice(FieldNamed(name), FieldChoice(values, FieldNamed(name)));
     showing = false;
@@ -184,16 +221,23 @@ void OptionsForm::picPreview_Paint(Surface& surface) {
 // encoding and line ends. False when the text was edited by hand (the text's own Save writes it).
 bool OptionsForm::SaveForm() {
     if (!dialog.HasForm() || textEditedByHand) return false;
-    std::string error;
     const std::string bytes = SaveSettingsBytes(fileBytes, values);
+    if (!WriteSettingsFile(bytes)) return true;
+    fileBytes = bytes;
+    savedText = dialog.ContentText();
+    return true;
+}
+
+// The file replaced by bytes, and the values read again as ReadSettings does. A failed write shows why
+// and keeps the old file and the text box as they are.
+bool OptionsForm::WriteSettingsFile(const std::string& bytes) {
+    std::string error;
     if (!ReplaceFileSafely(s.settingsFileName, bytes, error)) {
         boxes.ShowMessage("The settings could not be saved to " + s.settingsFileName + " (" + error +
                               "). The file is unchanged; the text is still in the editor.",
                           kWarningTitle, MessageIcon::Exclamation);
-        return true;
+        return false;
     }
     ReadSettings(s);
-    fileBytes = bytes;
-    savedText = dialog.ContentText();
     return true;
 }

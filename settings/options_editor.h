@@ -71,16 +71,21 @@ public:
     // the place.
     void txtCity_Change(const std::string& query) override;
     void lstCity_Click(int index) override;
+    // A number's arrows: its value stepped (SteppedNumber), shown and taken as an edit.
+    void Field_Step(int field, int steps) override;
 
     const SettingValues& Values() const { return values; }
 
 private:
     void LoadForm(const std::string& bytes);
     void ShowFields();
+    void ShowNumber(int field);
+    void ShowEnabled(const std::string& text);
     void ShowProblems();
     void EditText(const std::string& text);
     void ValuesEdited();
     bool SaveForm();
+    bool WriteSettingsFile(const std::string& bytes);
 
     ChartState& s;
     OptionsDialog& dialog;
@@ -91,7 +96,7 @@ private:
     std::string savedText;    // the text as last loaded or saved
     bool textEditedByHand = false;
     bool showing = false;     // the form is setting its own fields or text
-    SettingsText loaded;      // how the file was stored when Form_Load read it; Save writes it back so
+    SettingsText loaded;      // how Form_Load found the file stored: Save keeps its encoding and line ends
     std::vector<City> cities;  // the time-zone database's, read at the first search
     std::vector<City> citiesShown;
 };

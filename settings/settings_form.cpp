@@ -1,23 +1,28 @@
 #include "settings/settings_form.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "core/numeric.h"
 #include "core/setting_lines.h"
-#include "settings/settings_checks.h"
+#include "settings/palette.h"
 #include "settings/settings_file.h"
 #include "settings/settings_text.h"
 
 // The shipped KELO.INI, as the build found it (generated from assets/KELO.INI).
 extern const char* const kShippedSettingsText;
 
-const char* const kPaletteColourNames[16] = {
-    "Black",    "Blue",       "Green",       "Cyan",       "Red",      "Magenta",       "Brown",  "Light grey",
-    "Dark grey", "Light blue", "Light green", "Light cyan", "Light red", "Light magenta", "Yellow", "White",
-};
-
 namespace {
+
+// Edits within this time share one paint of the preview: a run of arrow steps or typed digits is
+// painted once, still well within what the eye takes as at once.
+constexpr int kPreviewDelayMs = 25;
+
+struct ChoiceItem {
+    const char* text;  // what the user reads
+    float value;       // what the line holds for it
+};
 
 std::vector<ChoiceItem> PaletteChoices() {
     std::vector<ChoiceItem> choices;
@@ -39,9 +44,12 @@ SettingsField Number(const char* name, const char* label, FormPage page, int lin
 }
 
 SettingsField Choice(const char* name, const char* label, FormPage page, int line, FieldKind kind,
-                     std::vector<ChoiceItem> choices, int otherChoice) {
+                     const std::vector<ChoiceItem>& choices, int otherChoice) {
     SettingsField f = Field(name, label, page, line, kind);
-    f.choices = std::move(choices);
+    for (const ChoiceItem& c : choices) {
+        f.choiceNames.push_back(c.text);
+        f.choiceValues.push_back(c.value);
+    }
     f.otherChoice = otherChoice;
     return f;
 }
@@ -78,6 +86,7 @@ std::vector<SettingsField> MakeFields() {
     SettingsField offset = Number("zoneOffset", "Offset from UTC, hou_rs", P::Place, kTimeZoneLine, -12, 13, 0.5);
     offset.negated = true;  // the file: hours west of Greenwich; the form: UTC-5 for New York
     offset.digits = 2;
+    offset.offWhenLine = kZoneSourceLine, offset.offWhenValue = 1;  // the system's zone: line 18 unused
     f.push_back(offset);
     // Chart.
     f.push_back(Choice("houseSystem", "Hous_e system", P::Chart, kHouseSystemLine, FieldKind::Choice,
@@ -114,6 +123,8 @@ std::vector<SettingsField> MakeFields() {
     f.push_back(Toggle("pointer", "Show the _mouse pointer", P::Screen, kPointerLine, 0, 1, 1));  // exactly 0: hidden
     f.push_back(Toggle("drift", "Screen care: mo_ve the picture a little every minute", P::Screen, kDriftLine, 0,
                        1, 0));
+    f.push_back(Number("nightDimming", "_Night brightness in % (0: no dimming)", P::Screen, kNightDimmingLine, 0, 100,
+                       10));  // 10..100 while the Sun is below the horizon
     // Look: the colour and the size of each part of the picture, row by row.
     f.push_back(Colour("infoTextColour", "_Information text", kInfoTextColourLine));
     f.push_back(FontSize("infoTextSize", "Information text size", kInfoTextSizeLine));
@@ -148,13 +159,6 @@ std::vector<SettingsField> MakeFields() {
     f.push_back(Colour("spokeColour", "House spo_kes", kSpokeColourLine));
     return f;
 }
-
-// Message boxes that only remember the last message: the checks run silently for the form.
-class RememberedMessage : public MessageBoxes {
-public:
-    std::string text;
-    void ShowMessage(const std::string& message, const std::string&, MessageIcon) override { text = message; }
-};
 
 // A line's number field: its first seven characters (fewer on a shorter line).
 std::string FieldOf(const std::string& line) { return line.substr(0, kSettingsField); }
@@ -212,8 +216,8 @@ int FieldChoice(const SettingValues& values, int field) {
     const SettingsField& f = SettingsFields()[field];
     float v = values[f.line];
     if (f.rounded && std::isfinite(v) && std::fabs(v) < 32768) v = Round16(v);
-    for (std::size_t i = 0; i < f.choices.size(); ++i)
-        if (v == f.choices[i].value) return static_cast<int>(i);
+    for (std::size_t i = 0; i < f.choiceValues.size(); ++i)
+        if (v == f.choiceValues[i]) return static_cast<int>(i);
     return f.otherChoice;
 }
 
@@ -224,36 +228,51 @@ void SetFieldNumber(SettingValues& values, int field, double shown) {
 
 void SetFieldChoice(SettingValues& values, int field, int choice) {
     const SettingsField& f = SettingsFields()[field];
-    if (choice < 0 || choice >= static_cast<int>(f.choices.size())) return;
+    if (choice < 0 || choice >= static_cast<int>(f.choiceValues.size())) return;
     // Choosing what the field shows already keeps the line as it is (a wheel of 0.3 stays 0.3).
     if (choice == FieldChoice(values, field)) return;
-    values[f.line] = f.choices[choice].value;
+    values[f.line] = f.choiceValues[choice];
 }
 
-std::vector<FieldProblem> FieldProblems(const SettingValues& values, const std::string& houseSystemLetter) {
-    std::vector<FieldProblem> problems;
-    RememberedMessage boxes;
-    ChartState c;
-    c.settingValues = values;
-    c.houseSystemLetter = houseSystemLetter;
-    CheckLatitudeLimit(c, boxes);
-    if (c.settingsError != 0) {
-        problems.push_back({FieldOfLine(kLatitudeDegreesLine), boxes.text});
-        problems.push_back({FieldOfLine(kHouseSystemLine), boxes.text});
+std::string FieldNumberText(int field, double shown) {
+    const SettingsField& f = SettingsFields()[field];
+    const float value = ToSingle(shown);
+    if (f.digits > 0 && std::isfinite(shown)) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*f", f.digits, shown);
+        if (ToSingle(LeadingNumber(buffer)) == value) return buffer;
     }
-    // Each rule of the place data is found by running the check with only one of its inputs as typed
-    // and the others at 0, which every rule accepts; so the rule that fails names its own field.
-    constexpr int kPlaceDataLines[] = {kTimeZoneLine, kLongitudeDegreesLine, kLongitudeMinutesLine,
-                                       kLatitudeMinutesLine};
-    for (int line : kPlaceDataLines) {
-        ChartState one;
-        for (int other : kPlaceDataLines) one.settingValues[other] = 0;
-        one.settingValues[line] = values[line];
-        boxes.text.clear();
-        CheckNatalData(one, boxes);
-        if (one.settingsError != 0) problems.push_back({FieldOfLine(line), boxes.text});
-    }
-    return problems;
+    return NumberText(value);
+}
+
+double SteppedNumber(int field, double now, int steps) {
+    const SettingsField& f = SettingsFields()[field];
+    const double next = std::round((now + steps * f.step) / f.step) * f.step;
+    return std::clamp(next, std::min(f.min, now), std::max(f.max, now));
+}
+
+bool FieldApplies(const SettingValues& values, int field) {
+    const SettingsField& f = SettingsFields()[field];
+    return f.offWhenLine == 0 || !IsExactly(values[f.offWhenLine], f.offWhenValue);
+}
+
+std::string ProblemSummary(const std::vector<SettingsProblem>& problems) {
+    if (problems.empty()) return "";
+    return "A check fails: the screen saver will show its warning instead of a new chart. The preview keeps "
+           "the last chart that passed.";
+}
+
+const OptionsFormLayout& FormLayout() {
+    static const OptionsFormLayout layout = [] {
+        OptionsFormLayout l;
+        l.pages = {{"_Place", false}, {"_Chart", true}, {"Scree_n", true}, {"_Look", true}};
+        for (const SettingsField& f : SettingsFields()) l.fields.push_back(f);
+        l.palette = kPalette;
+        l.previewDelayMs = kPreviewDelayMs;
+        l.previewCaption = "The chart of the present moment, as edited";
+        return l;
+    }();
+    return layout;
 }
 
 SettingValues SettingValuesOfText(const std::string& text, int* linesRead) {
@@ -324,6 +343,7 @@ const SettingValues& ShippedSettingValues() {
 }
 
 void RestoreDefaults(SettingValues& values, FormPage page) {
+    if (!FormLayout().pages[static_cast<std::size_t>(page)].restorable) return;
     for (const SettingsField& f : SettingsFields())
         if (f.page == page) values[f.line] = ShippedSettingValues()[f.line];
 }

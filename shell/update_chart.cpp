@@ -36,9 +36,7 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
 
     // 1-2. Settings checks; a failure leaves the previous chart.
     s.settingsError = 0;
-    CheckLatitudeLimit(s, boxes);
-    CheckNatalData(s, boxes);
-    CheckNightDimming(s, boxes);
+    ShowSettingsProblems(s, boxes);
     if (s.settingsError == 1) return;
 
     // 3. Empty information lines.

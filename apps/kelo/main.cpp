@@ -22,6 +22,7 @@
 #include "platform/platform.h"
 #include "render/notice.h"
 #include "core/chart_state.h"
+#include "settings/settings_form.h"
 #include "shell/kelo_form.h"
 
 namespace {
@@ -44,7 +45,7 @@ void UnloadOnSignals(ChartWindow& window) {
 struct Program {
     explicit Program(GtkApplication* app)
         : window(app, fonts, pointer, boxes),
-          options(boxes, window.TwipsPerPixelX()),
+          options(boxes, window.TwipsPerPixelX(), FormLayout()),
           platform{window, options, boxes, pointer, fonts, clock, registry, textFiles, instance, process},
           form(s, platform) {}
 

@@ -107,12 +107,13 @@ public:
     std::string ContentText() override { return text; }
     void SetContentText(const std::string& t) override { text = t; }
 
-    // The form, when form is set: each field's shown value, its problem and whether it is enabled.
+    // The form, when form is set: each field's text or choice, its problem and whether it is enabled.
     bool form = false;
-    std::map<int, double> numbers;
+    std::map<int, std::string> texts;
     std::map<int, int> choices;
     std::map<int, std::string> problems;
     std::map<int, bool> enabled;
+    std::string summary;
     std::string previewFont;
     int previewRefreshes = 0;
     int discardQuestions = 0;
@@ -121,12 +122,13 @@ public:
 
     bool HasForm() const override { return form; }
     void UsePreviewFont(const std::string& path) override { previewFont = path; }
-    void SetFieldNumber(int field, double shown) override { numbers[field] = shown; }
+    void SetFieldText(int field, const std::string& text) override { texts[field] = text; }
     void SetFieldChoice(int field, int choice) override { choices[field] = choice; }
-    double FieldNumber(int field) override { return numbers[field]; }
+    std::string FieldText(int field) override { return texts[field]; }
     int FieldChoice(int field) override { return choices[field]; }
-    void SetFieldEnabled(int field, bool on) override { enabled[field] = on; }
+    void SetFieldEnabled(int field, bool on, const std::string&) override { enabled[field] = on; }
     void SetFieldProblem(int field, const std::string& message) override { problems[field] = message; }
+    void SetProblemSummary(const std::string& text) override { summary = text; }
     void RefreshPreview() override { ++previewRefreshes; }
     std::vector<std::string> cities;
     void ShowCities(const std::vector<std::string>& names) override { cities = names; }

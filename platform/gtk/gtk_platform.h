@@ -88,13 +88,13 @@ private:
     std::vector<std::string> added_;  // files among fontconfig's application fonts
 };
 
-// "Program Options": the settings as a form of named fields on the pages Place, Chart, Screen and
-// Look, the file's raw text on the page Text (txtContent, monospace, both scroll bars), a live preview
-// of the chart beside them, and the buttons Save (also Ctrl+S, and Enter outside the text) and Quit
-// (also Escape and the close box). See platform/gtk/options_dialog.cpp for the layout.
+// "Program Options": the settings as a form of named fields on the pages of the layout (Place, Chart,
+// Screen, Look), the file's raw text on the page Text (txtContent, monospace, both scroll bars), a live
+// preview of the chart beside them, and the buttons Save (also Ctrl+S, and Enter outside the text) and
+// Quit (also Escape and the close box). See platform/gtk/options_dialog.cpp for the layout.
 class GtkOptionsDialog : public OptionsDialog {
 public:
-    GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel);
+    GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel, const OptionsFormLayout& layout);
     ~GtkOptionsDialog() override;
     void ShowModal(OptionsDialogEvents& events) override;
     void Unload() override;
@@ -103,12 +103,13 @@ public:
 
     bool HasForm() const override { return true; }
     void UsePreviewFont(const std::string& glyphFontPath) override;
-    void SetFieldNumber(int field, double shown) override;
+    void SetFieldText(int field, const std::string& text) override;
     void SetFieldChoice(int field, int choice) override;
-    double FieldNumber(int field) override;
+    std::string FieldText(int field) override;
     int FieldChoice(int field) override;
-    void SetFieldEnabled(int field, bool enabled) override;
+    void SetFieldEnabled(int field, bool enabled, const std::string& whyNot) override;
     void SetFieldProblem(int field, const std::string& message) override;
+    void SetProblemSummary(const std::string& summary) override;
     void RefreshPreview() override;
     void ShowCities(const std::vector<std::string>& names) override;
     bool AskYesNo(const std::string& question) override;
@@ -121,9 +122,15 @@ private:
     static void OnChanged(GtkTextBuffer*, gpointer self);
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer self);
     static gboolean OnKeyPress(GtkWidget*, GdkEventKey* e, gpointer self);
+    void MakeWindow();
+    GtkWidget* ButtonBar();
+    void FitScreen();
+    void ConnectAndShow();
+    void RunModalLoop();
 
     GtkMessageBoxes& boxes_;
     int twipsPerPixel_;
+    const OptionsFormLayout& layout_;
     OptionsDialogEvents* events_ = nullptr;
     GtkWidget* window_ = nullptr;
     GtkTextBuffer* buffer_ = nullptr;

@@ -8,46 +8,27 @@
 //   +------------------------------------------------+  +-----------------------------+
 //                                                            [ Save ]  [ Quit ]
 //
-// The controls are made from the settings form's field table (settings/settings_form.h); each is
-// named after its field ("latitudeDegrees") for tests and accessibility tools. The text page is the
-// editor's text box as it always was. Every change goes to the form (OptionsForm), which keeps the
-// fields and the text in step; the dialog only shows what it is told.
+// The controls are made from the form's layout (OptionsFormLayout); each is named after its field
+// ("latitudeDegrees") for tests and accessibility tools. The text page is the editor's text box as it
+// always was. Every change goes to the form, which keeps the fields and the text in step; the dialog
+// only shows what it is told. A number's arrows only count steps: its text is the form's.
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/gtk/ansi_text.h"
 #include "platform/gtk/gtk_platform.h"
-#include "settings/settings_form.h"
 
 namespace {
 
 constexpr int kPreviewWidth = 400;  // the preview's smallest size, 4:3 as the chart window's picture
 constexpr int kPreviewHeight = 300;
-constexpr int kPreviewDelayMs = 25;  // edits within this time share one redraw of the preview
-constexpr int kCitiesShown = 6;
-constexpr const char* kPreviewCaption = "Preview: the chart of this minute with these settings";
-constexpr const char* kPreviewFailingCaption =
-    "Preview: the last chart that passed the checks";
-constexpr int kLargeScreenWidth = 1280;  // from this width on the dialog takes 3/4 of the screen      // rows of the city list visible without scrolling
+constexpr int kCitiesShown = 6;          // rows of the city list visible without scrolling
+constexpr int kLargeScreenWidth = 1280;  // from this width on the dialog takes 3/4 of the screen
 
 constexpr const char* kDialogStyle =
     "window.kelo-options textview { font-family: \"Courier New\", monospace; font-size: 9pt; }\n"
     "window.kelo-options label.kelo-problem { color: #b00000; }\n"
     "window.kelo-options label.kelo-page-note { color: #555555; }\n";
-
-const char* const kPageTitles[] = {"_Place", "_Chart", "Scree_n", "_Look"};
-
-// A number as the settings file would write it: no trailing zeros, at most three decimals.
-std::string NumberText(double value) {
-    char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "%.3f", value);
-    std::string t = buffer;
-    while (!t.empty() && t.back() == '0') t.pop_back();
-    if (!t.empty() && t.back() == '.') t.pop_back();
-    if (t == "-0") t = "0";
-    return t;
-}
 
 // The name that screen readers say for a control; shown as its tooltip too when it has no label of
 // its own beside it.
@@ -59,13 +40,11 @@ void SetAccessibleName(GtkWidget* widget, const char* label, bool tooltip = fals
     if (tooltip) gtk_widget_set_tooltip_text(widget, name.c_str());
 }
 
-GdkPixbuf* Swatch(int index) {
-    static const guint32 kRgb[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
-                                     0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
+GdkPixbuf* Swatch(Rgb colour) {
     GdkPixbuf* swatch = gdk_pixbuf_new(GDK_COLORSPACE_RGB, FALSE, 8, 28, 14);
     gdk_pixbuf_fill(swatch, 0x000000FF);  // a black frame
     GdkPixbuf* inside = gdk_pixbuf_new_subpixbuf(swatch, 1, 1, 26, 12);
-    gdk_pixbuf_fill(inside, (kRgb[index] << 8) | 0xFF);
+    gdk_pixbuf_fill(inside, (guint32{colour.r} << 24) | (guint32{colour.g} << 16) | (guint32{colour.b} << 8) | 0xFF);
     g_object_unref(inside);
     return swatch;
 }
@@ -84,32 +63,27 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 struct GtkOptionsDialog::Form {
     GtkOptionsDialog* dialog = nullptr;
+    const std::vector<FormField>& fields;
     std::vector<GtkWidget*> controls;  // by field
     std::vector<GtkWidget*> problems;  // the check's message under the field, by field
     std::vector<GtkWidget*> labels;    // the field's own label, when it has one
+    std::vector<double> arrowCounts;   // by Number field: its arrows' count of steps so far
     GtkWidget* notebook = nullptr;
     GtkWidget* preview = nullptr;
     GtkWidget* cityEntry = nullptr;
     GtkWidget* cityList = nullptr;
     GtkWidget* text = nullptr;
-    GtkWidget* caption = nullptr;
-    std::vector<bool> failing;  // by field: a check fails on it
+    GtkWidget* summary = nullptr;  // what failing checks mean, under the preview
     int setting = 0;  // the dialog is setting its own controls: no events
     guint previewTimer = 0;
     FreeTypeFontRegistry fonts;
     CairoWindowSurface surface{fonts};
 
-    explicit Form(GtkOptionsDialog* d) : dialog(d) {
-        controls.assign(SettingsFields().size(), nullptr);
-        problems.assign(SettingsFields().size(), nullptr);
-        labels.assign(SettingsFields().size(), nullptr);
-        failing.assign(SettingsFields().size(), false);
-    }
-
-    // The preview's caption says when the picture is the last one that passed the checks.
-    void UpdateCaption() {
-        const bool fails = std::find(failing.begin(), failing.end(), true) != failing.end();
-        gtk_label_set_text(GTK_LABEL(caption), fails ? kPreviewFailingCaption : kPreviewCaption);
+    explicit Form(GtkOptionsDialog* d) : dialog(d), fields(d->layout_.fields) {
+        controls.assign(fields.size(), nullptr);
+        problems.assign(fields.size(), nullptr);
+        labels.assign(fields.size(), nullptr);
+        arrowCounts.assign(fields.size(), 0);
     }
     ~Form() {
         if (previewTimer != 0) g_source_remove(previewTimer);
@@ -122,17 +96,19 @@ struct GtkOptionsDialog::Form {
     // ---- Controls ----
 
     GtkWidget* MakeControl(int field) {
-        const SettingsField& f = SettingsFields()[field];
+        const FormField& f = fields[field];
         GtkWidget* w = nullptr;
         switch (f.kind) {
             case FieldKind::Number: {
-                GtkAdjustment* range = gtk_adjustment_new(f.min, f.min, f.max, f.step, f.step * 5, 0);
-                w = gtk_spin_button_new(range, f.step, 3);
+                // The adjustment counts the arrows' steps (Page Up and Down: 5); the text is the form's.
+                GtkAdjustment* count = gtk_adjustment_new(0, -1e9, 1e9, 1, 5, 0);
+                w = gtk_spin_button_new(count, 1, 0);
                 gtk_spin_button_set_numeric(GTK_SPIN_BUTTON(w), FALSE);
                 gtk_entry_set_width_chars(GTK_ENTRY(w), 5);
                 gtk_entry_set_activates_default(GTK_ENTRY(w), TRUE);
+                g_signal_connect(w, "input", G_CALLBACK(OnSpinInput), nullptr);
                 g_signal_connect(w, "output", G_CALLBACK(OnSpinOutput), nullptr);
-                g_signal_connect(w, "value-changed", G_CALLBACK(OnSpinValue), this);
+                g_signal_connect(w, "value-changed", G_CALLBACK(OnSpinArrows), this);
                 g_signal_connect(w, "changed", G_CALLBACK(OnSpinTyped), this);
                 break;
             }
@@ -142,15 +118,15 @@ struct GtkOptionsDialog::Form {
                 break;
             case FieldKind::Choice: {
                 w = gtk_combo_box_text_new();
-                for (const ChoiceItem& c : f.choices) gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(w), c.text);
+                for (const char* c : f.choiceNames) gtk_combo_box_text_append_text(GTK_COMBO_BOX_TEXT(w), c);
                 g_signal_connect(w, "changed", G_CALLBACK(OnComboChanged), this);
                 break;
             }
             case FieldKind::Colour: {
                 GtkListStore* store = gtk_list_store_new(2, GDK_TYPE_PIXBUF, G_TYPE_STRING);
-                for (int i = 0; i < 16; ++i) {
-                    GdkPixbuf* swatch = Swatch(i);
-                    gtk_list_store_insert_with_values(store, nullptr, -1, 0, swatch, 1, kPaletteColourNames[i], -1);
+                for (std::size_t i = 0; i < f.choiceNames.size() && i < 16; ++i) {
+                    GdkPixbuf* swatch = Swatch(dialog->layout_.palette[i]);
+                    gtk_list_store_insert_with_values(store, nullptr, -1, 0, swatch, 1, f.choiceNames[i], -1);
                     g_object_unref(swatch);
                 }
                 w = gtk_combo_box_new_with_model(GTK_TREE_MODEL(store));
@@ -183,11 +159,15 @@ struct GtkOptionsDialog::Form {
         return w;
     }
 
-    GtkWidget* Control(const char* name) { return MakeControl(FieldNamed(name)); }
+    int FieldNamed(const char* name) const {
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            if (std::string(fields[i].name) == name) return static_cast<int>(i);
+        return -1;
+    }
 
     // The field's label, its mnemonic leading to the control.
     GtkWidget* Label(int field) {
-        GtkWidget* label = gtk_label_new_with_mnemonic(SettingsFields()[field].label);
+        GtkWidget* label = gtk_label_new_with_mnemonic(fields[field].label);
         gtk_label_set_mnemonic_widget(GTK_LABEL(label), controls[field]);
         gtk_label_set_xalign(GTK_LABEL(label), 0);
         labels[field] = label;
@@ -279,7 +259,6 @@ struct GtkOptionsDialog::Form {
     GtkWidget* ListPage(FormPage page) {
         GtkWidget* grid = Grid();
         int row = 0;
-        const auto& fields = SettingsFields();
         for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
             if (fields[i].page != page) continue;
             GtkWidget* control = MakeControl(i);
@@ -304,7 +283,6 @@ struct GtkOptionsDialog::Form {
             gtk_label_set_xalign(GTK_LABEL(heading), 0);
             gtk_grid_attach(GTK_GRID(grid), heading, 1 + h, 0, 1, 1);
         }
-        const auto& fields = SettingsFields();
         int row = 0;
         for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
             if (fields[i].page != FormPage::Look) continue;
@@ -324,16 +302,28 @@ struct GtkOptionsDialog::Form {
         gtk_widget_set_vexpand(scroller, TRUE);
         gtk_container_add(GTK_CONTAINER(scroller), grid);
         gtk_box_pack_start(GTK_BOX(page), scroller, TRUE, TRUE, 0);
+        return page;
+    }
+
+    // A page of the form, with "Restore defaults" below it when the page is restorable.
+    GtkWidget* FormPageOf(int page) {
+        GtkWidget* content = page == static_cast<int>(FormPage::Place)  ? PlacePage()
+                             : page == static_cast<int>(FormPage::Look) ? LookPage()
+                                                                        : ListPage(static_cast<FormPage>(page));
+        if (!dialog->layout_.pages[page].restorable) return content;
+        GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
+        gtk_box_pack_start(GTK_BOX(box), content, TRUE, TRUE, 0);
         GtkWidget* restore = gtk_button_new_with_mnemonic("Restore de_faults");
         gtk_widget_set_name(restore, "btnDefaults");
-        gtk_widget_set_tooltip_text(restore, "The colours and sizes of the settings file as shipped");
+        gtk_widget_set_tooltip_text(restore, "This page's settings as the settings file was shipped");
+        g_object_set_data(G_OBJECT(restore), "kelo-page", GINT_TO_POINTER(page));
         g_signal_connect(restore, "clicked", G_CALLBACK(OnDefaults), this);
         GtkWidget* bar = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
         gtk_container_set_border_width(GTK_CONTAINER(bar), 6);
         gtk_box_pack_end(GTK_BOX(bar), restore, FALSE, FALSE, 6);
-        gtk_box_pack_start(GTK_BOX(page), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL), FALSE, FALSE, 0);
-        gtk_box_pack_start(GTK_BOX(page), bar, FALSE, FALSE, 0);
-        return page;
+        gtk_box_pack_start(GTK_BOX(box), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL), FALSE, FALSE, 0);
+        gtk_box_pack_start(GTK_BOX(box), bar, FALSE, FALSE, 0);
+        return box;
     }
 
     GtkWidget* TextPage() {
@@ -362,39 +352,43 @@ struct GtkOptionsDialog::Form {
         GtkWidget* frame = gtk_frame_new(nullptr);
         gtk_frame_set_shadow_type(GTK_FRAME(frame), GTK_SHADOW_IN);
         gtk_container_add(GTK_CONTAINER(frame), preview);
-        caption = gtk_label_new(kPreviewCaption);
+        GtkWidget* caption = gtk_label_new(dialog->layout_.previewCaption);
         gtk_label_set_line_wrap(GTK_LABEL(caption), TRUE);
         gtk_label_set_max_width_chars(GTK_LABEL(caption), 40);
         gtk_style_context_add_class(gtk_widget_get_style_context(caption), "kelo-page-note");
+        summary = gtk_label_new("");
+        gtk_widget_set_name(summary, "problemSummary");
+        gtk_label_set_line_wrap(GTK_LABEL(summary), TRUE);
+        gtk_label_set_max_width_chars(GTK_LABEL(summary), 48);
+        gtk_style_context_add_class(gtk_widget_get_style_context(summary), "kelo-problem");
+        gtk_widget_set_no_show_all(summary, TRUE);
         gtk_box_pack_start(GTK_BOX(box), frame, TRUE, TRUE, 0);
         gtk_box_pack_start(GTK_BOX(box), caption, FALSE, FALSE, 0);
+        gtk_box_pack_start(GTK_BOX(box), summary, FALSE, FALSE, 0);
         return box;
     }
 
     // ---- Signals ----
 
     void Changed(int field) {
-        if (field == FieldNamed("zoneSource")) UpdateOffsetSensitivity();
         if (OptionsDialogEvents* e = Events()) e->Field_Change(field);
     }
 
-    void UpdateOffsetSensitivity() {
-        const int source = FieldNamed("zoneSource"), offset = FieldNamed("zoneOffset");
-        const bool fixed = gtk_combo_box_get_active(GTK_COMBO_BOX(controls[source])) == 1;
-        const bool enabled = g_object_get_data(G_OBJECT(controls[offset]), "kelo-disabled") == nullptr;
-        gtk_widget_set_sensitive(controls[offset], fixed && enabled);
-        if (labels[offset] != nullptr) gtk_widget_set_sensitive(labels[offset], fixed && enabled);
-    }
-
-    static gboolean OnSpinOutput(GtkSpinButton* spin, gpointer) {
-        const std::string t = NumberText(gtk_adjustment_get_value(gtk_spin_button_get_adjustment(spin)));
-        if (t != gtk_entry_get_text(GTK_ENTRY(spin))) gtk_entry_set_text(GTK_ENTRY(spin), t.c_str());
+    // The text is never the adjustment's: neither read into it nor written from it.
+    static gint OnSpinInput(GtkSpinButton* spin, gdouble* value, gpointer) {
+        *value = gtk_adjustment_get_value(gtk_spin_button_get_adjustment(spin));
         return TRUE;
     }
-    static void OnSpinValue(GtkSpinButton* spin, gpointer self) {
-        static_cast<Form*>(self)->Changed(FieldOf(spin));
+    static gboolean OnSpinOutput(GtkSpinButton*, gpointer) { return TRUE; }
+    static void OnSpinArrows(GtkSpinButton* spin, gpointer self) {
+        auto* form = static_cast<Form*>(self);
+        const int field = FieldOf(spin);
+        const double count = gtk_adjustment_get_value(gtk_spin_button_get_adjustment(spin));
+        const int steps = static_cast<int>(std::lround(count - form->arrowCounts[field]));
+        form->arrowCounts[field] = count;
+        if (OptionsDialogEvents* e = form->Events(); e != nullptr && steps != 0) e->Field_Step(field, steps);
     }
-    // As the user types, before the value is taken: the checks see the number typed so far.
+    // As the user types: the checks see the number typed so far.
     static void OnSpinTyped(GtkEditable* spin, gpointer self) {
         auto* form = static_cast<Form*>(self);
         if (form->setting == 0 && gtk_widget_has_focus(GTK_WIDGET(spin))) form->Changed(FieldOf(spin));
@@ -417,8 +411,9 @@ struct GtkOptionsDialog::Form {
     static void OnCityChosen(GtkListBox*, GtkListBoxRow* row, gpointer self) {
         if (OptionsDialogEvents* e = static_cast<Form*>(self)->Events()) e->lstCity_Click(gtk_list_box_row_get_index(row));
     }
-    static void OnDefaults(GtkButton*, gpointer self) {
-        if (OptionsDialogEvents* e = static_cast<Form*>(self)->Events()) e->btnDefaults_Click(static_cast<int>(FormPage::Look));
+    static void OnDefaults(GtkButton* button, gpointer self) {
+        const int page = GPOINTER_TO_INT(g_object_get_data(G_OBJECT(button), "kelo-page"));
+        if (OptionsDialogEvents* e = static_cast<Form*>(self)->Events()) e->btnDefaults_Click(page);
     }
 
     static gboolean OnPreviewDraw(GtkWidget* widget, cairo_t* cr, gpointer self) {
@@ -437,16 +432,30 @@ struct GtkOptionsDialog::Form {
     }
 };
 
-GtkOptionsDialog::GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel)
-    : boxes_(boxes), twipsPerPixel_(twipsPerPixel) {}
+GtkOptionsDialog::GtkOptionsDialog(GtkMessageBoxes& boxes, int twipsPerPixel, const OptionsFormLayout& layout)
+    : boxes_(boxes), twipsPerPixel_(twipsPerPixel), layout_(layout) {}
 
 GtkOptionsDialog::~GtkOptionsDialog() = default;
 
 void GtkOptionsDialog::ShowModal(OptionsDialogEvents& events) {
     events_ = &events;
     form_ = std::make_unique<Form>(this);
+    form_->setting = 1;  // no events until the form has loaded
+    MakeWindow();
+    FitScreen();
+    // Form_Load fills the text and the fields before the change handlers are connected and before the
+    // dialog shows.
+    events.Form_Load();
+    form_->setting = 0;
+    ConnectAndShow();
+    RunModalLoop();
+    events_ = nullptr;
+    form_.reset();
+}
+
+// The window: the pages and the preview side by side, the buttons below.
+void GtkOptionsDialog::MakeWindow() {
     Form& f = *form_;
-    f.setting = 1;  // no events until the form has loaded
     window_ = gtk_window_new(GTK_WINDOW_TOPLEVEL);
     gtk_window_set_title(GTK_WINDOW(window_), "Program Options");
     gtk_window_set_modal(GTK_WINDOW(window_), TRUE);
@@ -466,15 +475,21 @@ void GtkOptionsDialog::ShowModal(OptionsDialogEvents& events) {
 
     f.notebook = gtk_notebook_new();
     gtk_widget_set_name(f.notebook, "pages");
-    GtkWidget* pages[] = {f.PlacePage(), f.ListPage(FormPage::Chart), f.ListPage(FormPage::Screen), f.LookPage()};
-    for (int i = 0; i < 4; ++i)
-        gtk_notebook_append_page(GTK_NOTEBOOK(f.notebook), pages[i], gtk_label_new_with_mnemonic(kPageTitles[i]));
+    for (int i = 0; i < static_cast<int>(layout_.pages.size()); ++i)
+        gtk_notebook_append_page(GTK_NOTEBOOK(f.notebook), f.FormPageOf(i),
+                                 gtk_label_new_with_mnemonic(layout_.pages[i].title));
     gtk_notebook_append_page(GTK_NOTEBOOK(f.notebook), f.TextPage(), gtk_label_new_with_mnemonic("Te_xt"));
     gtk_widget_set_hexpand(f.notebook, FALSE);  // the preview takes the room a larger dialog gives
     gtk_box_pack_start(GTK_BOX(top), f.notebook, FALSE, FALSE, 0);
     gtk_box_pack_start(GTK_BOX(top), f.Preview(), TRUE, TRUE, 0);
     buffer_ = gtk_text_view_get_buffer(GTK_TEXT_VIEW(f.text));
 
+    gtk_box_pack_start(GTK_BOX(outer), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL), FALSE, FALSE, 0);
+    gtk_box_pack_start(GTK_BOX(outer), ButtonBar(), FALSE, FALSE, 0);
+}
+
+// Save, the default button, and Quit.
+GtkWidget* GtkOptionsDialog::ButtonBar() {
     GtkWidget* buttons = gtk_button_box_new(GTK_ORIENTATION_HORIZONTAL);
     gtk_button_box_set_layout(GTK_BUTTON_BOX(buttons), GTK_BUTTONBOX_END);
     gtk_box_set_spacing(GTK_BOX(buttons), 6);
@@ -488,42 +503,43 @@ void GtkOptionsDialog::ShowModal(OptionsDialogEvents& events) {
     gtk_widget_set_tooltip_text(quit, "Close and start the screen saver (Escape)");
     gtk_container_add(GTK_CONTAINER(buttons), save);
     gtk_container_add(GTK_CONTAINER(buttons), quit);
-    gtk_box_pack_start(GTK_BOX(outer), gtk_separator_new(GTK_ORIENTATION_HORIZONTAL), FALSE, FALSE, 0);
-    gtk_box_pack_start(GTK_BOX(outer), buttons, FALSE, FALSE, 0);
     gtk_window_set_default(GTK_WINDOW(window_), save);
-    // On a large screen the preview grows with the dialog: about three quarters of the screen.
+    g_signal_connect(save, "clicked", G_CALLBACK(OnSave), this);
+    g_signal_connect(quit, "clicked", G_CALLBACK(OnQuit), this);
+    return buttons;
+}
+
+// On a large screen the preview grows with the dialog: about three quarters of the screen.
+void GtkOptionsDialog::FitScreen() {
     GdkRectangle area{};
     GdkMonitor* monitor = gdk_display_get_primary_monitor(gdk_display_get_default());
     if (monitor == nullptr) monitor = gdk_display_get_monitor(gdk_display_get_default(), 0);
     if (monitor != nullptr) gdk_monitor_get_workarea(monitor, &area);
     if (area.width >= kLargeScreenWidth)
         gtk_window_set_default_size(GTK_WINDOW(window_), area.width * 3 / 4, area.height * 3 / 4);
+}
 
-    // Form_Load fills the text and the fields before the change handlers are connected and before the
-    // dialog shows.
-    events.Form_Load();
-    f.setting = 0;
-    f.UpdateOffsetSensitivity();
+// The text's and the window's handlers, then the dialog shown with the caret at the text's start and
+// the focus on the city search.
+void GtkOptionsDialog::ConnectAndShow() {
     g_signal_connect(buffer_, "changed", G_CALLBACK(OnChanged), this);
-    g_signal_connect(save, "clicked", G_CALLBACK(OnSave), this);
-    g_signal_connect(quit, "clicked", G_CALLBACK(OnQuit), this);
     g_signal_connect(window_, "delete-event", G_CALLBACK(OnDelete), this);
     g_signal_connect(window_, "key-press-event", G_CALLBACK(OnKeyPress), this);
-
     GtkTextIter start;
     gtk_text_buffer_get_start_iter(buffer_, &start);
     gtk_text_buffer_place_cursor(buffer_, &start);
     gtk_widget_show_all(window_);
-    gtk_widget_grab_focus(f.cityEntry);
+    gtk_widget_grab_focus(form_->cityEntry);
+}
 
+// Until Unload: message boxes meanwhile are modal to the dialog.
+void GtkOptionsDialog::RunModalLoop() {
     boxes_.PushOwner(GTK_WINDOW(window_));
     loop_ = g_main_loop_new(nullptr, FALSE);
     g_main_loop_run(loop_);
     g_main_loop_unref(loop_);
     loop_ = nullptr;
     boxes_.PopOwner();
-    events_ = nullptr;
-    form_.reset();
 }
 
 void GtkOptionsDialog::Unload() {
@@ -584,16 +600,16 @@ void GtkOptionsDialog::UsePreviewFont(const std::string& glyphFontPath) {
     if (form_ != nullptr) form_->fonts.AddFontResourceA(glyphFontPath);
 }
 
-void GtkOptionsDialog::SetFieldNumber(int field, double shown) {
+void GtkOptionsDialog::SetFieldText(int field, const std::string& text) {
     if (form_ == nullptr || form_->controls[field] == nullptr) return;
-    GtkSpinButton* spin = GTK_SPIN_BUTTON(form_->controls[field]);
     ++form_->setting;
-    // A value from the file outside the control's range widens it: shown as it is, not clamped.
-    const SettingsField& f = SettingsFields()[field];
-    if (std::isfinite(shown)) gtk_spin_button_set_range(spin, std::min(f.min, shown), std::max(f.max, shown));
-    gtk_spin_button_set_value(spin, shown);
-    Form::OnSpinOutput(spin, nullptr);
+    gtk_entry_set_text(GTK_ENTRY(form_->controls[field]), text.c_str());
     --form_->setting;
+}
+
+std::string GtkOptionsDialog::FieldText(int field) {
+    if (form_ == nullptr || form_->controls[field] == nullptr) return "";
+    return gtk_entry_get_text(GTK_ENTRY(form_->controls[field]));
 }
 
 void GtkOptionsDialog::SetFieldChoice(int field, int choice) {
@@ -606,19 +622,7 @@ void GtkOptionsDialog::SetFieldChoice(int field, int choice) {
     } else {
         gtk_combo_box_set_active(GTK_COMBO_BOX(w), choice);
     }
-    if (field == FieldNamed("zoneSource")) form_->UpdateOffsetSensitivity();
     --form_->setting;
-}
-
-double GtkOptionsDialog::FieldNumber(int field) {
-    if (form_ == nullptr || form_->controls[field] == nullptr) return 0;
-    GtkSpinButton* spin = GTK_SPIN_BUTTON(form_->controls[field]);
-    // The number typed so far, when the text is one; else the value the control holds.
-    const char* text = gtk_entry_get_text(GTK_ENTRY(spin));
-    char* end = nullptr;
-    const double typed = g_ascii_strtod(text, &end);
-    if (end != text && end != nullptr && *end == 0 && std::isfinite(typed)) return typed;
-    return gtk_spin_button_get_value(spin);
 }
 
 int GtkOptionsDialog::FieldChoice(int field) {
@@ -628,23 +632,19 @@ int GtkOptionsDialog::FieldChoice(int field) {
     return gtk_combo_box_get_active(GTK_COMBO_BOX(w));
 }
 
-void GtkOptionsDialog::SetFieldEnabled(int field, bool enabled) {
+void GtkOptionsDialog::SetFieldEnabled(int field, bool enabled, const std::string& whyNot) {
     if (form_ == nullptr || form_->controls[field] == nullptr) return;
     GtkWidget* w = form_->controls[field];
-    g_object_set_data(G_OBJECT(w), "kelo-disabled", enabled ? nullptr : GINT_TO_POINTER(1));
+    if (gtk_widget_get_sensitive(w) == (enabled ? TRUE : FALSE)) return;
     gtk_widget_set_sensitive(w, enabled);
     if (form_->labels[field] != nullptr) gtk_widget_set_sensitive(form_->labels[field], enabled);
-    if (!enabled)
-        gtk_widget_set_tooltip_text(w, "The settings file ends, or has an empty line, before this line: edit it on the Text page");
-    if (field == FieldNamed("zoneOffset")) form_->UpdateOffsetSensitivity();
+    if (!enabled && !whyNot.empty()) gtk_widget_set_tooltip_text(w, whyNot.c_str());
 }
 
 void GtkOptionsDialog::SetFieldProblem(int field, const std::string& message) {
     if (form_ == nullptr || form_->problems[field] == nullptr) return;
     GtkWidget* label = form_->problems[field];
     if (message == gtk_label_get_text(GTK_LABEL(label))) return;
-    form_->failing[field] = !message.empty();
-    form_->UpdateCaption();
     gtk_label_set_text(GTK_LABEL(label), message.c_str());
     gtk_widget_set_visible(label, !message.empty());
     // Look pages without a message row: the message is the control's tooltip.
@@ -652,9 +652,15 @@ void GtkOptionsDialog::SetFieldProblem(int field, const std::string& message) {
         gtk_widget_set_tooltip_text(form_->controls[field], message.empty() ? nullptr : message.c_str());
 }
 
+void GtkOptionsDialog::SetProblemSummary(const std::string& summary) {
+    if (form_ == nullptr || form_->summary == nullptr) return;
+    gtk_label_set_text(GTK_LABEL(form_->summary), summary.c_str());
+    gtk_widget_set_visible(form_->summary, !summary.empty());
+}
+
 void GtkOptionsDialog::RefreshPreview() {
     if (form_ == nullptr || form_->preview == nullptr || form_->previewTimer != 0) return;
-    form_->previewTimer = g_timeout_add(kPreviewDelayMs, Form::OnPreviewTimer, form_.get());
+    form_->previewTimer = g_timeout_add(static_cast<guint>(layout_.previewDelayMs), Form::OnPreviewTimer, form_.get());
 }
 
 void GtkOptionsDialog::ShowCities(const std::vector<std::string>& names) {
@@ -725,8 +731,6 @@ gboolean GtkOptionsDialog::OnKeyPress(GtkWidget* window, GdkEventKey* e, gpointe
     const bool inText = focus != nullptr && (GTK_IS_TEXT_VIEW(focus) || (d->form_ && focus == d->form_->cityEntry) ||
                                              GTK_IS_LIST_BOX_ROW(focus) || pushButton);
     if ((ctrl && (e->keyval == GDK_KEY_s || e->keyval == GDK_KEY_S)) || (enter && !ctrl && !inText)) {
-        // A number being typed is taken first.
-        if (focus != nullptr && GTK_IS_SPIN_BUTTON(focus)) gtk_spin_button_update(GTK_SPIN_BUTTON(focus));
         OnSave(nullptr, self);
         return TRUE;
     }

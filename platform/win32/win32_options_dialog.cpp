@@ -4,21 +4,15 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_text.h"
-#include "settings/settings_file.h"
-#include "settings/settings_form.h"
 
 namespace {
 
-constexpr int kPages = 5;
+constexpr int kPages = 5;     // the form's four, then the text
 constexpr int kTextPage = 4;
-constexpr const wchar_t* kPageNames[kPages] = {L"Place", L"Chart", L"Screen", L"Look", L"Text"};
 constexpr int kDecorPerPage = 32;
-// The preview is painted this long after the first of a run of edits: edits within it share one paint.
-constexpr UINT kPreviewDelayMs = 10;
 constexpr UINT_PTR kPreviewTimer = 1;
 constexpr COLORREF kProblemColour = RGB(176, 0, 0);
 const wchar_t* const kDialogProperty = L"Kelo.OptionsDialog";
@@ -36,8 +30,6 @@ UINT WindowDpi(HWND window) {
     ReleaseDC(nullptr, screen);
     return dpi;
 }
-
-int FieldCount() { return static_cast<int>(SettingsFields().size()); }
 
 // The template's slot of each field, by the field's name: its controls are IDC_FIELD + slot and the
 // others of kelo.rc. By name, so that the form may order or relabel its fields.
@@ -60,24 +52,11 @@ constexpr const char* kFieldSlots[] = {
 static_assert(std::size(kFieldSlots) <= IDC_FIELDS_MAX);
 
 
-// A field's label as a Win32 label writes it: the mnemonic marked by "&" instead of "_".
-std::wstring LabelText(const SettingsField& f) {
-    std::wstring text = WideFromUtf8(f.label);
+// A label as a Win32 label writes it: the mnemonic marked by "&" instead of "_".
+std::wstring LabelText(const char* label) {
+    std::wstring text = WideFromUtf8(label);
     std::replace(text.begin(), text.end(), L'_', L'&');
     return text;
-}
-
-// A number as the field shows it: with the field's decimals when they show the value exactly, else the
-// shortest text that reads back as the same single.
-std::wstring NumberText(const SettingsField& f, double shown) {
-    const float value = static_cast<float>(shown);
-    if (f.digits > 0) {
-        char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.*f", f.digits, shown);
-        if (static_cast<float>(LeadingNumber(buffer)) == value) return WideFromUtf8(buffer);
-    }
-    std::string text = SettingFieldText(value, "");
-    return WideFromUtf8(text);
 }
 
 std::wstring WindowText(HWND window) {
@@ -91,9 +70,7 @@ COLORREF ColourRef(Rgb c) { return RGB(c.r, c.g, c.b); }
 
 }  // namespace
 
-int OptionsDialogSlot(int field) {
-    if (field < 0 || field >= FieldCount()) return -1;
-    const std::string name = SettingsFields()[field].name;
+int OptionsDialogSlot(const std::string& name) {
     for (int slot = 0; slot < static_cast<int>(std::size(kFieldSlots)); ++slot)
         if (name == kFieldSlots[slot]) return slot;
     return -1;
@@ -123,9 +100,10 @@ Win32OptionsDialog::~Win32OptionsDialog() {
 
 void Win32OptionsDialog::ShowModal(OptionsDialogEvents& events) {
     events_ = &events;
-    problems_.assign(SettingsFields().size(), std::string());
+    problems_.assign(layout_.fields.size(), std::string());
+    summary_.clear();
     slots_.clear();
-    for (int i = 0; i < FieldCount(); ++i) slots_.push_back(OptionsDialogSlot(i));
+    for (const FormField& f : layout_.fields) slots_.push_back(OptionsDialogSlot(f.name));
     page_ = 0;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
@@ -189,25 +167,23 @@ int Win32OptionsDialog::FieldOfControl(int id, int base) const {
                : -1;
 }
 
-void Win32OptionsDialog::SetFieldNumber(int field, double shown) {
+void Win32OptionsDialog::SetFieldText(int field, const std::string& text) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return;
-    // A text that already reads as the value stays as typed ("7.50", or "4" on the way to "45").
-    if (FieldNumber(field) == shown && GetWindowTextLengthW(Control(IDC_FIELD, field)) > 0) return;
     settingField_ = true;
-    SetWindowTextW(Control(IDC_FIELD, field), NumberText(SettingsFields()[field], shown).c_str());
+    SetWindowTextW(Control(IDC_FIELD, field), WideFromUtf8(text).c_str());
     settingField_ = false;
 }
 
-double Win32OptionsDialog::FieldNumber(int field) {
-    if (!dialog_ || field < 0 || field >= FieldCount()) return 0;
-    return LeadingNumber(Utf8FromWide(WindowText(Control(IDC_FIELD, field))));
+std::string Win32OptionsDialog::FieldText(int field) {
+    if (!dialog_ || field < 0 || field >= FieldCount()) return "";
+    return Utf8FromWide(WindowText(Control(IDC_FIELD, field)));
 }
 
 void Win32OptionsDialog::SetFieldChoice(int field, int choice) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return;
     settingField_ = true;
     HWND control = Control(IDC_FIELD, field);
-    if (SettingsFields()[field].kind == FieldKind::Toggle)
+    if (layout_.fields[field].kind == FieldKind::Toggle)
         SendMessageW(control, BM_SETCHECK, choice == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
     else
         SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(choice), 0);
@@ -217,12 +193,13 @@ void Win32OptionsDialog::SetFieldChoice(int field, int choice) {
 int Win32OptionsDialog::FieldChoice(int field) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return -1;
     HWND control = Control(IDC_FIELD, field);
-    if (SettingsFields()[field].kind == FieldKind::Toggle)
+    if (layout_.fields[field].kind == FieldKind::Toggle)
         return SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0;
     return static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
 }
 
-void Win32OptionsDialog::SetFieldEnabled(int field, bool enabled) {
+// The dialog has no room for why a field is disabled: the Text page shows the lines as they are.
+void Win32OptionsDialog::SetFieldEnabled(int field, bool enabled, const std::string& /*whyNot*/) {
     if (!dialog_ || field < 0 || field >= FieldCount()) return;
     for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN})
         if (HWND control = Control(id, field)) EnableWindow(control, enabled);
@@ -235,23 +212,25 @@ void Win32OptionsDialog::SetFieldProblem(int field, const std::string& message) 
     ShowOtherProblems();
 }
 
-// Below the preview: that a check fails, and so why the preview does not follow; then the problems of
-// the fields that have no place for them beside the field.
+void Win32OptionsDialog::SetProblemSummary(const std::string& summary) {
+    if (!dialog_ || summary_ == summary) return;
+    summary_ = summary;
+    ShowOtherProblems();
+}
+
+// Below the preview: what the failing checks mean for the chart, then the problems of the fields that
+// have no place for them beside the field.
 void Win32OptionsDialog::ShowOtherProblems() {
-    std::wstring text;
-    if (std::any_of(problems_.begin(), problems_.end(), [](const std::string& p) { return !p.empty(); }))
-        text = L"A check fails: the screen saver will show its warning instead of a new chart. The preview "
-               L"keeps the last chart that passed.\r\n\r\n";
+    std::wstring text = WideFromUtf8(summary_);
+    if (!text.empty()) text += L"\r\n\r\n";
     for (int i = 0; i < FieldCount(); ++i) {
         if (problems_[i].empty() || Control(IDC_PROBLEM, i)) continue;
-        std::wstring label = LabelText(SettingsFields()[i]);
+        std::wstring label = LabelText(layout_.fields[i].label);
         label.erase(std::remove(label.begin(), label.end(), L'&'), label.end());
         text += label + L": " + WideFromUtf8(problems_[i]) + L"\r\n";
     }
     SetDlgItemTextW(dialog_, IDC_PROBLEMS, text.c_str());
 }
-
-bool Win32OptionsDialog::AskDiscardChanges() { return AskYesNo("Discard the changes?"); }
 
 bool Win32OptionsDialog::AskYesNo(const std::string& question) {
     return MessageBoxW(dialog_, WideFromUtf8(question).c_str(), L"Program Options",
@@ -276,19 +255,6 @@ void Win32OptionsDialog::ChooseCity(int index) {
     events_->lstCity_Click(index);
 }
 
-// Steps of a number's arrows (or of its arrow keys): the value moved by the field's step onto a whole
-// number of steps, kept within the field's range (or within the value already there, when the file
-// holds one outside it).
-void Win32OptionsDialog::StepNumber(int field, int steps) {
-    const SettingsField& f = SettingsFields()[field];
-    const double now = FieldNumber(field);
-    double next = std::round((now + steps * f.step) / f.step) * f.step;
-    next = std::clamp(next, std::min(f.min, now), std::max(f.max, now));
-    if (next == now) return;
-    SetWindowTextW(Control(IDC_FIELD, field), NumberText(f, next).c_str());  // raises EN_CHANGE
-    SendMessageW(Control(IDC_FIELD, field), EM_SETSEL, 0, -1);
-}
-
 // ---- Pages and preview ----
 
 void Win32OptionsDialog::ShowPage(int page) {
@@ -298,7 +264,7 @@ void Win32OptionsDialog::ShowPage(int page) {
     // Every slot of the template: a field's controls on its page; a slot of no field never.
     for (int slot = 0; slot < IDC_FIELDS_MAX; ++slot) {
         const auto field = std::find(slots_.begin(), slots_.end(), slot);
-        const bool shown = field != slots_.end() && static_cast<int>(SettingsFields()[field - slots_.begin()].page) == page;
+        const bool shown = field != slots_.end() && static_cast<int>(layout_.fields[field - slots_.begin()].page) == page;
         for (int id : {IDC_FIELD, IDC_LABEL, IDC_SPIN, IDC_PROBLEM})
             if (HWND control = Item(id + slot)) ShowWindow(control, shown ? SW_SHOW : SW_HIDE);
     }
@@ -307,7 +273,8 @@ void Win32OptionsDialog::ShowPage(int page) {
             if (HWND control = Item(IDC_DECOR + kDecorPerPage * p + k)) ShowWindow(control, p == page ? SW_SHOW : SW_HIDE);
     for (int id : {IDC_CITY_SEARCH, IDC_CITY_LIST}) ShowWindow(Item(id), page == 0 ? SW_SHOW : SW_HIDE);
     ShowWindow(Item(IDC_TXTCONTENT), page == kTextPage ? SW_SHOW : SW_HIDE);
-    ShowWindow(Item(IDC_BTNDEFAULTS), page == kTextPage ? SW_HIDE : SW_SHOW);
+    const bool restorable = page != kTextPage && layout_.pages[static_cast<std::size_t>(page)].restorable;
+    ShowWindow(Item(IDC_BTNDEFAULTS), restorable ? SW_SHOW : SW_HIDE);
 }
 
 // The preview keeps the chart's 4 : 3 at the width the template gives it.
@@ -331,7 +298,7 @@ void Win32OptionsDialog::FitPreview() {
 
 void Win32OptionsDialog::RefreshPreview() {
     if (!dialog_ || previewPending_) return;
-    previewPending_ = SetTimer(dialog_, kPreviewTimer, kPreviewDelayMs, nullptr) != 0;
+    previewPending_ = SetTimer(dialog_, kPreviewTimer, static_cast<UINT>(layout_.previewDelayMs), nullptr) != 0;
     if (!previewPending_) PaintPreview();
 }
 
@@ -355,7 +322,7 @@ void Win32OptionsDialog::DrawColourItem(const DRAWITEMSTRUCT& item) {
     if (item.itemID != static_cast<UINT>(-1) && item.itemID < 16) {
         const int inset = std::max(2, static_cast<int>((r.bottom - r.top) / 6));
         RECT swatch{r.left + inset, r.top + inset, r.left + inset + 2 * (r.bottom - r.top - 2 * inset), r.bottom - inset};
-        HBRUSH brush = CreateSolidBrush(ColourRef(swatches_[item.itemID]));
+        HBRUSH brush = CreateSolidBrush(ColourRef(layout_.palette[item.itemID]));
         FillRect(dc, &swatch, brush);
         DeleteObject(brush);
         FrameRect(dc, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
@@ -407,28 +374,31 @@ void Win32OptionsDialog::MakeFonts() {
 void Win32OptionsDialog::InitControls() {
     HWND tabs = Item(IDC_TABS);
     for (int p = 0; p < kPages; ++p) {
+        // A tab has no mnemonic: the page's title without its mark.
+        std::wstring title = p == kTextPage ? L"Text" : WideFromUtf8(layout_.pages[static_cast<std::size_t>(p)].title);
+        title.erase(std::remove(title.begin(), title.end(), L'_'), title.end());
         TCITEMW tab{};
         tab.mask = TCIF_TEXT;
-        tab.pszText = const_cast<wchar_t*>(kPageNames[p]);
+        tab.pszText = title.data();
         TabCtrl_InsertItem(tabs, p, &tab);
     }
-    const auto& fields = SettingsFields();
+    SetDlgItemTextW(dialog_, IDC_PREVIEW_LABEL, WideFromUtf8(layout_.previewCaption).c_str());
     for (int i = 0; i < FieldCount(); ++i) {
-        const SettingsField& f = fields[i];
+        const FormField& f = layout_.fields[i];
         HWND control = Control(IDC_FIELD, i);
         if (f.kind == FieldKind::Toggle) {
-            SetWindowTextW(control, LabelText(f).c_str());
+            SetWindowTextW(control, LabelText(f.label).c_str());
             continue;
         }
-        SetWindowTextW(Control(IDC_LABEL, i), LabelText(f).c_str());
+        SetWindowTextW(Control(IDC_LABEL, i), LabelText(f.label).c_str());
         if (f.kind == FieldKind::Number) {
-            // The arrows only count steps: the value is the edit's text (StepNumber).
+            // The arrows only count steps (Field_Step): the value is the edit's text.
             SendMessageW(Control(IDC_SPIN, i), UDM_SETRANGE32, 0, 100);
             SendMessageW(Control(IDC_SPIN, i), UDM_SETPOS32, 0, 50);
             continue;
         }
-        for (const ChoiceItem& choice : f.choices)
-            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(choice.text).c_str()));
+        for (const char* choice : f.choiceNames)
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromUtf8(choice).c_str()));
     }
     SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, EM_SETLIMITTEXT, 0, 0);  // no 32K limit
     SendDlgItemMessageW(dialog_, IDC_CITY_SEARCH, EM_SETCUEBANNER, FALSE,
@@ -511,27 +481,9 @@ LRESULT CALLBACK Win32OptionsDialog::KeyFilter(int code, WPARAM wParam, LPARAM l
 
 INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG: {
-            InitControls();
-            SetDlgItemTextW(dialog_, IDC_TXTCONTENT, ContentWide().c_str());
-            events_->Form_Load();
-            // Centred on the work area of the owner's monitor (or the primary one).
-            RECT frame{}, work{};
-            GetWindowRect(dialog_, &frame);
-            MONITORINFO monitor{sizeof monitor, {}, {}, 0};
-            if (GetMonitorInfoW(MonitorFromWindow(IsWindow(owner_) ? owner_ : dialog_, MONITOR_DEFAULTTOPRIMARY),
-                                &monitor))
-                work = monitor.rcWork;
-            else
-                SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-            const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-            SetWindowPos(dialog_, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
-                         work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_FIELD, 0)), TRUE);
-            SetForegroundWindow(dialog_);
+        case WM_INITDIALOG:
+            OnInitDialog();
             return FALSE;  // the focus is set
-        }
         case WM_DPICHANGED: {
             MakeFonts();
             auto* suggested = reinterpret_cast<RECT*>(lParam);
@@ -546,89 +498,123 @@ INT_PTR Win32OptionsDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             previewPending_ = false;
             PaintPreview();
             return TRUE;
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (item.CtlID == IDC_PREVIEW) {
-                RECT client{};
-                GetClientRect(item.hwndItem, &client);
-                if (preview_.DeviceWidth() != client.right || preview_.DeviceHeight() != client.bottom) {
-                    preview_.SetDeviceSize(client.right, client.bottom);
-                    if (events_) events_->picPreview_Paint(preview_);
-                }
-                preview_.CopyTo(item.hDC);
-            } else if (item.CtlType == ODT_COMBOBOX) {
-                DrawColourItem(item);
-            }
+        case WM_DRAWITEM:
+            DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
             return TRUE;
-        }
-        case WM_CTLCOLORSTATIC: {
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            HDC dc = reinterpret_cast<HDC>(wParam);
-            const bool problem = (id >= IDC_PROBLEM && id < IDC_PROBLEM + IDC_FIELDS_MAX) || id == IDC_PROBLEMS;
-            if (problem) SetTextColor(dc, kProblemColour);
-            if (id >= IDC_FIELD && id < IDC_DECOR + kDecorPerPage * kPages && pageBrush_) {
-                SetBkColor(dc, pageColour_);
-                return reinterpret_cast<INT_PTR>(pageBrush_);
-            }
-            if (problem) {
-                SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_BTNFACE));
-            }
+        case WM_CTLCOLORSTATIC:
+            if (HBRUSH brush = StaticColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
+                return reinterpret_cast<INT_PTR>(brush);
             break;
-        }
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == IDC_TABS && header->code == TCN_SELCHANGE) {
-                ShowPage(TabCtrl_GetCurSel(header->hwndFrom));
-                return TRUE;
-            }
-            const int spin = FieldOfControl(static_cast<int>(header->idFrom), IDC_SPIN);
-            if (header->code == UDN_DELTAPOS && spin >= 0) {
-                StepNumber(spin, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
-                SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);  // the position stays: only steps count
-                return TRUE;
-            }
-            break;
-        }
-        case WM_COMMAND: {
-            const int id = LOWORD(wParam), code = HIWORD(wParam);
-            const int field = FieldOfControl(id, IDC_FIELD);
-            if (field >= 0) {
-                const bool changed = code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED;
-                if (changed && !settingField_) events_->Field_Change(field);
-                return TRUE;
-            }
-            switch (id) {
-                case IDC_BTNSAVE:
-                    if (code == BN_CLICKED) events_->btnSave_Click();
-                    return TRUE;
-                case IDC_BTNQUIT:
-                case IDCANCEL:  // Escape
-                    if (code == BN_CLICKED) events_->btnQuit_Click();
-                    return TRUE;
-                case IDC_BTNDEFAULTS:
-                    if (code == BN_CLICKED && page_ != kTextPage) events_->btnDefaults_Click(page_);
-                    return TRUE;
-                case IDC_TXTCONTENT:
-                    if (code == EN_CHANGE) events_->txtContent_Change();
-                    return TRUE;
-                case IDC_CITY_SEARCH:
-                    if (code == EN_CHANGE) events_->txtCity_Change(Utf8FromWide(WindowText(Item(IDC_CITY_SEARCH))));
-                    return TRUE;
-                case IDC_CITY_LIST: {
-                    // A click chooses, as a double-click does; the arrow keys only move through the list.
-                    const bool click = code == LBN_SELCHANGE && (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
-                    if (click || code == LBN_DBLCLK)
-                        ChooseCity(static_cast<int>(SendMessageW(Item(IDC_CITY_LIST), LB_GETCURSEL, 0, 0)));
-                    return TRUE;
-                }
-            }
-            break;
-        }
+        case WM_NOTIFY:
+            return Notify(*reinterpret_cast<const NMHDR*>(lParam), lParam) ? TRUE : FALSE;
+        case WM_COMMAND:
+            return Command(LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
         case WM_CLOSE:
             events_->btnQuit_Click();
             return TRUE;
     }
     return FALSE;
+}
+
+// The controls from the layout, the text, Form_Load; then the dialog centred on the work area of the
+// owner's monitor (or the primary one), the focus on the first field.
+void Win32OptionsDialog::OnInitDialog() {
+    InitControls();
+    SetDlgItemTextW(dialog_, IDC_TXTCONTENT, ContentWide().c_str());
+    events_->Form_Load();
+    RECT frame{}, work{};
+    GetWindowRect(dialog_, &frame);
+    MONITORINFO monitor{sizeof monitor, {}, {}, 0};
+    if (GetMonitorInfoW(MonitorFromWindow(IsWindow(owner_) ? owner_ : dialog_, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        work = monitor.rcWork;
+    else
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    SetWindowPos(dialog_, nullptr, work.left + std::max(0L, (work.right - work.left - width) / 2),
+                 work.top + std::max(0L, (work.bottom - work.top - height) / 2), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(dialog_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_FIELD, 0)), TRUE);
+    SetForegroundWindow(dialog_);
+}
+
+// The preview (painted anew when its size changed) or a colour choice.
+void Win32OptionsDialog::DrawItem(const DRAWITEMSTRUCT& item) {
+    if (item.CtlID == IDC_PREVIEW) {
+        RECT client{};
+        GetClientRect(item.hwndItem, &client);
+        if (preview_.DeviceWidth() != client.right || preview_.DeviceHeight() != client.bottom) {
+            preview_.SetDeviceSize(client.right, client.bottom);
+            if (events_) events_->picPreview_Paint(preview_);
+        }
+        preview_.CopyTo(item.hDC);
+    } else if (item.CtlType == ODT_COMBOBOX) {
+        DrawColourItem(item);
+    }
+}
+
+// The texts on the pages stand on the page's colour; the problems are red. Null: the default colours.
+HBRUSH Win32OptionsDialog::StaticColours(HWND control, HDC dc) {
+    const int id = GetDlgCtrlID(control);
+    const bool problem = (id >= IDC_PROBLEM && id < IDC_PROBLEM + IDC_FIELDS_MAX) || id == IDC_PROBLEMS;
+    if (problem) SetTextColor(dc, kProblemColour);
+    if (id >= IDC_FIELD && id < IDC_DECOR + kDecorPerPage * kPages && pageBrush_) {
+        SetBkColor(dc, pageColour_);
+        return pageBrush_;
+    }
+    if (problem) {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return GetSysColorBrush(COLOR_BTNFACE);
+    }
+    return nullptr;
+}
+
+// A page chosen on the tabs; the arrows of a number, which only count steps: its position stays.
+bool Win32OptionsDialog::Notify(const NMHDR& header, LPARAM lParam) {
+    if (header.idFrom == IDC_TABS && header.code == TCN_SELCHANGE) {
+        ShowPage(TabCtrl_GetCurSel(header.hwndFrom));
+        return true;
+    }
+    const int field = FieldOfControl(static_cast<int>(header.idFrom), IDC_SPIN);
+    if (header.code != UDN_DELTAPOS || field < 0) return false;
+    events_->Field_Step(field, reinterpret_cast<const NMUPDOWN*>(lParam)->iDelta);
+    SendMessageW(Control(IDC_FIELD, field), EM_SETSEL, 0, -1);
+    SetWindowLongPtrW(dialog_, DWLP_MSGRESULT, TRUE);
+    return true;
+}
+
+bool Win32OptionsDialog::Command(int id, int code) {
+    const int field = FieldOfControl(id, IDC_FIELD);
+    if (field >= 0) {
+        const bool changed = code == EN_CHANGE || code == CBN_SELCHANGE || code == BN_CLICKED;
+        if (changed && !settingField_) events_->Field_Change(field);
+        return true;
+    }
+    switch (id) {
+        case IDC_BTNSAVE:
+            if (code == BN_CLICKED) events_->btnSave_Click();
+            return true;
+        case IDC_BTNQUIT:
+        case IDCANCEL:  // Escape
+            if (code == BN_CLICKED) events_->btnQuit_Click();
+            return true;
+        case IDC_BTNDEFAULTS:
+            if (code == BN_CLICKED && page_ != kTextPage && layout_.pages[static_cast<std::size_t>(page_)].restorable)
+                events_->btnDefaults_Click(page_);
+            return true;
+        case IDC_TXTCONTENT:
+            if (code == EN_CHANGE) events_->txtContent_Change();
+            return true;
+        case IDC_CITY_SEARCH:
+            if (code == EN_CHANGE) events_->txtCity_Change(Utf8FromWide(WindowText(Item(IDC_CITY_SEARCH))));
+            return true;
+        case IDC_CITY_LIST: {
+            // A click chooses, as a double-click does; the arrow keys only move through the list.
+            const bool click = code == LBN_SELCHANGE && (GetKeyState(VK_LBUTTON) & 0x8000) != 0;
+            if (click || code == LBN_DBLCLK)
+                ChooseCity(static_cast<int>(SendMessageW(Item(IDC_CITY_LIST), LB_GETCURSEL, 0, 0)));
+            return true;
+        }
+    }
+    return false;
 }

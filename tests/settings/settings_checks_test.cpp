@@ -24,9 +24,7 @@ ChartState Place(float latDeg, float latMin, const std::string& letter = "P") {
 // Runs both checks as the update does and returns the messages shown.
 std::vector<std::string> Check(ChartState& s) {
     RecordingMessageBoxes boxes;
-    CheckLatitudeLimit(s, boxes);
-    CheckNatalData(s, boxes);
-    CheckNightDimming(s, boxes);
+    ShowSettingsProblems(s, boxes);
     for (const auto& b : boxes.boxes) {
         EXPECT_EQ(b.title, "Warning!");
         EXPECT_EQ(b.icon, MessageIcon::Information);
@@ -112,7 +110,7 @@ TEST(CheckNatalData, EveryFailedRuleShowsItsOwnMessage) {
     EXPECT_EQ(Check(high), (std::vector<std::string>{kLatitudeTooHighMessage, kNatalDataMessage}));
 }
 
-TEST(CheckNightDimming, TakesOffOrABrightnessFrom10To100Percent) {
+TEST(CheckSettings, NightDimmingIsOffOrABrightnessFrom10To100Percent) {
     struct Row { float value; bool fails; const char* why; };
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const Row rows[] = {

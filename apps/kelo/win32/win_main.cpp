@@ -13,8 +13,8 @@
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_system.h"
 #include "platform/win32/win32_text.h"
-#include "render/render_tables.h"
 #include "core/chart_state.h"
+#include "settings/settings_form.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
 
@@ -26,18 +26,13 @@ namespace {
 class SettingsEditor : public Win32OptionsDialog {
 public:
     SettingsEditor(HINSTANCE instance, HWND owner, ChartWindow& window)
-        : Win32OptionsDialog(instance, owner, PaletteSwatches()), endWithEditor(owner != nullptr), window(window) {}
+        : Win32OptionsDialog(instance, owner, FormLayout()), endWithEditor(owner != nullptr), window(window) {}
     void ShowModal(OptionsDialogEvents& events) override {
         Win32OptionsDialog::ShowModal(events);
         if (endWithEditor) window.Unload();
     }
 
 private:
-    static std::array<Rgb, 16> PaletteSwatches() {
-        std::array<Rgb, 16> colours;
-        for (int16_t i = 0; i < 16; ++i) colours[i] = Palette(i);
-        return colours;
-    }
     bool endWithEditor;
     ChartWindow& window;
 };
