@@ -3,7 +3,10 @@
 // reading the time text, and in second 00 the update, the paint into the platform's real surface at the
 // window's size and its copy onto the window, as the running screen saver does. Prints one JSON object
 // with the wall time taken and the resident memory after the first hour and at the end; on Windows also
-// the GDI and USER objects and the handles at both moments, which must not grow.
+// the GDI and USER objects and the handles at both moments, which must not grow. Under Wine, where
+// GetGuiResources is not implemented and GetProcessHandleCount answers 0, the GDI objects are counted in
+// the process's GDI handle table (tableGdiObjects) and the handles in the system's handle list
+// (listedHandles).
 //
 //   kelo_soak [--minutes N] [--size WxH] [--settings KELO.INI] [--font glypha.ttf]
 //   defaults: 43200 minutes (30 days), 1920x1080, KELO.INI and glypha.ttf beside the program
@@ -13,6 +16,8 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
+#include <algorithm>
 
 #include "platform/fake/fake_platform.h"
 #include "platform/fixed_clock.h"
@@ -60,18 +65,84 @@ LocalDateTime LocalAt(int64_t utcMs) {
 
 struct Counts {
     long rssKiB = 0;
-    long gdiObjects = 0, userObjects = 0, handles = 0;  // Windows only
+    // Windows only; -1 where the system cannot say.
+    long gdiObjects = -1, userObjects = -1, handles = -1, listedHandles = -1, tableGdiObjects = -1;
 };
 
 #ifdef _WIN32
+// The process's kernel handles as the system's handle list has them (NtQuerySystemInformation,
+// SystemHandleInformation): where GetProcessHandleCount says nothing (Wine answers 0), the list does.
+long HandlesInSystemList() {
+    struct Entry {
+        USHORT processId, creatorBackTraceIndex;
+        UCHAR objectTypeIndex, handleAttributes;
+        USHORT handleValue;
+        PVOID object;
+        ULONG grantedAccess;
+    };
+    struct List {
+        ULONG count;
+        Entry entries[1];
+    };
+    using QueryFn = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+    auto query = reinterpret_cast<QueryFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+    if (query == nullptr) return -1;
+    constexpr ULONG kSystemHandleInformation = 16;
+    std::vector<char> buffer(1 << 20);
+    ULONG needed = 0;
+    LONG status;
+    while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &needed)) ==
+               static_cast<LONG>(0xC0000004) /* STATUS_INFO_LENGTH_MISMATCH */ &&
+           buffer.size() < (256u << 20))
+        buffer.resize(std::max<size_t>(buffer.size() * 2, needed));
+    if (status != 0) return -1;
+    const auto* list = reinterpret_cast<const List*>(buffer.data());
+    const USHORT self = static_cast<USHORT>(GetCurrentProcessId());
+    long n = 0;
+    for (ULONG i = 0; i < list->count; ++i)
+        if (list->entries[i].processId == self) ++n;
+    return n;
+}
+
+// The GDI objects in the process's GDI handle table (the table the process environment block names,
+// entries of 24 bytes, a type byte that is 0 in a free entry): where GetGuiResources is not
+// implemented (Wine keeps this table per process), it counts what GetGuiResources would.
+long GdiObjectsInHandleTable() {
+    struct Entry {
+        UINT64 object;
+        ULONG owner;
+        USHORT unique;
+        UCHAR type, flags;
+        UINT64 userPointer;
+    };
+    static_assert(sizeof(Entry) == 24);
+    constexpr size_t kTableOfPeb = 0xF8, kEntries = 0x10000;
+    const char* peb = nullptr;
+    asm("mov %%gs:0x60, %0" : "=r"(peb));  // the x64 thread block's pointer to the process block
+    const auto* table = *reinterpret_cast<const Entry* const*>(peb + kTableOfPeb);
+    if (table == nullptr) return -1;
+    long n = 0;
+    for (size_t i = 0; i < kEntries; ++i)
+        if (table[i].type != 0) ++n;
+    return n;
+}
+
 Counts Measure() {
     Counts c;
     PROCESS_MEMORY_COUNTERS pmc{};
     if (GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc)) c.rssKiB = static_cast<long>(pmc.WorkingSetSize / 1024);
-    c.gdiObjects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
-    c.userObjects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+    // A count the system cannot give is -1 (GetGuiResources gives 0 on failure).
+    SetLastError(0);
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    c.gdiObjects = gdi == 0 && GetLastError() != 0 ? -1 : static_cast<long>(gdi);
+    SetLastError(0);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    c.userObjects = user == 0 && GetLastError() != 0 ? -1 : static_cast<long>(user);
     DWORD handles = 0;
-    if (GetProcessHandleCount(GetCurrentProcess(), &handles)) c.handles = static_cast<long>(handles);
+    c.handles = GetProcessHandleCount(GetCurrentProcess(), &handles) ? static_cast<long>(handles) : -1;
+    c.listedHandles = HandlesInSystemList();
+    if (c.gdiObjects < 0) c.tableGdiObjects = GdiObjectsInHandleTable();
     return c;
 }
 
@@ -150,6 +221,8 @@ std::string CountsJson(const char* moment, const Counts& c) {
     json += ", \"gdiObjects" + std::string(moment) + "\": " + std::to_string(c.gdiObjects);
     json += ", \"userObjects" + std::string(moment) + "\": " + std::to_string(c.userObjects);
     json += ", \"handles" + std::string(moment) + "\": " + std::to_string(c.handles);
+    json += ", \"listedHandles" + std::string(moment) + "\": " + std::to_string(c.listedHandles);
+    json += ", \"tableGdiObjects" + std::string(moment) + "\": " + std::to_string(c.tableGdiObjects);
 #endif
     return json;
 }
