@@ -13,7 +13,8 @@ apt-get install -y -qq \
   xvfb xauth xdotool x11-utils imagemagick \
   g++-mingw-w64-x86-64 wine wine64 \
   ccache xscreensaver x11-xserver-utils tzdata unicode-cldr-core \
-  nsis lintian appstream desktop-file-utils librsvg2-bin
+  nsis lintian appstream desktop-file-utils librsvg2-bin \
+  libgtk-layer-shell-dev sway grim wtype swayidle foot mutter dbus-daemon
 
 # The build, so that build/bin/kelo runs right after the set-up.
 cd "$(dirname "$0")/.."

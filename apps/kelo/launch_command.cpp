@@ -21,7 +21,7 @@ bool ParseWindowId(const std::string& text, unsigned long& id) {
 
 LaunchCommand ParseLaunchCommand(const std::vector<std::string>& arguments, const char* xscreensaverWindow) {
     LaunchCommand c;
-    bool root = false, windowGiven = false;
+    bool root = false, windowGiven = false, wallpaper = false;
     auto invalid = [&c](std::string why) {
         c.mode = LaunchMode::Invalid;
         c.error = std::move(why);
@@ -47,6 +47,8 @@ LaunchCommand ParseLaunchCommand(const std::vector<std::string>& arguments, cons
             const std::string id = joined ? a.substr(12) : arguments[++i];
             if (!ParseWindowId(id, c.hackWindow)) return invalid("\"" + id + "\" is not a window id");
             windowGiven = true;
+        } else if (a == "--wallpaper") {
+            wallpaper = true;
         } else if (a == "--no-inhibit") {
             c.noInhibit = true;
         } else if (!a.empty() && a[0] == '-') {
@@ -55,6 +57,13 @@ LaunchCommand ParseLaunchCommand(const std::vector<std::string>& arguments, cons
             if (!c.shellCommandLine.empty()) c.shellCommandLine += ' ';
             c.shellCommandLine += a;
         }
+    }
+    if (wallpaper && (root || windowGiven)) return invalid("--wallpaper draws windows of its own, not into another's");
+    if (wallpaper) {
+        // The background: no editor, whatever the rest of the line says.
+        c.mode = LaunchMode::Wallpaper;
+        c.shellCommandLine.clear();
+        return c;
     }
     if (!root && !windowGiven) return c;
     // Hack mode: the daemon's window, a named window, or the root window. The editor never opens.
@@ -68,17 +77,27 @@ LaunchCommand ParseLaunchCommand(const std::vector<std::string>& arguments, cons
 
 std::string UsageText() {
     return "Usage: kelo [/c] [--no-inhibit]\n"
+           "       kelo --wallpaper\n"
            "       kelo --root | --window-id ID\n"
            "       kelo --help | --version\n"
            "\n"
            "Kelo shows the astrological chart of the present moment for the place in its settings, and\n"
            "draws it again every minute.\n"
            "\n"
-           "Screen saver (no switch): one full-screen chart window on every monitor, until the input that\n"
+           "Screen saver (no switch): one full-screen chart on every monitor, until the input that\n"
            "settings line 33 names (a click, a key, a movement of the mouse). While it runs, the desktop\n"
-           "neither blanks nor locks the screen.\n"
+           "neither blanks nor locks the screen. On Wayland it covers every output on the overlay layer\n"
+           "where the desktop has the layer shell (sway and the other wlroots desktops, KDE Plasma), else\n"
+           "(GNOME) with a full-screen window on each monitor. wlroots desktops start it on idle with\n"
+           "  swayidle -w timeout 300 'kelo'\n"
            "  /c                 open the settings editor first, then start the screen saver\n"
            "  --no-inhibit       let the desktop blank and lock the screen as usual\n"
+           "\n"
+           "Wallpaper: the living chart as the desktop's background on every monitor, beneath all\n"
+           "windows: on X11 a desktop window per monitor, on Wayland the layer shell's background layer\n"
+           "(not on GNOME, which has none for programs). No input ends it and no pointer change, no idle\n"
+           "inhibit, no settings editor; the screen saver still starts over it. Ends on SIGTERM or SIGINT.\n"
+           "  --wallpaper        show the chart as the desktop background\n"
            "\n"
            "Hack mode, for XScreenSaver, the MATE screen saver and their previews: draw the chart into a\n"
            "window of theirs, follow its size, end on SIGTERM or when the window goes. No window of its\n"
@@ -95,6 +114,6 @@ std::string UsageText() {
            "program or in <prefix>/share/kelo/.\n"
            "\n"
            "Exit status: 0 when ended by input, a signal or the end of its window; 1 when the settings\n"
-           "file is missing, or hack mode finds no X display or no such window; 2 for an unknown switch\n"
-           "or a bad window id.\n";
+           "file is missing, hack mode finds no X display or no such window, or the wallpaper no display\n"
+           "or no background layer; 2 for an unknown switch or a bad window id.\n";
 }

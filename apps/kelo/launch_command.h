@@ -5,6 +5,7 @@
 //                              or decimal), else into the root window of the default screen
 //   --window-id ID, -window-id ID, --window-id=ID
 //                              hack mode: draw into that window (a settings program's preview)
+//   --wallpaper                the chart as the desktop's background on every monitor, until a signal
 //   --no-inhibit               the saver lets the desktop blank and lock the screen while it runs
 //   --help, -h                 the usage text
 //   --version                  the version
@@ -15,13 +16,13 @@
 #include <string>
 #include <vector>
 
-enum class LaunchMode { Saver, Hack, Help, Version, Invalid };
+enum class LaunchMode { Saver, Hack, Wallpaper, Help, Version, Invalid };
 
 struct LaunchCommand {
     LaunchMode mode = LaunchMode::Saver;
     unsigned long hackWindow = 0;   // Hack: the X window to draw into; 0 is the root window
     bool noInhibit = false;         // Saver: no idle inhibit
-    std::string shellCommandLine;   // Saver: what start-up sees ("/c" opens the editor); empty in hack mode
+    std::string shellCommandLine;   // Saver: what start-up sees ("/c" opens the editor); empty otherwise
     std::string error;              // Invalid: one line for standard error, without "kelo: "
 };
 
@@ -38,4 +39,5 @@ std::string UsageText();
 
 // Exit statuses.
 inline constexpr int kExitUsage = 2;      // an unknown switch or a bad window id
-inline constexpr int kExitNoDisplay = 1;  // hack mode without an X display or without its window
+inline constexpr int kExitNoDisplay = 1;  // hack mode without an X display or without its window; the
+                                          // wallpaper without a display or a background layer

@@ -1,6 +1,10 @@
 #include "platform/gtk/gtk_platform.h"
 
 #include <gdk/gdkkeysyms.h>
+#include <gtk-layer-shell.h>
+#ifdef GDK_WINDOWING_WAYLAND
+#include <gdk/gdkwayland.h>
+#endif
 #ifdef GDK_WINDOWING_X11
 #include <X11/extensions/Xrandr.h>
 #include <gdk/gdkx.h>
@@ -9,14 +13,21 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gtk/monitor_list.h"
 #include "platform/windows1252.h"
 
 namespace {
 
 constexpr const char* kWindowTitle = "SCRNSAVE KELO";
+constexpr const char* kWallpaperTitle = "Kelo wallpaper";
+// The layer surfaces' namespace, by which compositors' rules name them.
+constexpr const char* kLayerNamespace = "kelo";
+// A monitor's arrival is looked at a moment later, when the display has told all about it.
+constexpr guint kFollowDelayMs = 100;
 constexpr const char* kInhibitReason = "Kelo shows the chart of the present moment";
 constexpr int kDefaultTwipsPerPixel = 15;
 constexpr int kTwipsPerInch = 1440;
+constexpr int kUnseenWidth = 1024;  // the screen width while no monitor is there
 
 double Sign(double v) { return v < 0 ? -1.0 : 1.0; }
 
@@ -33,44 +44,200 @@ bool WindowManagerDoesFullScreen(GtkWidget* window) {
 
 }  // namespace
 
-GtkChartWindow::GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer& pointer,
-                               GtkMessageBoxes& boxes)
-    : app_(app), pointer_(pointer), boxes_(boxes) {
-    std::vector<Surface*> surfaces;
-    for (const GdkRectangle& monitor : MonitorGeometries()) {
-        screens_.push_back(std::make_unique<Screen>(this, monitor, nullptr, fonts));
-        Screen* screen = screens_.back().get();
-        screen->window = NewWindow(screen);
-        surfaces.push_back(&screen->surface);
+GtkChartWindow::GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer* pointer,
+                               GtkMessageBoxes* boxes, ChartWindowRole role)
+    : app_(app), fonts_(fonts), role_(role), placement_(PlacementOfDisplay()), unseen_(fonts), pointer_(pointer),
+      boxes_(boxes) {
+    for (const Monitor& monitor : Monitors()) screens_.push_back(NewScreen(monitor));
+    UseSurfaces();
+    if (GdkDisplay* display = gdk_display_get_default()) {
+        g_signal_connect(display, "monitor-added", G_CALLBACK(OnMonitorAdded), this);
+        g_signal_connect(display, "monitor-removed", G_CALLBACK(OnMonitorRemoved), this);
     }
-    surface_.SetSurfaces(std::move(surfaces));
 }
 
-GtkWidget* GtkChartWindow::NewWindow(Screen* screen) {
+ScreenPlacement GtkChartWindow::PlacementOfDisplay() {
+#ifdef GDK_WINDOWING_WAYLAND
+    GdkDisplay* display = gdk_display_get_default();
+    // The registry first: asked on a compositor without it, gtk-layer-shell writes a warning.
+    if (display != nullptr && GDK_IS_WAYLAND_DISPLAY(display))
+        return gdk_wayland_display_query_registry(display, "zwlr_layer_shell_v1") && gtk_layer_is_supported()
+                   ? ScreenPlacement::LayerShell
+                   : ScreenPlacement::FullScreenOnMonitor;
+#endif
+    return ScreenPlacement::X11;
+}
+
+// A window for the monitor, set up as far as it must be before it is realised; PlaceScreen shows it.
+std::unique_ptr<GtkChartWindow::Screen> GtkChartWindow::NewScreen(const Monitor& monitor) {
+    auto screen = std::make_unique<Screen>(this, monitor, fonts_);
     GtkWidget* window = app_ != nullptr ? gtk_application_window_new(app_) : gtk_window_new(GTK_WINDOW_TOPLEVEL);
+    screen->window = window;
     g_object_ref_sink(window);
-    gtk_window_set_title(GTK_WINDOW(window), kWindowTitle);
+    GtkWindow* w = GTK_WINDOW(window);
+    const bool saver = role_ == ChartWindowRole::Saver;
+    gtk_window_set_title(w, saver ? kWindowTitle : kWallpaperTitle);
     gtk_widget_set_app_paintable(window, TRUE);
-    gtk_widget_add_events(window, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_KEY_PRESS_MASK |
-                                      GDK_POINTER_MOTION_MASK);
-    g_signal_connect(window, "draw", G_CALLBACK(OnDraw), screen);
-    g_signal_connect(window, "button-press-event", G_CALLBACK(OnButtonPress), screen);
-    g_signal_connect(window, "button-release-event", G_CALLBACK(OnButtonRelease), screen);
-    g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), screen);
-    g_signal_connect(window, "motion-notify-event", G_CALLBACK(OnMotion), screen);
-    g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), screen);
-    return window;
+    g_signal_connect(window, "draw", G_CALLBACK(OnDraw), screen.get());
+    g_signal_connect(window, "delete-event", G_CALLBACK(OnDelete), screen.get());
+    g_signal_connect(window, "realize", G_CALLBACK(OnRealize), screen.get());
+    if (saver) {
+        gtk_widget_add_events(window, GDK_BUTTON_PRESS_MASK | GDK_BUTTON_RELEASE_MASK | GDK_KEY_PRESS_MASK |
+                                          GDK_POINTER_MOTION_MASK);
+        g_signal_connect(window, "button-press-event", G_CALLBACK(OnButtonPress), screen.get());
+        g_signal_connect(window, "button-release-event", G_CALLBACK(OnButtonRelease), screen.get());
+        g_signal_connect(window, "key-press-event", G_CALLBACK(OnKeyPress), screen.get());
+        g_signal_connect(window, "motion-notify-event", G_CALLBACK(OnMotion), screen.get());
+    }
+    if (placement_ == ScreenPlacement::LayerShell) {
+        // The whole output, under nobody's exclusive zone (panels included).
+        gtk_layer_init_for_window(w);
+        gtk_layer_set_namespace(w, kLayerNamespace);
+        gtk_layer_set_layer(w, saver ? GTK_LAYER_SHELL_LAYER_OVERLAY : GTK_LAYER_SHELL_LAYER_BACKGROUND);
+        gtk_layer_set_monitor(w, monitor.gdk);
+        for (GtkLayerShellEdge edge : {GTK_LAYER_SHELL_EDGE_LEFT, GTK_LAYER_SHELL_EDGE_RIGHT, GTK_LAYER_SHELL_EDGE_TOP,
+                                       GTK_LAYER_SHELL_EDGE_BOTTOM})
+            gtk_layer_set_anchor(w, edge, TRUE);
+        gtk_layer_set_exclusive_zone(w, -1);
+        gtk_layer_set_keyboard_mode(w, saver ? GTK_LAYER_SHELL_KEYBOARD_MODE_EXCLUSIVE
+                                             : GTK_LAYER_SHELL_KEYBOARD_MODE_NONE);
+    } else if (!saver) {
+        // The X11 desktop's own window: beneath every other, on every workspace, in no task list.
+        gtk_window_set_type_hint(w, GDK_WINDOW_TYPE_HINT_DESKTOP);
+        gtk_window_set_decorated(w, FALSE);
+        gtk_window_set_keep_below(w, TRUE);
+        gtk_window_stick(w);
+        gtk_window_set_skip_taskbar_hint(w, TRUE);
+        gtk_window_set_skip_pager_hint(w, TRUE);
+        gtk_window_set_accept_focus(w, FALSE);
+        gtk_window_set_focus_on_map(w, FALSE);
+    }
+    if (defaultWidth_ > 0 && defaultHeight_ > 0) gtk_window_set_default_size(w, defaultWidth_, defaultHeight_);
+    return screen;
+}
+
+// Shows the window on its monitor.
+void GtkChartWindow::PlaceScreen(Screen& screen) {
+    GtkWindow* w = GTK_WINDOW(screen.window);
+    const GdkRectangle& g = screen.monitor.geometry;
+    switch (placement_) {
+        case ScreenPlacement::X11:
+            // Placed on its monitor first, so that full screen means that monitor; without a window
+            // manager nobody honours the full-screen request, and the window covers the monitor by
+            // itself. The wallpaper is only placed and sized.
+            gtk_window_move(w, g.x, g.y);
+            if (role_ == ChartWindowRole::Wallpaper || !WindowManagerDoesFullScreen(screen.window))
+                gtk_window_resize(w, g.width, g.height);
+            if (role_ == ChartWindowRole::Saver) gtk_window_fullscreen(w);
+            break;
+        case ScreenPlacement::LayerShell:
+            break;  // the anchors and the output do it
+        case ScreenPlacement::FullScreenOnMonitor: {
+            GdkDisplay* display = gdk_display_get_default();
+            for (int i = 0; i < gdk_display_get_n_monitors(display); ++i)
+                if (gdk_display_get_monitor(display, i) == screen.monitor.gdk)
+                    gtk_window_fullscreen_on_monitor(w, gdk_display_get_default_screen(display), i);
+            break;
+        }
+    }
+    if (role_ == ChartWindowRole::Saver && pointer_ != nullptr) pointer_->Attach(screen.window);
+    gtk_widget_show_all(screen.window);
+}
+
+void GtkChartWindow::DropScreen(std::unique_ptr<Screen> screen) {
+    if (pointer_ != nullptr) pointer_->Detach(screen->window);
+    gtk_widget_destroy(screen->window);
+    g_object_unref(screen->window);
 }
 
 GtkChartWindow::~GtkChartWindow() {
-    for (auto& screen : screens_) {
-        gtk_widget_destroy(screen->window);
-        g_object_unref(screen->window);
-    }
+    if (GdkDisplay* display = gdk_display_get_default()) g_signal_handlers_disconnect_by_data(display, this);
+    if (followSource_ != 0) g_source_remove(followSource_);
+    for (auto& screen : screens_) DropScreen(std::move(screen));
 }
 
 void GtkChartWindow::AfterUnload() {
     for (auto& screen : screens_) gtk_widget_hide(screen->window);
+}
+
+// ---- Monitors that come and go -------------------------------------------------------------------------
+
+std::vector<GtkChartWindow::Monitor> GtkChartWindow::Monitors() const {
+    std::vector<Monitor> monitors;
+    if (placement_ == ScreenPlacement::X11) {
+        for (const GdkRectangle& r : MonitorGeometries()) monitors.push_back(Monitor{nullptr, r});
+        return monitors;
+    }
+    GdkDisplay* display = gdk_display_get_default();
+    GdkMonitor* primary = gdk_display_get_primary_monitor(display);
+    for (int i = 0; i < gdk_display_get_n_monitors(display); ++i) {
+        Monitor m{gdk_display_get_monitor(display, i), {}};
+        gdk_monitor_get_geometry(m.gdk, &m.geometry);
+        monitors.insert(m.gdk == primary ? monitors.begin() : monitors.end(), m);
+    }
+    return monitors;
+}
+
+// The windows made to match the monitors there are now: kept, added, dropped and put in their order.
+void GtkChartWindow::FollowMonitors() {
+    if (unloading_) return;
+    const std::vector<Monitor> now = Monitors();
+    auto keyOf = [](const Monitor& m) {
+        return MonitorKey{m.gdk, m.geometry.x, m.geometry.y, m.geometry.width, m.geometry.height};
+    };
+    std::vector<MonitorKey> shownKeys, nowKeys;
+    // A window whose surface the compositor closed matches no monitor: it goes, and a monitor still
+    // there gets a new one.
+    for (const auto& screen : screens_)
+        shownKeys.push_back(screen->closed ? MonitorKey{screen.get(), 0, 0, 0, 0} : keyOf(screen->monitor));
+    for (const Monitor& m : now) nowKeys.push_back(keyOf(m));
+    const std::vector<int> from = MatchMonitors(shownKeys, nowKeys);
+    bool same = from.size() == screens_.size();
+    for (size_t j = 0; same && j < from.size(); ++j) same = from[j] == static_cast<int>(j);
+    if (same) return;
+
+    GtkWindow* first = Window();
+    std::vector<std::unique_ptr<Screen>> screens(now.size());
+    for (size_t j = 0; j < now.size(); ++j)
+        if (from[j] >= 0) screens[j] = std::move(screens_[static_cast<size_t>(from[j])]);
+    for (auto& gone : screens_)
+        if (gone != nullptr) DropScreen(std::move(gone));
+    for (size_t j = 0; j < now.size(); ++j) {
+        if (screens[j] != nullptr) continue;
+        screens[j] = NewScreen(now[j]);
+        if (shown_) PlaceScreen(*screens[j]);
+    }
+    screens_ = std::move(screens);
+    UseSurfaces();
+    if (boxes_ != nullptr && Window() != first) boxes_->ReplaceOwner(first, Window());
+    g_log("kelo", G_LOG_LEVEL_DEBUG, "monitors changed: %zu windows", screens_.size());
+}
+
+void GtkChartWindow::UseSurfaces() {
+    std::vector<Surface*> surfaces;
+    for (auto& screen : screens_) surfaces.push_back(&screen->surface);
+    if (surfaces.empty()) surfaces.push_back(&unseen_);
+    surface_.SetSurfaces(std::move(surfaces));
+}
+
+void GtkChartWindow::OnMonitorAdded(GdkDisplay*, GdkMonitor*, gpointer self) {
+    auto* w = static_cast<GtkChartWindow*>(self);
+    if (w->followSource_ == 0) w->followSource_ = g_timeout_add(kFollowDelayMs, FollowMonitorsLater, w);
+}
+
+// A monitor that went is let go at once: its object is not to be taken for a new one later.
+void GtkChartWindow::OnMonitorRemoved(GdkDisplay* display, GdkMonitor* monitor, gpointer self) {
+    auto* w = static_cast<GtkChartWindow*>(self);
+    for (auto& screen : w->screens_)
+        if (screen->monitor.gdk == monitor) screen->closed = true;
+    OnMonitorAdded(display, monitor, self);
+}
+
+gboolean GtkChartWindow::FollowMonitorsLater(gpointer self) {
+    auto* w = static_cast<GtkChartWindow*>(self);
+    w->followSource_ = 0;
+    w->FollowMonitors();
+    return G_SOURCE_REMOVE;
 }
 
 // ---- Screen and window size --------------------------------------------------------------------------
@@ -120,35 +287,33 @@ int32_t GtkChartWindow::TwipsPerPixelX() {
     gint xftDpi = -1;
     if (GtkSettings* settings = gtk_settings_get_default()) g_object_get(settings, "gtk-xft-dpi", &xftDpi, nullptr);
     if (xftDpi <= 0) return kDefaultTwipsPerPixel;
-    const double dpi = xftDpi / 1024.0 / gtk_widget_get_scale_factor(screens_.front()->window);
+    const int scale = screens_.empty() ? 1 : gtk_widget_get_scale_factor(screens_.front()->window);
+    const double dpi = xftDpi / 1024.0 / scale;
     const int perPixel = static_cast<int>(kTwipsPerInch / dpi);
     return perPixel > 0 ? perPixel : kDefaultTwipsPerPixel;
 }
 
-int32_t GtkChartWindow::ScreenWidthTwips() { return screens_.front()->monitor.width * TwipsPerPixelX(); }
+// The primary monitor's width, in the desktop's units (an output of 2048 pixels at scale 2 is 1024).
+int32_t GtkChartWindow::ScreenWidthTwips() {
+    const int width = screens_.empty() ? kUnseenWidth : screens_.front()->monitor.geometry.width;
+    return width * TwipsPerPixelX();
+}
 
 void GtkChartWindow::SetSizeTwips(int32_t width, int32_t height) {
     const int perPixel = TwipsPerPixelX();
-    for (auto& screen : screens_)
-        gtk_window_set_default_size(GTK_WINDOW(screen->window), width / perPixel, height / perPixel);
+    defaultWidth_ = width / perPixel;
+    defaultHeight_ = height / perPixel;
+    for (auto& screen : screens_) gtk_window_set_default_size(GTK_WINDOW(screen->window), defaultWidth_, defaultHeight_);
 }
 
 void GtkChartWindow::SetLogicalSize(double width, double height) { surface_.SetCoordinates(0, 0, width, height); }
 
 void GtkChartWindow::ShowMaximized() {
-    for (auto& screen : screens_) {
-        GtkWindow* w = GTK_WINDOW(screen->window);
-        const GdkRectangle& g = screen->monitor;
-        // Placed on its monitor first, so that full screen means that monitor; without a window manager
-        // nobody honours the full-screen request, and the window covers the monitor by itself.
-        gtk_window_move(w, g.x, g.y);
-        if (!WindowManagerDoesFullScreen(screen->window)) gtk_window_resize(w, g.width, g.height);
-        gtk_window_fullscreen(w);
-        pointer_.Attach(screen->window);
-        gtk_widget_show_all(screen->window);
-    }
-    boxes_.PushOwner(Window());
-    gtk_window_present(Window());
+    shown_ = true;
+    for (auto& screen : screens_) PlaceScreen(*screen);
+    if (role_ == ChartWindowRole::Wallpaper) return;  // beneath everything, without the keyboard
+    if (boxes_ != nullptr && Window() != nullptr) boxes_->PushOwner(Window());
+    if (Window() != nullptr) gtk_window_present(Window());
     if (inhibitIdle_) inhibit_.Begin(app_, Window(), kInhibitReason);
     g_log("kelo", G_LOG_LEVEL_DEBUG, "idle inhibit: %s", inhibit_.How());
 }
@@ -156,8 +321,17 @@ void GtkChartWindow::ShowMaximized() {
 // ---- Painting ------------------------------------------------------------------------------------------
 
 void GtkChartWindow::PresentPaint() {
+    if (afterPaint_) afterPaint_(surface_);
     if (inDraw_) return;
     for (auto& screen : screens_) gtk_widget_queue_draw(screen->window);
+}
+
+// The wallpaper lets every click and movement through to the desktop.
+void GtkChartWindow::OnRealize(GtkWidget* widget, gpointer data) {
+    if (static_cast<Screen*>(data)->owner->role_ != ChartWindowRole::Wallpaper) return;
+    cairo_region_t* none = cairo_region_create();
+    gdk_window_input_shape_combine_region(gtk_widget_get_window(widget), none, 0, 0);
+    cairo_region_destroy(none);
 }
 
 gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
@@ -166,14 +340,28 @@ gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
     w->inDraw_ = true;
     const int width = gtk_widget_get_allocated_width(widget);
     const int height = gtk_widget_get_allocated_height(widget);
-    // A new size (the first expose among them) gives a new, empty back buffer: resize and paint the
-    // last chart into every back buffer. Any other expose shows the back buffer as the last paint left it.
+    // A new size or scale (the first expose among them) gives a new, empty back buffer: resize and paint
+    // the last chart into it alone (the others hold it already: with several monitors coming up, each
+    // is painted once, not once for every other). Any other expose shows the back buffer as the last
+    // paint left it.
     if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget)) && w->events_ != nullptr) {
+        w->surface_.SetSurfaces({&screen->surface});
         w->events_->Form_Resize();
         w->events_->Form_Paint();
+        w->UseSurfaces();
     }
     screen->surface.Present(cr);
     w->inDraw_ = false;
+    const int scale = gtk_widget_get_scale_factor(widget);
+    if (w->events_ != nullptr && (!screen->pictureShown || scale != screen->shownScale)) {
+        // Traced for the end-to-end tests and the start-up measurements (G_MESSAGES_DEBUG=kelo): the
+        // first picture on each monitor, and each new scale of it.
+        screen->pictureShown = true;
+        screen->shownScale = scale;
+        const GdkRectangle& g = screen->monitor.geometry;
+        g_log("kelo", G_LOG_LEVEL_DEBUG, "picture shown on the monitor at %d,%d: %dx%d at scale %d, clock %lld ms",
+              g.x, g.y, width, height, scale, static_cast<long long>(g_get_real_time() / 1000));
+    }
     return TRUE;
 }
 
@@ -250,8 +438,18 @@ gboolean GtkChartWindow::OnMotion(GtkWidget*, GdkEventMotion* e, gpointer screen
     return TRUE;
 }
 
-gboolean GtkChartWindow::OnDelete(GtkWidget*, GdkEvent*, gpointer screen) {
-    static_cast<Screen*>(screen)->owner->Unload();
+// The window manager's close unloads the chart window. A layer surface has no such close: the
+// compositor closes it when its output goes, and only that window goes with it.
+gboolean GtkChartWindow::OnDelete(GtkWidget* widget, GdkEvent*, gpointer data) {
+    auto* screen = static_cast<Screen*>(data);
+    GtkChartWindow* w = screen->owner;
+    if (w->placement_ != ScreenPlacement::LayerShell) {
+        w->Unload();
+        return TRUE;
+    }
+    screen->closed = true;
+    gtk_widget_hide(widget);
+    OnMonitorAdded(nullptr, nullptr, w);
     return TRUE;
 }
 

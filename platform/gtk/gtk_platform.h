@@ -5,6 +5,7 @@
 
 #include <gtk/gtk.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,8 +56,10 @@ class GtkPointer : public Pointer {
 public:
     int ShowCursor(bool show) override;
     int Count() const { return count_; }
-    // A window over which the pointer is hidden (applied again whenever it is realised).
+    // A window over which the pointer is hidden (applied again whenever it is realised), and one that
+    // goes.
     void Attach(GtkWidget* window);
+    void Detach(GtkWidget* window);
 
 private:
     void Apply();
@@ -66,15 +69,22 @@ private:
     std::vector<GtkWidget*> windows_;
 };
 
-// Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program.
+// Modal GtkMessageDialogs, each with one OK button, over the topmost window of the program; over a
+// layer surface, notices drawn on the picture.
 class GtkMessageBoxes : public MessageBoxes {
 public:
     void ShowMessage(const std::string& text, const std::string& title, MessageIcon icon) override;
     void PushOwner(GtkWindow* owner) { owners_.push_back(owner); }
     void PopOwner() { owners_.pop_back(); }
+    // A window that goes hands its place among the owners to another (nullptr: leaves it).
+    void ReplaceOwner(GtkWindow* gone, GtkWindow* now);
+    // The distinct messages that came while the owner was a layer surface, in the order they first
+    // came: they are drawn over the picture, not shown in a box.
+    const std::vector<std::string>& Notices() const { return notices_; }
 
 private:
     std::vector<GtkWindow*> owners_;
+    std::vector<std::string> notices_;
 };
 
 // The glyph font for the chart's own drawing (FreeType, through the Cairo surfaces) and, through
@@ -154,13 +164,29 @@ private:
     const char* how_ = "none";
 };
 
-// The chart window: one GtkApplicationWindow titled "SCRNSAVE KELO" on every monitor, each shown full
-// screen over its monitor. The shell sees one window and one surface: the paint goes through a
-// FanOutSurface to a back buffer per monitor (CairoWindowSurface), each letterboxed at its own size,
+// How the chart windows cover the monitors, by the display the program runs on:
+//   X11                  a window per RandR monitor, placed on it and made full screen (the saver), or
+//                        a desktop window below all others (the wallpaper)
+//   LayerShell           Wayland with the layer shell (wlroots desktops, KDE Plasma): a layer surface
+//                        per output, anchored to its four edges, on the overlay layer with the keyboard
+//                        (the saver) or on the background layer without it (the wallpaper)
+//   FullScreenOnMonitor  Wayland without it (GNOME): a window made full screen on each monitor; the
+//                        compositor places it, never the program
+enum class ScreenPlacement { X11, LayerShell, FullScreenOnMonitor };
+
+// What the windows are: the screen saver, ended by input, or the desktop's living background, which
+// takes no input and is ended only by a signal.
+enum class ChartWindowRole { Saver, Wallpaper };
+
+// The chart window: one window titled "SCRNSAVE KELO" (the saver) or "Kelo wallpaper" on every monitor.
+// The shell sees one window and one surface: the paint goes through a FanOutSurface to a back buffer per
+// monitor (CairoWindowSurface), each letterboxed at its own size and drawn at the monitor's own scale,
 // which each expose copies to the screen; a change of any window's size runs Form_Resize and Form_Paint
 // first. The first window is the primary monitor's: the screen width, the pointer's position for the
-// shell and the message boxes' owner are its.
-//   Form_Click       a button pressed and released over a window
+// shell and the message boxes' owner are its. Monitors that come and go are followed (the display's
+// signals, and a look at the list before every tick of Timer1, since a RandR monitor set by
+// "xrandr --setmonitor" comes without one): a new monitor gets its window, a gone one's window goes.
+//   Form_Click       a button pressed and released over a window (the saver)
 //   Form_KeyPress    a key that produces a character (Return 13, Escape 27, Backspace 8, Tab 9; with
 //                    Ctrl a letter's control code); modifiers, arrows and function keys raise nothing
 //   Form_MouseMove   every motion, in the logical units of the surface of the window it is over
@@ -168,7 +194,10 @@ private:
 //   Timer1_Timer     WallClockTimer
 class GtkChartWindow : public TimedChartWindow {
 public:
-    GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer& pointer, GtkMessageBoxes& boxes);
+    // pointer: hides the pointer over the saver's windows; boxes: the message boxes, owned by the first
+    // window. The wallpaper has neither.
+    GtkChartWindow(GtkApplication* app, FreeTypeFontRegistry& fonts, GtkPointer* pointer, GtkMessageBoxes* boxes,
+                   ChartWindowRole role = ChartWindowRole::Saver);
     ~GtkChartWindow() override;
 
     int32_t ScreenWidthTwips() override;
@@ -184,9 +213,13 @@ public:
 
     // No idle inhibit while the chart shows (--no-inhibit): set before ShowMaximized.
     void SetIdleInhibit(bool inhibit) { inhibitIdle_ = inhibit; }
-    GtkWindow* Window() const { return GTK_WINDOW(screens_.front()->window); }
+    // Runs after every paint of the shell, on the finished picture, before it is shown.
+    void SetAfterPaint(std::function<void(Surface&)> afterPaint) { afterPaint_ = std::move(afterPaint); }
+    GtkWindow* Window() const { return screens_.empty() ? nullptr : GTK_WINDOW(screens_.front()->window); }
     size_t WindowCount() const { return screens_.size(); }
     const IdleInhibit& Inhibit() const { return inhibit_; }
+    // The placement of the default display (GTK initialised).
+    static ScreenPlacement PlacementOfDisplay();
     // The monitors' rectangles, the primary one first: X11's RandR monitors where the server has them
     // (a monitor set with "xrandr --setmonitor" without an output of its own included), else GDK's.
     static std::vector<GdkRectangle> MonitorGeometries();
@@ -196,18 +229,36 @@ public:
     static int KeyAsciiOf(guint keyval, GdkModifierType state);
 
 private:
+    // A monitor to cover: GDK's monitor on Wayland (nullptr on X11, where RandR names the rectangle).
+    struct Monitor {
+        GdkMonitor* gdk;
+        GdkRectangle geometry;
+    };
     // One monitor's window and its back buffer.
     struct Screen {
         GtkChartWindow* owner;
-        GdkRectangle monitor;
+        Monitor monitor;
         GtkWidget* window;
         CairoWindowSurface surface;
-        Screen(GtkChartWindow* o, GdkRectangle m, GtkWidget* w, FreeTypeFontRegistry& fonts)
-            : owner(o), monitor(m), window(w), surface(fonts) {}
+        bool closed = false;        // the compositor closed its surface, or its monitor went
+        bool pictureShown = false;  // the first chart reached the screen
+        int shownScale = 0;         // at this scale
+        Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts)
+            : owner(o), monitor(m), window(nullptr), surface(fonts) {}
     };
-    GtkWidget* NewWindow(Screen* screen);
+    std::vector<Monitor> Monitors() const;
+    std::unique_ptr<Screen> NewScreen(const Monitor& monitor);
+    void PlaceScreen(Screen& screen);
+    void DropScreen(std::unique_ptr<Screen> screen);
+    void FollowMonitors();
+    void UseSurfaces();
+    void BeforeTick() override { FollowMonitors(); }
     // Form_Unload ends the process; should it come back, the windows are gone all the same.
     void AfterUnload() override;
+    static void OnMonitorAdded(GdkDisplay*, GdkMonitor*, gpointer self);
+    static void OnMonitorRemoved(GdkDisplay*, GdkMonitor* monitor, gpointer self);
+    static gboolean FollowMonitorsLater(gpointer self);
+    static void OnRealize(GtkWidget* widget, gpointer screen);
     static gboolean OnDraw(GtkWidget*, cairo_t* cr, gpointer screen);
     static gboolean OnButtonPress(GtkWidget*, GdkEventButton* e, gpointer screen);
     static gboolean OnButtonRelease(GtkWidget*, GdkEventButton* e, gpointer screen);
@@ -216,12 +267,20 @@ private:
     static gboolean OnDelete(GtkWidget*, GdkEvent*, gpointer screen);
 
     GtkApplication* app_;
+    FreeTypeFontRegistry& fonts_;
+    ChartWindowRole role_;
+    ScreenPlacement placement_;
     std::vector<std::unique_ptr<Screen>> screens_;
+    CairoWindowSurface unseen_;  // the paint's target while no monitor is there
     FanOutSurface surface_;
-    GtkPointer& pointer_;
-    GtkMessageBoxes& boxes_;
+    GtkPointer* pointer_;
+    GtkMessageBoxes* boxes_;
     IdleInhibit inhibit_;
+    std::function<void(Surface&)> afterPaint_;
+    int defaultWidth_ = 0, defaultHeight_ = 0;
+    guint followSource_ = 0;
     bool inhibitIdle_ = true;
+    bool shown_ = false;
     bool inDraw_ = false;
     bool buttonDown_ = false;
 };

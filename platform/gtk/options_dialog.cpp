@@ -252,6 +252,7 @@ struct GtkOptionsDialog::Form {
         gtk_widget_set_tooltip_text(hours, "The offset of this computer's clock from UTC (New York -5, Paris +1); "
                                            "choosing a city does not change it");
         AddRow(grid, row, Label(offset), {hours, Unit("(New York -5)")}, {problems[offset]});
+        AddListRows(grid, row, FormPage::Place);
         return grid;
     }
 
@@ -259,16 +260,17 @@ struct GtkOptionsDialog::Form {
     GtkWidget* ListPage(FormPage page) {
         GtkWidget* grid = Grid();
         int row = 0;
-        for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
-            if (fields[i].page != page) continue;
-            GtkWidget* control = MakeControl(i);
-            if (fields[i].kind == FieldKind::Toggle) {
-                AddRow(grid, row, nullptr, {control}, {problems[i]});
-            } else {
-                AddRow(grid, row, Label(i), {control}, {problems[i]});
-            }
-        }
+        AddListRows(grid, row, page);
         return grid;
+    }
+
+    // A row for each field of the page that has no control yet.
+    void AddListRows(GtkWidget* grid, int& row, FormPage page) {
+        for (int i = 0; i < static_cast<int>(fields.size()); ++i) {
+            if (fields[i].page != page || controls[i] != nullptr) continue;
+            GtkWidget* control = MakeControl(i);
+            AddRow(grid, row, fields[i].kind == FieldKind::Toggle ? nullptr : Label(i), {control}, {problems[i]});
+        }
     }
 
     // Colour and size of each part of the picture, a row each, scrolled.
@@ -313,7 +315,7 @@ struct GtkOptionsDialog::Form {
         if (!dialog->layout_.pages[page].restorable) return content;
         GtkWidget* box = gtk_box_new(GTK_ORIENTATION_VERTICAL, 0);
         gtk_box_pack_start(GTK_BOX(box), content, TRUE, TRUE, 0);
-        GtkWidget* restore = gtk_button_new_with_mnemonic("Restore de_faults");
+        GtkWidget* restore = gtk_button_new_with_label("Restore defaults");  // every letter is some field's mnemonic
         gtk_widget_set_name(restore, "btnDefaults");
         gtk_widget_set_tooltip_text(restore, "This page's settings as the settings file was shipped");
         g_object_set_data(G_OBJECT(restore), "kelo-page", GINT_TO_POINTER(page));

@@ -1,5 +1,7 @@
 #include "platform/gtk/gtk_platform.h"
 
+#include <algorithm>
+
 int GtkPointer::ShowCursor(bool show) {
     count_ += show ? 1 : -1;
     Apply();
@@ -10,6 +12,11 @@ void GtkPointer::Attach(GtkWidget* window) {
     windows_.push_back(window);
     g_signal_connect(window, "realize", G_CALLBACK(OnRealize), this);
     Apply(window);
+}
+
+void GtkPointer::Detach(GtkWidget* window) {
+    g_signal_handlers_disconnect_by_data(window, this);
+    windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
 }
 
 void GtkPointer::OnRealize(GtkWidget* widget, gpointer self) { static_cast<GtkPointer*>(self)->Apply(widget); }

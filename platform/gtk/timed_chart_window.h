@@ -27,9 +27,12 @@ public:
 protected:
     TimedChartWindow()
         : timer_([this] {
+              BeforeTick();
               if (events_ != nullptr) events_->Timer1_Timer();
           }) {}
     virtual void AfterUnload() {}
+    // Runs before every tick of Timer1 (the window's own once-a-second look at its surroundings).
+    virtual void BeforeTick() {}
 
     ChartWindowEvents* events_ = nullptr;
     WallClockTimer timer_;

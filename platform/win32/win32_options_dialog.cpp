@@ -370,6 +370,75 @@ void Win32OptionsDialog::MakeFonts() {
     SendDlgItemMessageW(dialog_, IDC_TXTCONTENT, WM_SETFONT, reinterpret_cast<WPARAM>(editFont_), TRUE);
 }
 
+// Whether the control with this identifier stands on the page.
+bool Win32OptionsDialog::OnPage(int id, int page) const {
+    if (id >= IDC_DECOR + kDecorPerPage * page && id < IDC_DECOR + kDecorPerPage * (page + 1)) return true;
+    if (id == IDC_CITY_SEARCH || id == IDC_CITY_LIST) return page == 0;
+    for (int base : {IDC_FIELD, IDC_LABEL, IDC_SPIN, IDC_PROBLEM})
+        if (const int field = FieldOfControl(id, base); field >= 0)
+            return static_cast<int>(layout_.fields[field].page) == page;
+    return false;
+}
+
+// A control of the dialog made at run time, at r (pixels), after `after` in the tab order.
+HWND Win32OptionsDialog::MakeControl(const wchar_t* kind, DWORD style, const RECT& r, int id, HWND after) {
+    const DWORD exStyle = std::wstring(kind) == L"Edit" ? WS_EX_CLIENTEDGE : 0;
+    HWND control = CreateWindowExW(exStyle, kind, L"", WS_CHILD | style, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, dialog_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   instance_, nullptr);
+    SendMessageW(control, WM_SETFONT, SendMessageW(dialog_, WM_GETFONT, 0, 0), FALSE);
+    SetWindowPos(control, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return control;
+}
+
+// A field of the layout that the template has no slot for (a field new in the form) gets the controls
+// of its kind, as the template lays out a row, on a row below the last of its page and after it in the
+// tab order. Its checks' messages are shown below the preview.
+void Win32OptionsDialog::AddUnplacedFields() {
+    int slot = static_cast<int>(std::size(kFieldSlots));
+    // Dialog units to pixels: x, width and height of a row's part.
+    const auto units = [this](int x, int top, int width, int height) {
+        RECT r{x, 0, x + width, height};
+        MapDialogRect(dialog_, &r);
+        return RECT{r.left, top, r.right, top + r.bottom};
+    };
+    for (int i = 0; i < FieldCount() && slot < IDC_FIELDS_MAX; ++i) {
+        if (slots_[i] >= 0) continue;
+        const FormField& f = layout_.fields[i];
+        // The page's lowest control, and its last in the tab order.
+        HWND last = nullptr;
+        int bottom = 0;
+        for (HWND c = GetWindow(dialog_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            if (!OnPage(GetDlgCtrlID(c), static_cast<int>(f.page))) continue;
+            RECT r{};
+            GetWindowRect(c, &r);
+            MapWindowPoints(nullptr, dialog_, reinterpret_cast<POINT*>(&r), 2);
+            bottom = std::max<int>(bottom, r.bottom);
+            if (GetWindowLongW(c, GWL_STYLE) & WS_TABSTOP) last = c;
+        }
+        const int top = bottom + units(0, 0, 0, 6).bottom;
+        slots_[i] = slot++;
+        if (f.kind == FieldKind::Toggle) {
+            MakeControl(L"Button", BS_AUTOCHECKBOX | WS_TABSTOP, units(16, top, 280, 10), IDC_FIELD + slots_[i], last);
+            continue;
+        }
+        HWND label = MakeControl(L"Static", SS_LEFT, units(16, top + units(0, 0, 0, 2).bottom, 88, 8),
+                                 IDC_LABEL + slots_[i], last);
+        const bool number = f.kind == FieldKind::Number;
+        const DWORD style = number ? ES_AUTOHSCROLL | WS_TABSTOP
+                                   : CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP |
+                                         (f.kind == FieldKind::Colour ? CBS_OWNERDRAWFIXED | CBS_HASSTRINGS : 0);
+        const int width = number ? 34 : f.kind == FieldKind::Colour ? 96 : 150;
+        HWND control = MakeControl(number ? L"Edit" : L"ComboBox", style,
+                                   units(108, top, width, number ? 12 : 120), IDC_FIELD + slots_[i], label);
+        if (number) {
+            HWND spin = MakeControl(UPDOWN_CLASSW, UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, RECT{},
+                                    IDC_SPIN + slots_[i], control);
+            SendMessageW(spin, UDM_SETBUDDY, reinterpret_cast<WPARAM>(control), 0);
+        }
+    }
+}
+
 // The pages' names, every field's label and choices from the form's field list.
 void Win32OptionsDialog::InitControls() {
     HWND tabs = Item(IDC_TABS);
@@ -383,6 +452,7 @@ void Win32OptionsDialog::InitControls() {
         TabCtrl_InsertItem(tabs, p, &tab);
     }
     SetDlgItemTextW(dialog_, IDC_PREVIEW_LABEL, WideFromUtf8(layout_.previewCaption).c_str());
+    AddUnplacedFields();
     for (int i = 0; i < FieldCount(); ++i) {
         const FormField& f = layout_.fields[i];
         HWND control = Control(IDC_FIELD, i);

@@ -58,6 +58,9 @@ private:
     bool Notify(const NMHDR& header, LPARAM lParam);
     bool Command(int id, int code);
     void InitControls();
+    void AddUnplacedFields();
+    bool OnPage(int id, int page) const;
+    HWND MakeControl(const wchar_t* kind, DWORD style, const RECT& r, int id, HWND after);
     int FieldCount() const { return static_cast<int>(layout_.fields.size()); }
     void MakeFonts();
     COLORREF PageColour() const;

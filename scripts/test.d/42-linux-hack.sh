@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# End-to-end tests of kelo as a screen-saver hack and of the saver on two monitors: one Xvfb screen of
-# 2304 x 1024 split by RandR into monitors of 1280 x 1024 and 1024 x 768 side by side. The daemon case
+# End-to-end tests of kelo as a screen-saver hack, and of the saver and the wallpaper on two monitors
+# (and a third that comes and goes): one Xvfb screen of 2304 x 1024 split by RandR into monitors of
+# 1280 x 1024 and 1024 x 768 side by side. The daemon case
 # runs the real XScreenSaver, which refuses to run hacks as root: it runs as the unprivileged user
 # kelo-saver, made here once (and kept).
 set -euo pipefail
@@ -8,10 +9,7 @@ cd "$(dirname "$0")/../.."
 source tests/e2e/lib_run.sh
 run_requires "hack tests" Xvfb xrandr xdotool xev import convert identify xscreensaver xscreensaver-command runuser
 
-export KELO_SAVER_USER=kelo-saver
-if [ "$(id -u)" = 0 ] && ! id -u "$KELO_SAVER_USER" >/dev/null 2>&1; then
-  useradd --create-home --shell /bin/sh "$KELO_SAVER_USER"
-fi
+unprivileged_user
 
 run_workdir kelo-hack-run
 # The display: a number of the caller's choice (KELO_HACK_DISPLAY=N), else the first free one.
@@ -32,6 +30,8 @@ else
 fi
 run_case 40 11-hack-window-id
 run_case 40 12-two-monitors
+run_case 40 15-x11-wallpaper
+run_case 40 16-monitor-added
 # The installed tree, into a prefix of this run.
 export KELO_PREFIX=$work/prefix
 cmake --install "${KELO_BUILD_DIR:-build}" --prefix "$KELO_PREFIX" >"$work/install.log"

@@ -52,6 +52,24 @@ TEST(LaunchCommand, WindowIdNamesTheWindowInEveryFormAndWinsOverTheDaemonsVariab
     }
 }
 
+TEST(LaunchCommand, WallpaperTakesNoEditorAndNoHacksWindow) {
+    const struct {
+        std::vector<std::string> arguments;
+        LaunchMode mode;
+        const char* why;
+    } cases[] = {
+        {{"--wallpaper"}, LaunchMode::Wallpaper, "the switch alone"},
+        {{"/c", "--wallpaper"}, LaunchMode::Wallpaper, "the background never opens the editor"},
+        {{"--wallpaper", "--root"}, LaunchMode::Invalid, "its windows are its own, not the daemon's"},
+        {{"--window-id", "0x400007", "--wallpaper"}, LaunchMode::Invalid, "nor a preview's"},
+    };
+    for (const auto& c : cases) {
+        const LaunchCommand command = Parse(c.arguments, "0x1e00007");
+        EXPECT_EQ(command.mode, c.mode) << c.why;
+        EXPECT_EQ(command.shellCommandLine, "") << c.why;
+    }
+}
+
 TEST(LaunchCommand, HelpAndVersionWinAndAnUnknownSwitchIsOneLineOfError) {
     EXPECT_EQ(Parse({"--help"}).mode, LaunchMode::Help);
     EXPECT_EQ(Parse({"-h"}).mode, LaunchMode::Help);
@@ -64,8 +82,8 @@ TEST(LaunchCommand, HelpAndVersionWinAndAnUnknownSwitchIsOneLineOfError) {
     }
     // The usage names every switch and the exit statuses.
     const std::string usage = UsageText();
-    for (const char* word : {"--root", "--window-id", "--no-inhibit", "--help", "--version", "/c", "KELO.INI",
-                             "Exit status"})
+    for (const char* word : {"--root", "--window-id", "--no-inhibit", "--wallpaper", "swayidle", "--help",
+                             "--version", "/c", "KELO.INI", "Exit status"})
         EXPECT_NE(usage.find(word), std::string::npos) << word;
 }
 

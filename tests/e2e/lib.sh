@@ -1,8 +1,10 @@
 # Shared by the end-to-end cases: a private copy of the program folder, the program started and
 # watched, windows found and driven with xdotool, screenshots with ImageMagick.
-# Needs KELO_BIN_DIR (kelo, KELO.INI, glypha.ttf) and DISPLAY (an X server of its own).
+# Needs KELO_BIN_DIR (kelo, KELO.INI, glypha.ttf) and DISPLAY (an X server of its own) or WAYLAND_DISPLAY
+# (a compositor of its own, lib_wayland.sh).
 set -euo pipefail
-: "${KELO_BIN_DIR:?}" "${DISPLAY:?}"
+: "${KELO_BIN_DIR:?}"
+[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || { echo "$0: neither DISPLAY nor WAYLAND_DISPLAY is set" >&2; exit 1; }
 
 CASE_NAME=$(basename "$0" .sh)
 CASE_DIR=$(mktemp -d "${TMPDIR:-/tmp}/kelo-e2e-$CASE_NAME.XXXXXX")
@@ -13,7 +15,10 @@ cp "$KELO_BIN_DIR/kelo" "$KELO_BIN_DIR/KELO.INI" "$KELO_BIN_DIR/glypha.ttf" "$PR
 SETTINGS=$PROGRAM_DIR/KELO.INI
 # The instance lock and the user's settings of this case only; the message boxes traced to the log.
 export XDG_RUNTIME_DIR=$CASE_DIR/runtime XDG_CONFIG_HOME=$CASE_DIR/config G_MESSAGES_DEBUG=kelo
-unset DBUS_SESSION_BUS_ADDRESS
+# No session bus: an address that leads nowhere, since without one GLib would start a bus for the X
+# display (dbus-launch), and the desktop portals it starts mount a folder into the case's runtime
+# folder that outlives the case.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$CASE_DIR/no-session-bus
 STARTED_PIDS=()
 
 cleanup() {

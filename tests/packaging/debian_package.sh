@@ -73,7 +73,9 @@ echo "ok   lintian: no error ($(grep -c '^W: ' "$work/lintian.log" || true) warn
 for field in Depends Recommends Section Maintainer Description; do
   [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the control file has no $field"
 done
-dpkg-deb -f "$deb" Depends | grep -q 'libgtk-3-0' || fail "Depends lacks the libraries of the binaries"
+for library in libgtk-3-0 libgtk-layer-shell0; do
+  dpkg-deb -f "$deb" Depends | grep -q "$library" || fail "Depends lacks $library, a library of the binaries"
+done
 [ "$(dpkg-deb -f "$deb" Recommends)" = "xscreensaver | mate-screensaver" ] || fail "Recommends"
 
 # The file list: exactly the expected files (a folder may be anything the files need).

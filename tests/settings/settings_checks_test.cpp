@@ -21,7 +21,7 @@ ChartState Place(float latDeg, float latMin, const std::string& letter = "P") {
     return s;
 }
 
-// Runs both checks as the update does and returns the messages shown.
+// Runs the checks as the update does and returns the messages shown.
 std::vector<std::string> Check(ChartState& s) {
     RecordingMessageBoxes boxes;
     ShowSettingsProblems(s, boxes);
@@ -36,7 +36,7 @@ const std::vector<std::string> kNone;
 const std::vector<std::string> kLatitude = {kLatitudeTooHighMessage};
 const std::vector<std::string> kNatal = {kNatalDataMessage};
 
-TEST(CheckLatitudeLimit, QuadrantSystemsStopAt66Degrees00Minutes) {
+TEST(LatitudeLimit, QuadrantSystemsStopAt66Degrees00Minutes) {
     for (char letter : std::string("PRKCOE")) {
         const std::string l(1, letter);
         ChartState at66 = Place(66, 0, l), at6601 = Place(66, 1, l), at67 = Place(67, 0, l);
@@ -49,7 +49,7 @@ TEST(CheckLatitudeLimit, QuadrantSystemsStopAt66Degrees00Minutes) {
               "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.");
 }
 
-TEST(CheckLatitudeLimit, MeridianAndMorinusHaveNoLimit) {
+TEST(LatitudeLimit, MeridianAndMorinusHaveNoLimit) {
     for (const char* l : {"M", "I"}) {
         ChartState s = Place(80, 30, l);
         EXPECT_EQ(Check(s), kNone) << l;
@@ -57,7 +57,7 @@ TEST(CheckLatitudeLimit, MeridianAndMorinusHaveNoLimit) {
     }
 }
 
-TEST(CheckLatitudeLimit, TheLimitAppliesToTheSizeOfANegativeLatitude) {
+TEST(LatitudeLimit, TheLimitAppliesToTheSizeOfANegativeLatitude) {
     // A degree field typed as -70 (with the north/south line left at 1) is 70 degrees from the equator.
     ChartState minus70 = Place(-70, 0), minus6601 = Place(-66, 1), minus66 = Place(-66, 0);
     EXPECT_EQ(Check(minus70), kLatitude);
@@ -71,7 +71,7 @@ TEST(CheckLatitudeLimit, TheLimitAppliesToTheSizeOfANegativeLatitude) {
     EXPECT_EQ(Check(infinite), kLatitude);
 }
 
-TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
+TEST(NatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
     struct Case {
         int line;
         float value;
@@ -83,6 +83,7 @@ TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
         {kTimeZoneLine, -13.5f, true},
         {kTimeZoneLine, std::numeric_limits<float>::infinity(), true},
         {kTimeZoneLine, std::numeric_limits<float>::quiet_NaN(), true},
+        {kZoneSourceLine, 1, false},  // the system's zone: line 18 (5 here) is not looked at
         {kLongitudeDegreesLine, 180, false},
         {kLongitudeDegreesLine, 181, true},
         {kLongitudeDegreesLine, -500, false},  // no lower bounds
@@ -100,7 +101,7 @@ TEST(CheckNatalData, ZoneLongitudeAndLatitudeMinutesAreCheckedSeparately) {
     EXPECT_EQ(kNatalDataMessage, "Error in natal input data section. Please correct.");
 }
 
-TEST(CheckNatalData, EveryFailedRuleShowsItsOwnMessage) {
+TEST(NatalData, EveryFailedRuleShowsItsOwnMessage) {
     ChartState s = Place(40, 75);
     s.settingValues[kTimeZoneLine] = 14;
     s.settingValues[kLongitudeMinutesLine] = 60;
@@ -125,6 +126,36 @@ TEST(CheckSettings, NightDimmingIsOffOrABrightnessFrom10To100Percent) {
         s.settingValues[kNightDimmingLine] = r.value;
         EXPECT_EQ(Check(s), r.fails ? std::vector<std::string>{kNightDimmingMessage} : kNone) << r.why;
         EXPECT_EQ(s.settingsError, r.fails ? 1 : 0) << r.why;
+    }
+}
+
+// Each problem names the line to mend, so that the settings form shows it on that line's field.
+TEST(CheckSettings, EachProblemNamesTheLineThatMendsIt) {
+    struct Case {
+        std::vector<std::pair<int, float>> lines;
+        std::string letter;
+        std::vector<std::pair<int, int>> problems;  // line, alsoLine
+        const char* why;
+    } cases[] = {
+        {{}, "P", {}, "New York passes"},
+        {{{kZoneSourceLine, 1}, {kTimeZoneLine, 20}}, "P", {}, "the system's zone: line 18 is not used"},
+        {{{kZoneSourceLine, 0}, {kTimeZoneLine, 20}}, "P", {{kTimeZoneLine, 0}}, "a fixed zone beyond 12 hours"},
+        {{{kLatitudeDegreesLine, 67}}, "P", {{kLatitudeDegreesLine, kHouseSystemLine}},
+         "the latitude limit is mended by the latitude or the house system"},
+        {{{kLongitudeDegreesLine, 181}}, "P", {{kLongitudeDegreesLine, 0}}, "the longitude's degrees alone"},
+        {{{kLongitudeMinutesLine, 60}}, "P", {{kLongitudeMinutesLine, 0}}, "the longitude's minutes alone"},
+        {{{kLongitudeDegreesLine, 181}, {kLongitudeMinutesLine, 60}}, "P",
+         {{kLongitudeDegreesLine, kLongitudeMinutesLine}}, "one rule, one message, both fields"},
+        {{{kLatitudeDegreesLine, 70}, {kLatitudeMinutesLine, 60}, {kTimeZoneLine, 14}}, "K",
+         {{kLatitudeDegreesLine, kHouseSystemLine}, {kTimeZoneLine, 0}, {kLatitudeMinutesLine, 0}},
+         "in the order of the message boxes"},
+    };
+    for (const Case& c : cases) {
+        ChartState s = Place(40, 45);
+        for (auto [line, value] : c.lines) s.settingValues[line] = value;
+        std::vector<std::pair<int, int>> lines;
+        for (const SettingsProblem& p : CheckSettings(s.settingValues, c.letter)) lines.push_back({p.line, p.alsoLine});
+        EXPECT_EQ(lines, c.problems) << c.why;
     }
 }
 

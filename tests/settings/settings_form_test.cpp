@@ -45,12 +45,13 @@ TEST(SettingsFields, EveryLineHasOneFieldAndEveryChoiceWritesAndReadsBack) {
         ASSERT_TRUE(f.line >= 1 && f.line <= 92) << f.name;
         EXPECT_EQ(++seen[f.line], 1) << "line " << f.line << " twice";
         EXPECT_EQ(FieldOfLine(f.line), i);
-        const int n = static_cast<int>(f.choices.size());
+        const int n = static_cast<int>(f.choiceValues.size());
+        EXPECT_EQ(f.choiceNames.size(), f.choiceValues.size()) << f.name;
         for (int c = 0; c < n; ++c) {
             SettingValues v{};
-            v[f.line] = f.choices[(c + 1) % n].value;
+            v[f.line] = f.choiceValues[(c + 1) % n];
             SetFieldChoice(v, i, c);
-            EXPECT_EQ(v[f.line], f.choices[c].value) << f.name << " " << c;
+            EXPECT_EQ(v[f.line], f.choiceValues[c]) << f.name << " " << c;
             EXPECT_EQ(FieldChoice(v, i), c) << f.name;
         }
     }
@@ -184,36 +185,32 @@ TEST(SaveSettingsBytes, EveryEncodingIsWrittenBackWithOnlyTheChangedNumber) {
     EXPECT_EQ(SaveSettingsBytes(ansi, v), "-3      \xE9t\xE9\n74\n");
 }
 
-TEST(FieldProblems, EachCheckIsShownOnItsOwnFieldWithItsOwnMessage) {
-    SettingValues v = SettingValuesOfText(SettingsText());
-    EXPECT_TRUE(FieldProblems(v, "P").empty());
-    v[22] = 66, v[23] = 1;
-    auto p = FieldProblems(v, "P");
-    ASSERT_EQ(p.size(), 2u);
-    EXPECT_EQ(p[0].field, F("latitudeDegrees"));
-    EXPECT_EQ(p[1].field, F("houseSystem"));
-    EXPECT_EQ(p[0].message, kLatitudeTooHighMessage);
-    EXPECT_TRUE(FieldProblems(v, "M").empty());
-    EXPECT_TRUE(FieldProblems(v, "I").empty());
-    v[22] = 66, v[23] = 0;
-    EXPECT_TRUE(FieldProblems(v, "P").empty());
-    // The three rules of the place data, each on the field that breaks it.
-    v[18] = 14, v[20] = 60, v[23] = 75;
-    p = FieldProblems(v, "M");
-    ASSERT_EQ(p.size(), 3u);
-    EXPECT_EQ(p[0].field, F("zoneOffset"));
-    EXPECT_EQ(p[1].field, F("longitudeMinutes"));
-    EXPECT_EQ(p[2].field, F("latitudeMinutes"));
-    for (const auto& problem : p) EXPECT_EQ(problem.message, kNatalDataMessage);
-    v = SettingValuesOfText(SettingsText());
-    v[19] = 181;
-    p = FieldProblems(v, "P");
-    ASSERT_EQ(p.size(), 1u);
-    EXPECT_EQ(p[0].field, F("longitudeDegrees"));
-    v[19] = 180, v[20] = 59, v[18] = -13;
-    EXPECT_TRUE(FieldProblems(v, "P").empty());
-    v[18] = 12.5f;
-    EXPECT_EQ(FieldProblems(v, "P").size(), 1u);
+// A number is shown with the field's decimals when they show it exactly, else as the file writes it.
+TEST(FieldNumberText, TheFieldsDecimalsWhenExactElseTheShortestText) {
+    struct Case { const char* field; double shown; const char* text; const char* why; } cases[] = {
+        {"zoneOffset", -5, "-5.00", "two decimals for the zone's offset"},
+        {"zoneOffset", 5.5, "5.50", "India"},
+        {"zoneOffset", 0.333, "0.333", "two decimals would show another number"},
+        {"orb60", 7.5, "7.5", "no decimals of its own: the shortest text"},
+        {"latitudeDegrees", 40, "40", "a whole number"},
+        {"latitudeDegrees", 0.3, "0.3", "the shortest text of the single 0.3"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FieldNumberText(F(c.field), c.shown), c.text) << c.why;
+}
+
+// The arrows move onto whole steps within the range; a value from the file outside it moves only back.
+TEST(SteppedNumber, WholeStepsWithinTheRangeOrTheValueAlreadyOutsideIt) {
+    struct Case { const char* field; double now; int steps; double next; const char* why; } cases[] = {
+        {"orb90", 7.5, 1, 8, "half-degree steps"},
+        {"orb90", 8, -3, 6.5, "three at once"},
+        {"orb90", 7.3, 1, 8, "onto the next whole step"},
+        {"latitudeMinutes", 59, 1, 59, "the range's end"},
+        {"latitudeMinutes", 0, -1, 0, "the range's start"},
+        {"latitudeMinutes", 75, 1, 75, "beyond the range: not further"},
+        {"latitudeMinutes", 75, -1, 74, "beyond the range: back towards it"},
+        {"zoneOffset", -12, -1, -12, "the offset's range, -12 to 13 hours"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SteppedNumber(F(c.field), c.now, c.steps), c.next) << c.why;
 }
 
 TEST(RestoreDefaults, TheShippedValuesComeBackOnThePageAlone) {
@@ -222,14 +219,19 @@ TEST(RestoreDefaults, TheShippedValuesComeBackOnThePageAlone) {
     SettingValues v = SettingValuesOfText(SettingsText());
     for (int line = 53; line <= 92; ++line) v[line] = 3;
     v[22] = 51;
+    v[kHouseSystemLine] = 3;
     RestoreDefaults(v, FormPage::Look);
     for (const SettingsField& f : SettingsFields()) {
         if (f.page == FormPage::Look) {
             EXPECT_EQ(v[f.line], shipped[f.line]) << f.name;
         }
     }
-    EXPECT_EQ(v[22], 51);
+    EXPECT_EQ(v[kHouseSystemLine], 3);
     EXPECT_EQ(v[60], 3);  // the cell extras are no field of the form
+    RestoreDefaults(v, FormPage::Chart);
+    EXPECT_EQ(v[kHouseSystemLine], shipped[kHouseSystemLine]);
+    RestoreDefaults(v, FormPage::Place);  // the user's own place is never replaced by the shipped one
+    EXPECT_EQ(v[22], 51);
 }
 
 // The form over a dialog that has one.
@@ -263,10 +265,10 @@ struct FormRig {
 TEST(OptionsFormFields, AFieldsEditRewritesItsLineInTheTextAndTheTextsEditShowsInTheFields) {
     FormRig rig(SettingsText());
     const int lat = F("latitudeDegrees"), houses = F("houseSystem");
-    EXPECT_EQ(rig.dialog.numbers[lat], 40);
+    EXPECT_EQ(rig.dialog.texts[lat], "40");
     EXPECT_EQ(rig.dialog.choices[houses], 0);
     EXPECT_EQ(rig.dialog.previewFont, "glypha.ttf");
-    rig.dialog.numbers[lat] = 67;
+    rig.dialog.texts[lat] = "67";
     rig.form.Field_Change(lat);
     EXPECT_EQ(SplitSettingsLines(rig.dialog.text)[21].substr(0, 7), "67     ");
     EXPECT_EQ(rig.dialog.problems[lat], kLatitudeTooHighMessage);
@@ -289,8 +291,8 @@ TEST(OptionsFormFields, AFieldsEditRewritesItsLineInTheTextAndTheTextsEditShowsI
 TEST(OptionsFormFields, SaveFromTheFormKeepsTheFileByteForByteButTheChangedNumbers) {
     const std::string original = "0\tnot used\n6      sextile  \n8\r\n\r\nnotes after the values\n";
     FormRig rig(original);
-    rig.dialog.numbers[F("orb60")] = 7.5;
-    rig.form.Field_Change(F("orb60"));
+    rig.form.Field_Step(F("orb60"), 3);  // 6 up by three half degrees
+    EXPECT_EQ(rig.dialog.texts[F("orb60")], "7.5");
     rig.form.btnSave_Click();
     EXPECT_EQ(rig.File(), "0\tnot used\n7.5    sextile  \n8\r\n\r\nnotes after the values\n");
     EXPECT_EQ(rig.s.settingValues[2], 7.5f);
@@ -325,6 +327,59 @@ TEST(OptionsFormFields, RestoreDefaultsShowsInTheFieldsAndTheText) {
     EXPECT_EQ(SettingValuesOfText(rig.dialog.text)[90], ShippedSettingValues()[90]);
 }
 
+// A typed number is read as the file's numbers are, and the text stays as typed while it reads the same.
+TEST(OptionsFormFields, ATypedNumberIsReadByTheFilesRule) {
+    struct Case { const char* typed; const char* line; const char* why; } cases[] = {
+        {"7.5", "7.5    ", "a plain number"},
+        {" 7 .5", "7.5    ", "blanks anywhere are ignored"},
+        {"7.5x", "7.5    ", "reading stops at the first character that does not fit"},
+        {"7,5", "7      ", "a comma is no decimal point"},
+        {"abc", "0      ", "no number reads as 0"},
+    };
+    for (const Case& c : cases) {
+        FormRig rig(SettingsText());
+        rig.dialog.texts[F("orb60")] = c.typed;
+        rig.form.Field_Change(F("orb60"));
+        EXPECT_EQ(SplitSettingsLines(rig.dialog.text)[1].substr(0, 7), c.line) << c.why;
+        rig.form.txtContent_Change();  // the fields shown again from the text
+        EXPECT_EQ(rig.dialog.texts[F("orb60")], c.typed) << c.why;
+    }
+}
+
+// Each failed check shows on the fields of its lines, and only there; the summary says that one fails.
+TEST(OptionsFormFields, EachProblemShowsOnTheFieldsOfItsLines) {
+    struct Case {
+        std::map<int, std::string> lines;
+        std::vector<const char*> failing;
+        const char* why;
+    } cases[] = {
+        {{{17, "1"}, {18, "20"}}, {}, "the system's zone: the unused offset of 20 hours is no problem"},
+        {{{17, "0"}, {18, "20"}}, {"zoneOffset"}, "a fixed offset of 20 hours"},
+        {{{17, "1"}, {19, "181"}}, {"longitudeDegrees"}, "the longitude alone, not the zone"},
+        {{{22, "67"}}, {"latitudeDegrees", "houseSystem"}, "the latitude limit: either mends it"},
+        {{{22, "67"}, {27, "7"}}, {}, "Meridian houses have no limit"},
+        {{{19, "181"}, {20, "60"}}, {"longitudeDegrees", "longitudeMinutes"}, "both parts of the longitude"},
+        {{{23, "75"}}, {"latitudeMinutes"}, "the latitude's minutes"},
+    };
+    for (const Case& c : cases) {
+        FormRig rig(SettingsText(c.lines));
+        std::vector<std::string> failing;
+        for (const auto& [field, message] : rig.dialog.problems)
+            if (!message.empty()) failing.push_back(SettingsFields()[field].name);
+        EXPECT_EQ(failing, std::vector<std::string>(c.failing.begin(), c.failing.end())) << c.why;
+        EXPECT_EQ(rig.dialog.summary.empty(), c.failing.empty()) << c.why;
+    }
+}
+
+TEST(OptionsFormFields, TheZonesOffsetIsDisabledWhileTheSystemsZoneIsUsed) {
+    FormRig rig(SettingsText({{17, "1"}}));
+    EXPECT_FALSE(rig.dialog.enabled[F("zoneOffset")]);
+    EXPECT_TRUE(rig.dialog.enabled[F("zoneSource")]);
+    rig.dialog.choices[F("zoneSource")] = 1;  // a fixed offset
+    rig.form.Field_Change(F("zoneSource"));
+    EXPECT_TRUE(rig.dialog.enabled[F("zoneOffset")]);
+}
+
 TEST(OptionsFormFields, ACityChosenInTheSearchFillsInThePlace) {
     std::string table;
     if (CompiledZoneTable()[0] == 0 && !ReadFileBytes(kZoneTablePath, table)) GTEST_SKIP() << "no zone table";
@@ -333,7 +388,7 @@ TEST(OptionsFormFields, ACityChosenInTheSearchFillsInThePlace) {
     ASSERT_FALSE(rig.dialog.cities.empty());
     EXPECT_EQ(rig.dialog.cities[0], "Tokyo, Asia");
     rig.form.lstCity_Click(0);
-    EXPECT_EQ(rig.dialog.numbers[F("latitudeDegrees")], 35);
+    EXPECT_EQ(rig.dialog.texts[F("latitudeDegrees")], "35");
     EXPECT_EQ(rig.dialog.choices[F("longitudeDirection")], 0);  // east
     const auto lines = SplitSettingsLines(rig.dialog.text);
     EXPECT_EQ(lines[18].substr(0, 7), "139    ");

@@ -21,6 +21,7 @@
 namespace {
 
 int Fields() { return static_cast<int>(SettingsFields().size()); }
+int Slot(int field) { return OptionsDialogSlot(SettingsFields()[field].name); }
 
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
@@ -60,7 +61,7 @@ TEST_F(Template, EveryFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
     std::set<int> used;
     for (int i = 0; i < Fields(); ++i) {
         const SettingsField& f = SettingsFields()[i];
-        const int slot = OptionsDialogSlot(i);
+        const int slot = Slot(i);
         ASSERT_GE(slot, 0) << f.name;
         EXPECT_TRUE(used.insert(slot).second) << f.name;
         HWND control = Item(IDC_FIELD + slot);
@@ -111,7 +112,7 @@ TEST_F(Template, TheCitySearchIsALabelledEditThenAnUnsortedListThatNotifies) {
     EXPECT_FALSE(listStyle & LBS_SORT);
     // Template order is tab order: right after the page's last field, the offset and its message.
     std::vector<HWND> order;
-    for (HWND w = GetWindow(Item(IDC_PROBLEM + OptionsDialogSlot(FieldNamed("zoneOffset"))), GW_HWNDNEXT);
+    for (HWND w = GetWindow(Item(IDC_PROBLEM + Slot(FieldNamed("zoneOffset"))), GW_HWNDNEXT);
          w != nullptr && order.size() < 3; w = GetWindow(w, GW_HWNDNEXT))
         order.push_back(w);
     EXPECT_EQ(order, (std::vector<HWND>{label, search, list}));
@@ -129,6 +130,7 @@ public:
     void btnQuit_Click() override {}
     void txtContent_Change() override {}
     void Field_Change(int field) override { changes.push_back(field); }
+    void Field_Step(int field, int n) override { steps.push_back({field, n}); }
     void btnDefaults_Click(int page) override { defaults.push_back(page); }
     void txtCity_Change(const std::string& query) override { queries.push_back(query); }
     void lstCity_Click(int index) override { cityClicks.push_back(index); }
@@ -139,6 +141,7 @@ public:
 
     Win32OptionsDialog* dialog = nullptr;
     std::vector<int> changes;
+    std::vector<std::pair<int, int>> steps;
     std::vector<int> defaults;
     std::vector<std::string> queries;
     std::vector<int> cityClicks;
@@ -147,10 +150,10 @@ public:
     std::function<void(Script&)> body;
 };
 
-void RunDialog(const std::function<void(Script&, Win32OptionsDialog&)>& body) {
+void RunDialog(const std::function<void(Script&, Win32OptionsDialog&)>& body,
+               const OptionsFormLayout& layout = FormLayout()) {
     GdiplusSession gdiplus;
-    std::array<Rgb, 16> palette{};
-    Win32OptionsDialog dialog(GetModuleHandleW(nullptr), nullptr, palette);
+    Win32OptionsDialog dialog(GetModuleHandleW(nullptr), nullptr, layout);
     Script script([&](Script& s) { body(s, dialog); });
     script.dialog = &dialog;
     dialog.ShowModal(script);
@@ -167,8 +170,8 @@ void Pump(int milliseconds) {
 
 void Step(HWND dialog, int field, int delta) {
     NMUPDOWN step{};
-    step.hdr.hwndFrom = GetDlgItem(dialog, IDC_SPIN + OptionsDialogSlot(field));
-    step.hdr.idFrom = static_cast<UINT_PTR>(IDC_SPIN + OptionsDialogSlot(field));
+    step.hdr.hwndFrom = GetDlgItem(dialog, IDC_SPIN + Slot(field));
+    step.hdr.idFrom = static_cast<UINT_PTR>(IDC_SPIN + Slot(field));
     step.hdr.code = UDN_DELTAPOS;
     step.iDelta = delta;
     SendMessageW(dialog, WM_NOTIFY, step.hdr.idFrom, reinterpret_cast<LPARAM>(&step));
@@ -189,7 +192,7 @@ TEST(Win32OptionsDialog, EveryFieldIsLabelledFromTheListWithUniqueMnemonicsOnEac
         EXPECT_EQ(Mnemonic(TextOf(GetDlgItem(d.Handle(), IDC_CITY_LABEL))), L'C');
         for (int i = 0; i < Fields(); ++i) {
             const SettingsField& f = SettingsFields()[i];
-            const int slot = OptionsDialogSlot(i);
+            const int slot = Slot(i);
             std::wstring expected = WideFromUtf8(f.label);
             std::replace(expected.begin(), expected.end(), L'_', L'&');
             const std::wstring shown =
@@ -206,11 +209,10 @@ TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
     RunDialog([](Script& s, Win32OptionsDialog& d) {
         const int zone = FieldNamed("zoneOffset"), orb = FieldNamed("orb60"), house = FieldNamed("houseSystem");
         const int aspects = FieldNamed("aspectLines"), exitMode = FieldNamed("exitMode");
-        d.SetFieldNumber(zone, -5);
-        EXPECT_EQ(TextOf(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(zone))), L"-5.00");  // the field's two decimals
-        EXPECT_EQ(d.FieldNumber(zone), -5);
-        d.SetFieldNumber(orb, 7.5);
-        EXPECT_EQ(d.FieldNumber(orb), 7.5);
+        d.SetFieldText(zone, "-5.00");
+        EXPECT_EQ(TextOf(GetDlgItem(d.Handle(), IDC_FIELD + Slot(zone))), L"-5.00");
+        d.SetFieldText(orb, "7.5");
+        EXPECT_EQ(d.FieldText(orb), "7.5");
         d.SetFieldChoice(house, 2);
         EXPECT_EQ(d.FieldChoice(house), 2);
         d.SetFieldChoice(aspects, 1);
@@ -219,7 +221,7 @@ TEST(Win32OptionsDialog, FieldsShowWhatTheFormSetsWithoutRaisingTheirChange) {
         EXPECT_EQ(d.FieldChoice(exitMode), -1);
         EXPECT_TRUE(s.changes.empty());
         // The user's change raises it.
-        SetDlgItemTextW(d.Handle(), IDC_FIELD + OptionsDialogSlot(orb), L"3");
+        SetDlgItemTextW(d.Handle(), IDC_FIELD + Slot(orb), L"3");
         EXPECT_EQ(s.changes, std::vector<int>{orb});
     });
 }
@@ -290,12 +292,12 @@ TEST(Win32OptionsDialog, EnterOrADoubleClickChoosesACityAndEnterThereNeverSaves)
         SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_CITY_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
         EXPECT_EQ(s.cityClicks, (std::vector<int>{0, 2, 1}));
         // Elsewhere Enter is the default button's.
-        EXPECT_FALSE(EnterTaken(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(FieldNamed("latitudeDegrees")))));
+        EXPECT_FALSE(EnterTaken(GetDlgItem(d.Handle(), IDC_FIELD + Slot(FieldNamed("latitudeDegrees")))));
         EXPECT_TRUE(s.changes.empty());
     });
 }
 
-TEST(Win32OptionsDialog, RestoreDefaultsIsForThePageShownAndNotOnTheText) {
+TEST(Win32OptionsDialog, RestoreDefaultsIsForTheRestorablePageShown) {
     RunDialog([](Script& s, Win32OptionsDialog& d) {
         HWND button = GetDlgItem(d.Handle(), IDC_BTNDEFAULTS);
         for (int page : {3, 1}) {
@@ -303,30 +305,62 @@ TEST(Win32OptionsDialog, RestoreDefaultsIsForThePageShownAndNotOnTheText) {
             SendMessageW(d.Handle(), WM_COMMAND, MAKEWPARAM(IDC_BTNDEFAULTS, BN_CLICKED), reinterpret_cast<LPARAM>(button));
         }
         EXPECT_EQ(s.defaults, (std::vector<int>{3, 1}));
+        d.ShowPage(0);  // the place is the user's own
+        EXPECT_FALSE(GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE);
         d.ShowPage(4);
         EXPECT_FALSE(GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE);
         EXPECT_TRUE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_TXTCONTENT), GWL_STYLE) & WS_VISIBLE);
-        EXPECT_FALSE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_FIELD + OptionsDialogSlot(0)), GWL_STYLE) & WS_VISIBLE);
+        EXPECT_FALSE(GetWindowLongW(GetDlgItem(d.Handle(), IDC_FIELD + Slot(0)), GWL_STYLE) & WS_VISIBLE);
     });
 }
 
-TEST(Win32OptionsDialog, ArrowsStepWithinTheRangeOrTheValueAlreadyOutsideIt) {
-    RunDialog([](Script&, Win32OptionsDialog& d) {
-        const int minutes = FieldNamed("latitudeMinutes"), orb = FieldNamed("orb90");
-        d.SetFieldNumber(orb, 7.5);
+// The arrows only count steps for the form; the text is the form's to set.
+TEST(Win32OptionsDialog, ArrowsReportTheirStepsAndLeaveTheText) {
+    RunDialog([](Script& s, Win32OptionsDialog& d) {
+        const int orb = FieldNamed("orb90");
+        d.SetFieldText(orb, "7.5");
         Step(d.Handle(), orb, 1);
-        EXPECT_EQ(d.FieldNumber(orb), 8);
         Step(d.Handle(), orb, -3);
-        EXPECT_EQ(d.FieldNumber(orb), 6.5);
-        d.SetFieldNumber(minutes, 59);
-        Step(d.Handle(), minutes, 1);
-        EXPECT_EQ(d.FieldNumber(minutes), 59);
-        d.SetFieldNumber(minutes, 75);  // from a hand-edited file
-        Step(d.Handle(), minutes, 1);
-        EXPECT_EQ(d.FieldNumber(minutes), 75);
-        Step(d.Handle(), minutes, -1);
-        EXPECT_EQ(d.FieldNumber(minutes), 74);
+        EXPECT_EQ(s.steps, (std::vector<std::pair<int, int>>{{orb, 1}, {orb, -3}}));
+        EXPECT_EQ(d.FieldText(orb), "7.5");
+        EXPECT_TRUE(s.changes.empty());
     });
+}
+
+// A field new in the layout, that the template has no slot for, gets a row of its own on its page.
+TEST(Win32OptionsDialog, AFieldWithoutASlotGetsARowAfterTheLastOfItsPage) {
+    OptionsFormLayout layout = FormLayout();
+    FormField extra;
+    extra.name = "extra", extra.label = "E_xtra", extra.page = FormPage::Screen, extra.kind = FieldKind::Number;
+    layout.fields.push_back(extra);
+    const int field = static_cast<int>(layout.fields.size()) - 1;
+    RunDialog(
+        [&](Script& s, Win32OptionsDialog& d) {
+            d.ShowPage(2);
+            HWND drift = GetDlgItem(d.Handle(), IDC_FIELD + Slot(FieldNamed("drift")));
+            HWND edit = GetNextDlgTabItem(d.Handle(), drift, FALSE);
+            ASSERT_EQ(ClassOf(edit), L"Edit");
+            EXPECT_EQ(TextOf(GetWindow(edit, GW_HWNDPREV)), L"E&xtra");  // its label, before it
+            RECT above{}, row{};
+            GetWindowRect(drift, &above);
+            GetWindowRect(edit, &row);
+            EXPECT_GT(row.top, above.bottom);
+            EXPECT_TRUE(GetWindowLongW(edit, GWL_STYLE) & WS_VISIBLE);
+            HWND spin = GetWindow(edit, GW_HWNDNEXT);
+            EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(spin, UDM_GETBUDDY, 0, 0)), edit);
+            d.SetFieldText(field, "5");
+            EXPECT_EQ(d.FieldText(field), "5");
+            SetWindowTextW(edit, L"6");
+            NMUPDOWN step{};
+            step.hdr = {spin, static_cast<UINT_PTR>(GetDlgCtrlID(spin)), static_cast<UINT>(UDN_DELTAPOS)};
+            step.iDelta = 1;
+            SendMessageW(d.Handle(), WM_NOTIFY, step.hdr.idFrom, reinterpret_cast<LPARAM>(&step));
+            EXPECT_EQ(s.changes, std::vector<int>{field});
+            EXPECT_EQ(s.steps, (std::vector<std::pair<int, int>>{{field, 1}}));
+            d.ShowPage(0);
+            EXPECT_FALSE(GetWindowLongW(edit, GWL_STYLE) & WS_VISIBLE);
+        },
+        layout);
 }
 
 TEST(Win32OptionsDialog, SeveralRefreshesMakeOnePaintAtThePreviewsSize) {
