@@ -128,10 +128,9 @@ long GdiObjectsInHandleTable() {
     return n;
 }
 
+// The memory last: the handle list's buffer is in the working set at both moments, not at the end only.
 Counts Measure() {
     Counts c;
-    PROCESS_MEMORY_COUNTERS pmc{};
-    if (GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc)) c.rssKiB = static_cast<long>(pmc.WorkingSetSize / 1024);
     // A count the system cannot give is -1 (GetGuiResources gives 0 on failure).
     SetLastError(0);
     const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
@@ -143,6 +142,8 @@ Counts Measure() {
     c.handles = GetProcessHandleCount(GetCurrentProcess(), &handles) ? static_cast<long>(handles) : -1;
     c.listedHandles = HandlesInSystemList();
     if (c.gdiObjects < 0) c.tableGdiObjects = GdiObjectsInHandleTable();
+    PROCESS_MEMORY_COUNTERS pmc{};
+    if (GetProcessMemoryInfo(GetCurrentProcess(), &pmc, sizeof pmc)) c.rssKiB = static_cast<long>(pmc.WorkingSetSize / 1024);
     return c;
 }
 
