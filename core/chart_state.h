@@ -17,6 +17,14 @@
 
 #include "core/body_slots.h"
 
+// The Earth's part of the conversion from heliocentric to geocentric coordinates, R cos B0 cos L0,
+// R cos B0 sin L0 and R sin B0 (km), with the position (radius, longitude, latitude) it belongs to.
+struct EarthTerms {
+    bool valid = false;
+    double radius = 0, longitude = 0, latitude = 0;
+    double x = 0, y = 0, z = 0;
+};
+
 struct ChartState {
     // ---- Start-up and command line -------------------------------------------------------------
     std::string programDir;          // directory of the program file, no trailing separator
@@ -43,6 +51,10 @@ struct ChartState {
     int16_t fontRegistered = 0;      // 1 once start-up has registered the glyph font
     int16_t pointerHidden = 0;       // 1 once start-up has hidden the pointer (settings value 32 = 0)
     int16_t exitStatus = 0;          // status the process ends with: 1 when the settings could not be read
+    // The settings file as it was when its values were last read: a change of either applies it.
+    int16_t settingsStampKnown = 0;  // 1 once the file could be looked at
+    int64_t settingsFileTime = 0;    // its time of last writing, in the platform's units
+    int64_t settingsFileSize = 0;    // its size, bytes
 
     // Planetary element tables, constant after LoadElementTables.
     // outerElements[body][1..21] for the Earth (1) and bodies 5..8; innerElements[body][1..11] for 1..4.
@@ -127,6 +139,7 @@ struct ChartState {
     double earthRadius = 0;          // km
     double earthLongitude = 0;       // degrees
     double earthLatitude = 0;
+    EarthTerms earthTerms;           // the Earth's rectangular terms of the last position converted
     double planetRadius = 0;         // km
     double planetLongitude = 0;
     double planetLatitude = 0;

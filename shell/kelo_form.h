@@ -1,7 +1,8 @@
 // The chart window's form, KELO: its event handlers over the one ChartState and the platform.
 //   Form_Load                       start-up (startup.cpp)
 //   Timer1_Timer, Form_Paint,
-//   Form_Resize                     the update cycle and the picture (update_cycle.cpp)
+//   Form_Resize                     the update cycle, the settings file watched while it runs, and the
+//                                   picture (update_cycle.cpp)
 //   Form_Click, Form_KeyPress,
 //   Form_MouseMove, Form_Unload     input and the exit path (input_exit.cpp)
 // The form keeps no data of its own: everything lives in ChartState.
@@ -53,8 +54,16 @@ public:
     void Timer1_Timer() override;
 
 private:
+    // What reading the settings file again came to: its values applied and the chart redrawn with
+    // them; refused by a settings check (the running chart and values kept); or not read at all.
+    enum class Reload { Applied, Refused, Unread };
+
     void OpenOptionsEditor();
     void RunUpdate();
+    void UpdateChartShowingPointer(ChartState& chart);
+    void FollowMinuteDrift();
+    Reload ReloadSettings();
+    void FollowPointerLine();
     void HidePointer();
     void RestorePointer();
     void EndScreenSaver();

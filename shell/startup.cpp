@@ -6,6 +6,7 @@
 #include "core/setting_lines.h"
 #include "settings/settings_checks.h"
 #include "settings/settings_text.h"
+#include "settings/settings_watch.h"
 #include "shell/chart_startup.h"
 #include "shell/kelo_form.h"
 #include "shell/options_preview.h"
@@ -33,8 +34,10 @@ void KeloForm::Form_Load() {
     // 1. No tick during start-up.
     p.window.SetTimerEnabled(false);
 
-    // 2. One screen saver per user: a second one leaves at once, through the exit path.
-    if (p.instance.AnotherInstanceRunning()) {
+    // 2. One screen saver per user: a second one leaves at once, through the exit path. With "/c" it
+    //    leaves after its settings editor (step 6): the one that runs follows the file it saves.
+    const bool anotherRunning = p.instance.AnotherInstanceRunning();
+    if (anotherRunning && s.commandLine != kConfigureSwitch) {
         p.window.Unload();
         return;
     }
@@ -57,9 +60,15 @@ void KeloForm::Form_Load() {
 
     // 6. The settings editor first, for exactly "/c"; the screen saver starts when it closes.
     if (s.commandLine == kConfigureSwitch) OpenOptionsEditor();
+    if (anotherRunning) {
+        p.window.Unload();
+        return;
+    }
 
     // 7. The settings, and the element tables, wheel layout, house system and rendering tables. Without
-    //    settings the screen saver cannot run: report and end with a failure status.
+    //    settings the screen saver cannot run: report and end with a failure status. The file's stamp is
+    //    taken before it is read, so that a change made while it is read is read again at the next tick.
+    KeepSettingsStamp(s, FileStampOf(s.settingsFileName));
     if (!LoadChartSettings(s)) {
         p.boxes.ShowMessage(SettingsNotFoundMessage(s.settingsFileName), kWarningTitle, MessageIcon::Exclamation);
         s.exitStatus = 1;
@@ -68,7 +77,7 @@ void KeloForm::Form_Load() {
     }
 
     // 8. Hide the pointer when the settings ask for it.
-    if (IsExactly(s.settingValues[kPointerLine], 0)) HidePointer();
+    FollowPointerLine();
 
     // 9. The first chart of the present moment.
     RunUpdate();
@@ -93,6 +102,20 @@ void KeloForm::OpenOptionsEditor() {
     OptionsPreview preview(s, p.clock);
     OptionsForm options(s, p.options, p.boxes, &preview);
     p.options.ShowModal(options);
+}
+
+// FollowPointerLine: the pointer as settings value 32 asks, at start-up and after every change of the
+// settings file: hidden when the value is exactly 0 and it is not hidden yet; its display count given
+// back when the value is anything else and it was hidden. Hiding and restoring stay paired.
+//   reads/writes pointerHidden, savedCursorCount
+void KeloForm::FollowPointerLine() {
+    const bool hide = IsExactly(s.settingValues[kPointerLine], 0);
+    if (hide && s.pointerHidden == 0) {
+        HidePointer();
+    } else if (!hide && s.pointerHidden != 0) {
+        RestorePointer();
+        s.pointerHidden = 0;
+    }
 }
 
 // HidePointer: the display count before start-up is kept in savedCursorCount; the count then ends at

@@ -3,12 +3,15 @@
 #include "render/drift.h"
 #include "render/paint.h"
 #include "core/setting_lines.h"
+#include "settings/settings_watch.h"
+#include "shell/chart_startup.h"
 #include "shell/kelo_form.h"
 #include "shell/update_chart.h"
 
-// Timer1_Timer: once a second; in the tick whose time text shows the seconds "00", one chart update and
-// then the paint handler, directly.
-//   reads  the clock's time text
+// Timer1_Timer: once a second. A settings file written since its values were read is read again and
+// the chart redrawn at once (ReloadSettings); in the tick whose time text shows the seconds "00", one
+// chart update and then the paint handler, directly.
+//   reads  the clock's time text, the settings file's stamp
 //   writes the chart (UpdateChart), tickInProgress, tickMinute
 // A settings message box of the update keeps delivering ticks while it is open; those ticks do
 // nothing, so the boxes do not pile up one per minute behind each other.
@@ -19,16 +22,19 @@
 void KeloForm::Timer1_Timer() {
     if (s.tickInProgress != 0) return;
     const LocalDateTime now = p.clock.Now();
-    if (SecondsOfTimeText(p.clock.TimeText(now)) != "00") return;
     const int64_t minute = UtcMinuteOf(now);
-    if (minute == s.tickMinute) return;
-    s.tickMinute = minute;
+    const bool minuteMark = SecondsOfTimeText(p.clock.TimeText(now)) == "00" && minute != s.tickMinute;
+    const bool written = SettingsFileWritten(s, FileStampOf(s.settingsFileName));
+    if (!minuteMark && !written) return;
+    if (minuteMark) s.tickMinute = minute;
     s.tickInProgress = 1;
     struct Done {
         ChartState& s;
         ~Done() { s.tickInProgress = 0; }
     } done{s};
-    RunUpdate();
+    const Reload reload = written ? ReloadSettings() : Reload::Unread;
+    if (reload == Reload::Unread && !minuteMark) return;
+    if (reload != Reload::Applied && minuteMark) RunUpdate();
     Form_Paint();
 }
 
@@ -66,11 +72,48 @@ private:
 // One chart update; chartComputed records that there is a chart to show. The picture's drift follows
 // the minute whether or not the settings passed their checks: a chart left standing drifts too.
 void KeloForm::RunUpdate() {
-    BoxesShowingPointer boxes(p.boxes, p.pointer, s.pointerHidden != 0 && IsExactly(s.settingValues[kPointerLine], 0));
-    UpdateChart(s, p.clock, boxes);
+    UpdateChartShowingPointer(s);
     if (s.settingsError == 0) s.chartComputed = 1;
+    FollowMinuteDrift();
+}
+
+// UpdateChart of the running state or of a copy of it, its message boxes with the pointer shown while
+// one is open when start-up hid it.
+void KeloForm::UpdateChartShowingPointer(ChartState& chart) {
+    BoxesShowingPointer boxes(p.boxes, p.pointer, s.pointerHidden != 0 && IsExactly(s.settingValues[kPointerLine], 0));
+    UpdateChart(chart, p.clock, boxes);
+}
+
+void KeloForm::FollowMinuteDrift() {
     const LocalDateTime now = p.clock.Now();
     SetPictureDrift(s, now.hour * 60 + now.minute);
+}
+
+// ReloadSettings: the settings file read again by start-up's own path (LoadChartSettings) into a copy
+// of the running state, so that lines the file no longer has keep their running values as the reader
+// keeps them, and one chart update of the present moment on it. When the update passes the settings
+// checks the copy becomes the running state: the new values apply at once, the exit mode and the
+// pointer among them (FollowPointerLine). When a check fails, its message is shown as at any update
+// and the running chart and values stay (settingsError tells the picture's notice). A file that cannot
+// be read changes nothing, and its stamp is not kept: the next tick tries again.
+//   reads  the settings file, its stamp
+//   writes on success the whole state from the copy; settingsStamp*, settingsError, chartComputed
+KeloForm::Reload KeloForm::ReloadSettings() {
+    const std::optional<FileStamp> stamp = FileStampOf(s.settingsFileName);
+    ChartState next = s;
+    if (!LoadChartSettings(next)) return Reload::Unread;
+    UpdateChartShowingPointer(next);
+    KeepSettingsStamp(s, stamp);
+    if (next.settingsError != 0) {
+        s.settingsError = 1;
+        return Reload::Refused;
+    }
+    KeepSettingsStamp(next, stamp);
+    next.chartComputed = 1;
+    s = std::move(next);
+    FollowPointerLine();
+    FollowMinuteDrift();
+    return Reload::Applied;
 }
 
 // Form_Paint: the whole picture from the data of the last good update, then shown on the screen.

@@ -53,7 +53,9 @@ std::string JsonNumber(double value) {
 }
 
 std::string JsonString(const std::string& text) {
-    std::string out = "\"";
+    std::string out;
+    out.reserve(text.size() + 2);
+    out += '"';
     for (unsigned char c : text) {
         switch (c) {
             case '"': out += "\\\""; break;
@@ -71,7 +73,8 @@ std::string JsonString(const std::string& text) {
                 }
         }
     }
-    return out + "\"";
+    out += '"';
+    return out;
 }
 
 std::vector<std::string> NonFiniteValues(const ChartState& s) {
@@ -87,6 +90,11 @@ std::vector<std::string> NonFiniteValues(const ChartState& s) {
 
 void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<std::string>& messages,
                     const std::vector<JsonMember>& extra) {
+    out << ChartJson(s, messages, extra);
+}
+
+std::string ChartJson(const ChartState& s, const std::vector<std::string>& messages,
+                      const std::vector<JsonMember>& extra) {
     std::vector<JsonMember> members = {
         {"settingsError", std::to_string(s.settingsError)},
         {"messages", StringArray(messages)},
@@ -111,10 +119,10 @@ void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<st
         {"brightness", JsonNumber(PictureBrightness(s))},
     };
     members.insert(members.end(), extra.begin(), extra.end());
-    out << "{\n";
+    std::string out = "{\n";
     for (std::size_t i = 0; i < members.size(); ++i) {
-        out << " " << JsonString(members[i].key) << ": " << members[i].rawJson;
-        out << (i + 1 < members.size() ? ",\n" : "\n");
+        out += " " + JsonString(members[i].key) + ": " + members[i].rawJson;
+        out += i + 1 < members.size() ? ",\n" : "\n";
     }
-    out << "}\n";
+    return out + "}\n";
 }

@@ -18,6 +18,8 @@ struct JsonMember {
 // siderealShift, altNodeLongitude, houseLine, infoLines, moonVoid, dateText, meridiem, sunAltitude,
 // brightness (the night dimming's, 0..1), then the extra members. Numbers are
 // written in the shortest form that reads back as the same double.
+std::string ChartJson(const ChartState& s, const std::vector<std::string>& messages,
+                      const std::vector<JsonMember>& extra = {});
 void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<std::string>& messages,
                     const std::vector<JsonMember>& extra = {});
 

@@ -3,8 +3,16 @@
 #include "apps/kelo-chart/chart_json.h"
 #include "render/paint.h"
 #ifdef KELO_WITH_CAIRO
-#include "platform/cairo/cairo_surface.h"
-#include "platform/cairo/freetype_font_registry.h"
+#include "apps/kelo-chart/chart_drawing.h"
+#endif
+#ifdef KELO_WITH_FREETYPE
+#include "platform/freetype/measuring_surface.h"
+#endif
+#if defined(KELO_WITH_CAIRO) && !defined(KELO_CHART_DRAWING_LINKED)
+#include <dlfcn.h>
+#include <unistd.h>
+
+#include <climits>
 #endif
 
 namespace {
@@ -14,8 +22,8 @@ constexpr int kMaximumSide = 16384;
 constexpr double kLogicalWidth = 1024;  // the logical size start-up gives the chart window
 constexpr double kLogicalHeight = 768;
 
-#ifndef KELO_WITH_CAIRO
-// Without a drawing library the paint still runs, for its layout: a surface that keeps the coordinate
+#ifndef KELO_WITH_FREETYPE
+// Without a font library the paint still runs, for its layout: a surface that keeps the coordinate
 // system and the text position and draws nothing. No layout decision depends on text metrics.
 class LayoutOnlySurface : public Surface {
 public:
@@ -38,6 +46,7 @@ public:
     void SetCurrentX(double x) override { x_ = x; }
     void SetCurrentY(double y) override { y_ = y; }
     void Print(const std::string&) override { x_ = left_; }
+    void Reset() { *this = LayoutOnlySurface(); }
     double TextWidth(const std::string&) const override { return 0; }
     double TextHeight(const std::string&) const override { return 0; }
     void Line(double, double, double, double, Rgb) override {}
@@ -54,6 +63,34 @@ void Paint(ChartState& s, Surface& surface) {
     ResizeChart(s, surface);
     PaintChart(s, surface);
 }
+
+#ifdef KELO_WITH_CAIRO
+#ifdef KELO_CHART_DRAWING_LINKED
+ChartDrawing* LoadChartDrawing(std::string&) { return KeloChartDrawing(); }
+#else
+// The drawing module: beside the program (the build tree), else in <program's folder>/../lib/kelo, where
+// the package installs it.
+ChartDrawing* LoadChartDrawing(std::string& error) {
+    std::string folder = ".";
+    char self[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n > 0) {
+        const std::string program(self, static_cast<std::size_t>(n));
+        folder = program.substr(0, program.rfind('/'));
+    }
+    if (access((folder + "/" + kChartDrawingModule).c_str(), R_OK) != 0) folder += "/../lib/kelo";
+    const std::string path = folder + "/" + kChartDrawingModule;
+    void* module = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* entry = module != nullptr ? dlsym(module, kChartDrawingEntry) : nullptr;
+    if (entry == nullptr) {
+        const char* why = dlerror();
+        error = "cannot load the drawing module " + path + (why != nullptr ? std::string(": ") + why : "");
+        return nullptr;
+    }
+    return reinterpret_cast<ChartDrawing* (*)()>(entry)();
+}
+#endif
+#endif
 
 std::string Array(const std::string& items) { return "[" + items + "]"; }
 
@@ -82,36 +119,62 @@ bool ParsePictureSize(const std::string& text, int& width, int& height) {
     return true;
 }
 
-bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::string& error) {
-#ifdef KELO_WITH_CAIRO
-    FreeTypeFontRegistry fonts;
-    fonts.AddFontResourceA(s.glyphFontPath);  // a missing font falls back to the system's sans face
-    {
-        CairoImageSurface image(fonts, request.width, request.height);
-        Paint(s, image);
-        if (!request.pngPath.empty() && !image.WritePng(request.pngPath)) {
-            error = "cannot write the PNG file " + request.pngPath;
-            return false;
-        }
-    }
-    if (!request.svgPath.empty()) {
-        CairoSvgSurface svg(fonts, request.svgPath, request.width, request.height);
-        Paint(s, svg);
-        if (!svg.Finish()) {
-            error = "cannot write the SVG file " + request.svgPath;
-            return false;
-        }
-    }
-    fonts.RemoveFontResourceA(s.glyphFontPath);
-    return true;
+// The surface the layout is measured on: the glyph font's metrics through FreeType where the font is
+// there (else Cairo's drawing must measure, with the face it would draw in); without FreeType, a surface
+// on which text measures nothing.
+struct ChartLayout::Measure {
+#ifdef KELO_WITH_FREETYPE
+    explicit Measure(const std::string& fontPath) : surface(fontPath), glyphFont(surface.HasFamily("GLYPHA")) {}
+    MeasuringSurface surface;
+    bool glyphFont;
 #else
-    if (!request.pngPath.empty() || !request.svgPath.empty()) {
-        error = "this kelo-chart was built without Cairo and draws no pictures";
+    explicit Measure(const std::string&) {}
+    LayoutOnlySurface surface;
+    bool glyphFont = true;
+#endif
+};
+
+ChartLayout::ChartLayout(const std::string& glyphFontPath)
+    : measure_(std::make_unique<Measure>(glyphFontPath)), glyphFontPath_(glyphFontPath) {}
+
+ChartLayout::~ChartLayout() = default;
+
+bool ChartLayout::Decide(ChartState& s, std::string& error) {
+#ifdef KELO_WITH_CAIRO
+    if (!measure_->glyphFont) {
+        ChartDrawing* drawing = LoadChartDrawing(error);
+        if (drawing == nullptr) return false;
+        drawing->Measure(glyphFontPath_, [&s](Surface& surface) { Paint(s, surface); });
+        return true;
+    }
+#else
+    (void)error;
+#endif
+    measure_->surface.Reset();
+    Paint(s, measure_->surface);
+    return true;
+}
+
+bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::string& error) {
+    if (request.pngPath.empty() && request.svgPath.empty()) return ChartLayout(s.glyphFontPath).Decide(s, error);
+#ifdef KELO_WITH_CAIRO
+    ChartDrawing* drawing = LoadChartDrawing(error);
+    if (drawing == nullptr) return false;
+    const PaintOnSurface paint = [&s](Surface& surface) { Paint(s, surface); };
+    if (!request.pngPath.empty() &&
+        !drawing->DrawPng(s.glyphFontPath, request.width, request.height, request.pngPath, paint)) {
+        error = "cannot write the PNG file " + request.pngPath;
         return false;
     }
-    LayoutOnlySurface surface;
-    Paint(s, surface);
+    if (!request.svgPath.empty() &&
+        !drawing->DrawSvg(s.glyphFontPath, request.width, request.height, request.svgPath, paint)) {
+        error = "cannot write the SVG file " + request.svgPath;
+        return false;
+    }
     return true;
+#else
+    error = "this kelo-chart was built without Cairo and draws no pictures";
+    return false;
 #endif
 }
 

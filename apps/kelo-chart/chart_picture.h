@@ -2,6 +2,7 @@
 // document, and the layout decisions of that paint as JSON.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "core/chart_state.h"
@@ -25,6 +26,24 @@ bool ParsePictureSize(const std::string& text, int& width, int& height);
 // it only paints, to fill the layout fields. Returns false with a message when a file cannot be
 // written.
 bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::string& error);
+
+// The layout of charts decided again and again without pixels, the glyph font read once: the paint of
+// PaintChartPictures without a picture.
+class ChartLayout {
+public:
+    explicit ChartLayout(const std::string& glyphFontPath);
+    ~ChartLayout();
+    ChartLayout(const ChartLayout&) = delete;
+    ChartLayout& operator=(const ChartLayout&) = delete;
+    // Paints the chart of s on a surface that only measures, filling its layout fields. False with a
+    // message when the drawing that must measure instead (no glyph font) cannot be loaded.
+    bool Decide(ChartState& s, std::string& error);
+
+private:
+    struct Measure;
+    std::unique_ptr<Measure> measure_;
+    std::string glyphFontPath_;
+};
 
 // The layout of the last paint as one JSON object: wheelMode, houseSize (12, cusp-slot order),
 // intercepted (12, by house: the sign shown or 0), spokeAngles (degrees, drawing order), bodyDrawAngle

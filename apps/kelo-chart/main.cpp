@@ -1,8 +1,9 @@
 // kelo-chart: the chart of one moment, computed exactly as the screen saver computes it, printed as
-// text or as one JSON object.
+// text, as one JSON object or as a CSV row; or the charts of a range of moments, one per line.
 //
 //   kelo-chart [--settings PATH] [--at YYYY-MM-DDTHH:MM] [--date-order 0|1|2] [--clock-format 0|1] [--json]
-//              [--png FILE] [--svg FILE] [--size WxH]
+//              [--csv] [--no-layout] [--png FILE] [--svg FILE] [--size WxH]
+//              [--from YYYY-MM-DDTHH:MM --to YYYY-MM-DDTHH:MM --step N(m|h|d)]
 //
 // Exit status: 0 a chart; 2 a bad command line or a settings file that cannot be read; 3 a settings
 // check failed (the JSON is still printed, the messages also go to standard error); 4 the settings lead
@@ -15,12 +16,14 @@
 #include <locale.h>
 #endif
 
+#include <cstdio>
 #include <functional>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "apps/kelo-chart/chart_batch.h"
 #include "apps/kelo-chart/chart_json.h"
 #include "apps/kelo-chart/chart_picture.h"
 #include "apps/kelo-chart/chart_text.h"
@@ -28,12 +31,15 @@
 #ifdef _WIN32
 #include "platform/win32/win32_process.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_time_zone.h"
 #else
 #include "platform/linux/file_text_lines.h"
 #include "platform/linux/linux_process.h"
 #include "platform/linux/locale_registry.h"
 #include "platform/linux/system_clock.h"
 #endif
+#include "core/numeric.h"
+#include "core/setting_lines.h"
 #include "shell/chart_startup.h"
 #include "shell/update_chart.h"
 
@@ -62,7 +68,11 @@ struct ChartOptions {
     std::optional<int> dateOrder;
     std::optional<int> clockFormat;
     bool json = false;
+    bool csv = false;
+    bool noLayout = false;
     bool help = false;
+    std::optional<LocalDateTime> from, to;
+    std::optional<MomentStep> step;
     PictureRequest picture;
 };
 
@@ -109,6 +119,27 @@ bool ParseMoment(const std::string& text, LocalDateTime& t) {
     return true;
 }
 
+// A moment option (--at, --from, --to): the local civil time it gives.
+auto MomentOption(const std::string& name, std::optional<LocalDateTime> ChartOptions::*moment) {
+    return [=](ChartOptions& o, const std::string& v, std::string& error) {
+        LocalDateTime t;
+        if (!ParseMoment(v, t)) {
+            error = name + " wants a date and time as YYYY-MM-DDTHH:MM, not \"" + v + "\"";
+            return false;
+        }
+        o.*moment = t;
+        return true;
+    };
+}
+
+// A switch that sets one flag.
+auto Switch(bool ChartOptions::*flag) {
+    return [=](ChartOptions& o, const std::string&, std::string&) {
+        o.*flag = true;
+        return true;
+    };
+}
+
 // A regional code 0..highest given on the command line instead of the regional format's.
 auto RegionalCode(const std::string& wants, int highest, std::optional<int> ChartOptions::*code) {
     return [=](ChartOptions& o, const std::string& v, std::string& error) {
@@ -131,23 +162,29 @@ std::vector<OptionSpec> Options() {
          }},
         {"--at", "YYYY-MM-DDTHH:MM",
          "local civil time (default: now); zone: the system's (line 17 = 1) or line 18",
-         [](ChartOptions& o, const std::string& v, std::string& error) {
-             LocalDateTime t;
-             if (!ParseMoment(v, t)) {
-                 error = "--at wants a date and time as YYYY-MM-DDTHH:MM, not \"" + v + "\"";
-                 return false;
-             }
-             o.at = t;
-             return true;
-         }},
+         MomentOption("--at", &ChartOptions::at)},
         {"--date-order", "0|1|2",
          "0 month/day/year, 1 day/month/year, 2 year/month/day (default: the regional format)",
          RegionalCode("--date-order wants 0, 1 or 2", 2, &ChartOptions::dateOrder)},
         {"--clock-format", "0|1", "0 12-hour clock, 1 24-hour clock (default: the regional format)",
          RegionalCode("--clock-format wants 0 or 1", 1, &ChartOptions::clockFormat)},
-        {"--json", "", "print one JSON object instead of the readable chart",
-         [](ChartOptions& o, const std::string&, std::string&) {
-             o.json = true;
+        {"--json", "", "print one JSON object instead of the readable chart (a batch: one per line)",
+         Switch(&ChartOptions::json)},
+        {"--csv", "", "print a CSV header and one row per chart instead", Switch(&ChartOptions::csv)},
+        {"--no-layout", "", "leave the layout out of the JSON (the paint is not run)",
+         Switch(&ChartOptions::noLayout)},
+        {"--from", "YYYY-MM-DDTHH:MM", "a batch: the charts from this civil time ...",
+         MomentOption("--from", &ChartOptions::from)},
+        {"--to", "YYYY-MM-DDTHH:MM", "... to this one (included) ...", MomentOption("--to", &ChartOptions::to)},
+        {"--step", "N(m|h|d)", "... every N minutes, hours or days (1m, 15m, 2h, 1d)",
+         [](ChartOptions& o, const std::string& v, std::string& error) {
+             MomentStep step;
+             if (!ParseMomentStep(v, step)) {
+                 error = "--step wants a whole number above 0 of minutes, hours or days (1m, 2h, 1d), not \"" + v +
+                         "\"";
+                 return false;
+             }
+             o.step = step;
              return true;
          }},
         {"--png", "FILE", "also draw the chart as the screen saver shows it, as a PNG image",
@@ -160,11 +197,7 @@ std::vector<OptionSpec> Options() {
              error = "--size wants WIDTHxHEIGHT, each 16..16384 pixels, not \"" + v + "\"";
              return false;
          }},
-        {"--help", "", "show this help and exit",
-         [](ChartOptions& o, const std::string&, std::string&) {
-             o.help = true;
-             return true;
-         }},
+        {"--help", "", "show this help and exit", Switch(&ChartOptions::help)},
     };
 }
 
@@ -211,14 +244,22 @@ void PrintHelp(std::ostream& out, const std::vector<OptionSpec>& optionTable) {
         out << head << (head.size() < 30 ? std::string(30 - head.size(), ' ') : "\n" + std::string(30, ' '))
             << s.help << "\n";
     }
-    out << "\nWith --json the keys are settingsError, messages, dayNumber, dayFraction, ramcRad,\n"
+    out << "\nA batch (--from, --to and --step together) prints the charts of every moment from --from to\n"
+           "--to in one process, with --json one object per line (JSON Lines) or with --csv a table: time\n"
+           "(civil, with the zone's offset), the longitudes of the 15 bodies, their retrograde flags (1 or 0)\n"
+           "and the 12 house cusps from the 1st. The moments are civil times in the chart's zone, as --at\n"
+           "has them; in the system's zone a step of minutes or hours follows real time across a change of\n"
+           "daylight saving, a step of days keeps the clock time. At most 10000000 moments.\n"
+           "\nWith --json the keys are settingsError, messages, dayNumber, dayFraction, ramcRad,\n"
            "mcLongitude, ascLongitude, siderealText, houseCusp (slots 1..12, slot 1 the 10th cusp),\n"
            "bodyLongitude (1 Sun .. 9 Pluto, 10 Moon, 11 node, 12 opposite node, 13 Part of Fortune,\n"
            "14 Ascendant, 15 Midheaven), retroFlags, precessionShift, siderealShift, altNodeLongitude,\n"
            "houseLine, infoLines and moonVoid, and layout (the decisions of the chart's paint at --size).\n\n"
-           "Exit status: 0 a chart; 2 a bad command line or an unreadable settings file; 3 a settings\n"
-           "check failed (its messages go to standard error; the JSON is still printed); 4 the settings\n"
-           "give a value that cannot be computed; 5 a picture could not be written.\n"
+           "Exit status: 0 a chart; 2 a bad command line (a range whose --to lies before --from or\n"
+           "that holds too many moments included) or an unreadable settings file; 3 a settings check\n"
+           "failed (its messages go to standard error; one chart's JSON is still printed, a batch prints\n"
+           "nothing); 4 the settings give a value that cannot be computed; 5 a picture could not be\n"
+           "written.\n"
            "The regional format is the screen saver's: the iDate and iTime lines of the legacy regional\n"
            "file (on Windows c:\\windows\\win.ini, on Linux the file that the environment variable\n"
            "KELO_LEGACY_INI names), else the Region settings (on Linux the locale).\n";
@@ -244,6 +285,69 @@ public:
     std::vector<std::string> texts;
 };
 
+// Combinations of options that cannot go together: a message, or empty.
+std::string ConflictOf(const ChartOptions& o) {
+    const bool batch = o.from || o.to || o.step;
+    if (batch && !(o.from && o.to && o.step)) return "--from, --to and --step go together";
+    if (batch && o.at) return "--at gives one moment, --from and --to a range: not both";
+    if (o.json && o.csv) return "--json and --csv: choose one";
+    if (batch && !o.json && !o.csv) return "a range of moments is printed with --json or --csv";
+    if (batch && (!o.picture.pngPath.empty() || !o.picture.svgPath.empty()))
+        return "pictures are drawn of one moment: --png and --svg do not go with --from";
+    return {};
+}
+
+// The names of a chart's values that cannot be computed, as one message; empty when all can.
+std::string NotFiniteMessage(const ChartState& s) {
+    std::string names;
+    for (const std::string& b : NonFiniteValues(s)) names += (names.empty() ? "" : ", ") + b;
+    if (names.empty()) return {};
+    return "the settings in " + s.settingsFileName + " give values that cannot be computed (not finite): " + names;
+}
+
+// The batch: every moment of the range charted from the one started state, as --at would chart it.
+int RunBatch(const ChartState& started, const ChartOptions& options, Clock& systemClock) {
+    ZoneRules systemZone{[&](const LocalDateTime& t) { return systemClock.UtcOffsetAt(t); },
+                         [](long long instant) { return SystemZoneTimeAt(instant); }};
+    const bool inSystemZone = IsExactly(started.settingValues[kZoneSourceLine], 1);
+    MomentRange range;
+    std::string error;
+    if (!range.Plan(*options.from, *options.to, *options.step, inSystemZone ? &systemZone : nullptr, error)) {
+        std::cerr << "kelo-chart: " << error << "\n";
+        return kExitUsage;
+    }
+    static char buffer[1 << 16];
+    std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
+    if (options.csv) std::fputs(CsvHeader().c_str(), stdout);
+
+    BatchLines lines(started, options.csv       ? LineFormat::kCsv
+                              : options.noLayout ? LineFormat::kJsonWithoutLayout
+                                                 : LineFormat::kJson);
+    CollectedMessages messages;
+    std::string line;
+    for (long long k = 0; k < range.Count(); ++k) {
+        const LocalDateTime t = range.At(k);
+        switch (lines.Chart(t, messages, line, error)) {
+            case BatchLines::Outcome::kLine:
+                std::fwrite(line.data(), 1, line.size(), stdout);
+                continue;
+            case BatchLines::Outcome::kSettingsCheck:
+                return kExitSettingsCheck;  // the same for every moment: said once
+            case BatchLines::Outcome::kNotFinite:
+                std::fflush(stdout);
+                std::cerr << "kelo-chart: the settings in " << started.settingsFileName
+                          << " give values that cannot be computed (not finite) at " << CsvRow(started, t).substr(0, 16)
+                          << ": " << error << "\n";
+                return kExitNotFinite;
+            case BatchLines::Outcome::kNoLayout:
+                std::fflush(stdout);
+                std::cerr << "kelo-chart: " << error << "\n";
+                return kExitPicture;
+        }
+    }
+    return std::fflush(stdout) == 0 ? kExitChart : kExitPicture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -257,6 +361,10 @@ int main(int argc, char** argv) {
     if (options.help) {
         PrintHelp(std::cout, optionTable);
         return kExitChart;
+    }
+    if (std::string conflict = ConflictOf(options); !conflict.empty()) {
+        std::cerr << "kelo-chart: " << conflict << " (see kelo-chart --help)\n";
+        return kExitUsage;
     }
 
     // The screen saver's start-up: the settings file it would read (unless --settings names one), the
@@ -277,6 +385,7 @@ int main(int argc, char** argv) {
     // The clock: the moment given, or now. A clock format given on the command line gets texts of
     // its own shape, so that the afternoon marker agrees with it.
     SystemClock systemClock;
+    if (options.from) return RunBatch(s, options, systemClock);
     std::optional<FixedClock> fixedClock;
     if (options.at) {
         // Civil time in the system's zone, with the offset the zone has on that date (used when settings
@@ -292,28 +401,34 @@ int main(int argc, char** argv) {
     UpdateChart(s, clock, messages);
 
     if (s.settingsError == 0) {
-        std::vector<std::string> bad = NonFiniteValues(s);
-        if (!bad.empty()) {
-            std::string names;
-            for (const std::string& b : bad) names += (names.empty() ? "" : ", ") + b;
-            std::cerr << "kelo-chart: the settings in " << s.settingsFileName
-                      << " give values that cannot be computed (not finite): " << names << "\n";
+        if (std::string bad = NotFiniteMessage(s); !bad.empty()) {
+            std::cerr << "kelo-chart: " << bad << "\n";
             return kExitNotFinite;
         }
     }
 
-    std::vector<JsonMember> extra;
-    if (s.settingsError == 0 && (options.json || !options.picture.pngPath.empty() || !options.picture.svgPath.empty())) {
-        if (!PaintChartPictures(s, options.picture, error)) {
-            std::cerr << "kelo-chart: " << error << "\n";
-            return kExitPicture;
-        }
-        if (options.json) extra.push_back({"layout", LayoutJson(s)});
+    const bool pictures = !options.picture.pngPath.empty() || !options.picture.svgPath.empty();
+    if (s.settingsError == 0 && pictures && !PaintChartPictures(s, options.picture, error)) {
+        std::cerr << "kelo-chart: " << error << "\n";
+        return kExitPicture;
     }
-    if (options.json)
-        WriteChartJson(std::cout, s, messages.texts, extra);
-    else if (s.settingsError == 0)
+    if (options.json) {
+        // The layout of the pictures' paint, or of a paint without pixels.
+        std::vector<JsonMember> extra;
+        if (s.settingsError == 0 && !options.noLayout) {
+            if (!pictures && !ChartLayout(s.glyphFontPath).Decide(s, error)) {
+                std::cerr << "kelo-chart: " << error << "\n";
+                return kExitPicture;
+            }
+            extra.push_back({"layout", LayoutJson(s)});
+        }
+        std::cout << ChartJson(s, messages.texts, extra);
+    } else if (options.csv) {
+        std::cout << CsvHeader();
+        if (s.settingsError == 0) std::cout << CsvRow(s, clock.Now());
+    } else if (s.settingsError == 0) {
         WriteChartText(std::cout, s, TerminalIsUtf8());
+    }
     std::cout.flush();
     return s.settingsError == 1 ? kExitSettingsCheck : kExitChart;
 }

@@ -23,12 +23,18 @@ enum Angle : uint8_t {
 };
 using Angles = std::array<double, kAngleCount>;
 
-// One factor of a term: 1, or the sine or cosine of a whole multiple of an angle.
+// One factor of a term: 1, or the sine or cosine of a whole multiple (0..5) of an angle. Its slot is
+// where the evaluation keeps its value: the sines by multiple and angle, then the cosines, then the 1.
 enum class Fn : uint8_t { One, Sin, Cos };
-struct Factor { Fn fn; int multiple; Angle angle; };
-constexpr Factor kOne{Fn::One, 0, kV};
-constexpr Factor Sin(int multiple, Angle a) { return {Fn::Sin, multiple, a}; }
-constexpr Factor Cos(int multiple, Angle a) { return {Fn::Cos, multiple, a}; }
+constexpr int kMaxMultiple = 5;
+constexpr int kAngleSlots = (kMaxMultiple + 1) * kAngleCount;
+constexpr int kOneSlot = 2 * kAngleSlots;
+struct Factor { Fn fn; int multiple; Angle angle; int slot; };
+constexpr Factor kOne{Fn::One, 0, kV, kOneSlot};
+constexpr Factor Sin(int multiple, Angle a) { return {Fn::Sin, multiple, a, multiple * kAngleCount + a}; }
+constexpr Factor Cos(int multiple, Angle a) {
+    return {Fn::Cos, multiple, a, kAngleSlots + multiple * kAngleCount + a};
+}
 
 // One term: (c0 + c1 nu + c2 nu^2) x row factor x column factor. A term of a single factor has the
 // column factor 1.
@@ -388,37 +394,44 @@ constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc, k
 
 // The sines and cosines of one planet's terms, each computed once: many terms share a factor (sin zeta
 // appears in a dozen cells of Saturn's tables), and the same call on the same argument gives the same
-// value, so the sums are those of the plain term-by-term evaluation.
+// value, so the sums are those of the plain term-by-term evaluation. The sine and the cosine of one
+// argument come together, from one call.
+constexpr bool MultiplesInRange(std::span<const Term> terms) {
+    for (const Term& t : terms)
+        if (t.row.multiple < 0 || t.row.multiple > kMaxMultiple || t.column.multiple < 0 ||
+            t.column.multiple > kMaxMultiple)
+            return false;
+    return true;
+}
+static_assert(MultiplesInRange(kJupiterMean) && MultiplesInRange(kJupiterPeri) && MultiplesInRange(kJupiterEcc) &&
+              MultiplesInRange(kJupiterAxis) && MultiplesInRange(kSaturnMean) && MultiplesInRange(kSaturnPeri) &&
+              MultiplesInRange(kSaturnEcc) && MultiplesInRange(kSaturnAxis) && MultiplesInRange(kUranusMean) &&
+              MultiplesInRange(kUranusPeri) && MultiplesInRange(kUranusEcc) && MultiplesInRange(kUranusAxis) &&
+              MultiplesInRange(kUranusLongitude) && MultiplesInRange(kNeptuneMean) &&
+              MultiplesInRange(kNeptunePeri) && MultiplesInRange(kNeptuneEcc) && MultiplesInRange(kNeptuneAxis) &&
+              MultiplesInRange(kNeptuneLongitude));
+
 class FactorValues {
 public:
-    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {}
+    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {
+        value_[kOneSlot] = 1;
+        known_[kOneSlot] = true;
+    }
 
     double operator()(const Factor& f) {
-        if (f.fn == Fn::One) return 1;
-        if (f.multiple < 0 || f.multiple > kMaxMultiple) return Evaluate(f);
-        const std::size_t i = Index(f);
-        if (!known_[i]) {
-            value_[i] = Evaluate(f);
-            known_[i] = true;
+        if (!known_[f.slot]) {
+            const int sine = f.multiple * kAngleCount + f.angle;
+            SinCosDeg(s_, f.multiple * angles_[f.angle], value_[sine], value_[kAngleSlots + sine]);
+            known_[sine] = known_[kAngleSlots + sine] = true;
         }
-        return value_[i];
+        return value_[f.slot];
     }
 
 private:
-    double Evaluate(const Factor& f) const {
-        const double argument = f.multiple * angles_[f.angle];
-        return f.fn == Fn::Sin ? SinDeg(argument) : CosDeg(s_, argument);
-    }
-    static constexpr int kMaxMultiple = 5;
-    static constexpr std::size_t kSlots = 2 * (kMaxMultiple + 1) * kAngleCount;
-    static std::size_t Index(const Factor& f) {
-        return (static_cast<std::size_t>(f.fn == Fn::Cos) * (kMaxMultiple + 1) + f.multiple) * kAngleCount +
-               f.angle;
-    }
     const ChartState& s_;
     const Angles& angles_;
-    std::array<double, kSlots> value_{};
-    std::array<bool, kSlots> known_{};
+    std::array<double, kOneSlot + 1> value_;
+    std::array<bool, kOneSlot + 1> known_{};
 };
 
 // Sum of (c0 + c1 nu + c2 nu^2) x row x column over the terms.

@@ -1,10 +1,18 @@
 // Planetary orbits: working elements from the element tables, Kepler's equation, heliocentric ecliptic
 // coordinates and the conversion to geocentric longitude.
+#include <bit>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
+
+namespace {
+
+bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
+
+}  // namespace
 
 // Inner group (Earth, Mercury, Venus, Mars): linear elements, T from J2000.
 //   reads  bodyIndex 1..4, julianCenturies (from JD 2451545.0), innerElements, kmPerAu
@@ -73,7 +81,9 @@ KeplerSolution SolveKepler(const ChartState& s, double e, double meanAnomaly) {
     const double eDeg = e * 180 / s.piValue;
     double E = M;
     for (int step = 1;; ++step) {
-        const double next = E - (E - eDeg * SinDeg(E) - M) / (1 - e * CosDeg(s, E));
+        double sinE, cosE;
+        SinCosDeg(s, E, sinE, cosE);
+        const double next = E - (E - eDeg * sinE - M) / (1 - e * cosE);
         if (std::fabs(next - E) >= 0.0000001 && step < kKeplerMaxIterations) {
             E = next;
             continue;
@@ -121,9 +131,12 @@ void SolveOrbit(ChartState& s) {
 //   reads  inclination, nodeLongitude, piValue
 //   gives  longitude = lambda + nodeLongitude (not reduced), latitude (degrees)
 void OrbitToEcliptic(const ChartState& s, double u, double& longitude, double& latitude) {
-    const double x = CosDeg(s, u);
-    const double y = CosDeg(s, s.inclination) * SinDeg(u);
-    const double z = SinDeg(s.inclination) * SinDeg(u);
+    double sinU, cosU, sinI, cosI;
+    SinCosDeg(s, u, sinU, cosU);
+    SinCosDeg(s, s.inclination, sinI, cosI);
+    const double x = cosU;
+    const double y = cosI * sinU;
+    const double z = sinI * sinU;
     const Spherical p = RectToSpherical(s, x, y, z);
     longitude = p.longitude + s.nodeLongitude;
     latitude = p.latitude;
@@ -162,8 +175,20 @@ void HelioToGeo(ChartState& s) {
     const double R = s.earthRadius;
     const double L0 = s.earthLongitude;
     const double B0 = s.earthLatitude;
-    const double x = r * CosDeg(s, b) * CosDeg(s, l) - R * CosDeg(s, B0) * CosDeg(s, L0);
-    const double y = r * CosDeg(s, b) * SinDeg(l) - R * CosDeg(s, B0) * SinDeg(L0);
-    const double z = r * SinDeg(b) - R * SinDeg(B0);
+    double sinB, cosB, sinL, cosL;
+    SinCosDeg(s, b, sinB, cosB);
+    SinCosDeg(s, l, sinL, cosL);
+    // The Earth's terms stay the same for every planet of one time: computed once for each position.
+    EarthTerms& earth = s.earthTerms;
+    if (!earth.valid || !SameBits(earth.radius, R) || !SameBits(earth.longitude, L0) ||
+        !SameBits(earth.latitude, B0)) {
+        double sinB0, cosB0, sinL0, cosL0;
+        SinCosDeg(s, B0, sinB0, cosB0);
+        SinCosDeg(s, L0, sinL0, cosL0);
+        earth = {true, R, L0, B0, R * cosB0 * cosL0, R * cosB0 * sinL0, R * sinB0};
+    }
+    const double x = r * cosB * cosL - earth.x;
+    const double y = r * cosB * sinL - earth.y;
+    const double z = r * sinB - earth.z;
     s.geoLongitude = RectToSpherical(s, x, y, z).longitude;
 }

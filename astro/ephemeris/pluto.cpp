@@ -63,8 +63,8 @@ void ComputePluto(ChartState& s) {
     double radSum = 0;
     for (const PlutoTerm& t : kPlutoTerms) {
         const double alpha = t.j * J + t.s * S + t.p * P;
-        const double sinAlpha = SinDeg(alpha);
-        const double cosAlpha = CosDeg(s, alpha);
+        double sinAlpha, cosAlpha;
+        SinCosDeg(s, alpha, sinAlpha, cosAlpha);
         lonSum = lonSum + (t.lonSin * sinAlpha + t.lonCos * cosAlpha);
         latSum = latSum + (t.latSin * sinAlpha + t.latCos * cosAlpha);
         radSum = radSum + (t.radSin * sinAlpha + t.radCos * cosAlpha);

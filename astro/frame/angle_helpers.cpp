@@ -16,6 +16,16 @@ double SinDeg(double x) { return std::sin(x * kPi / 180); }
 
 double CosDeg(const ChartState& s, double x) { return std::cos(x * s.piValue / 180); }
 
+void SinCosDeg(const ChartState& s, double x, double& sine, double& cosine) {
+    const double radians = x * kPi / 180;
+    if (s.piValue == kPi && std::isfinite(radians)) {
+        ::sincos(radians, &sine, &cosine);
+        return;
+    }
+    sine = std::sin(radians);
+    cosine = std::cos(x * s.piValue / 180);
+}
+
 double ArcSin(double x) {
     double d = std::sqrt(1 - x * x);
     // At |x| = 1 the quotient has no value; the limit of the function is +-pi/2.

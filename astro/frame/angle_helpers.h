@@ -20,6 +20,10 @@ double RadToDeg(double x);
 double Normalize360(double x);     // x - 360 Int(x / 360)
 double SinDeg(double x);
 double CosDeg(const ChartState& s, double x);
+// SinDeg(x) and CosDeg(s, x) of one angle in one call, each to the bit what the two calls give: the
+// library computes both from one reduction of the angle when the two arguments agree (piValue is
+// start-up's pi) and the angle is finite.
+void SinCosDeg(const ChartState& s, double x, double& sine, double& cosine);
 double ArcSin(double x);           // Atn(x / Sqr(1 - x^2)); +-pi/2 at |x| = 1
 double ArcCosSigned(double x);     // Atn(Sqr(1 - x^2) / x); pi/2 at x = 0
 void PolarToRect(ChartState& s);

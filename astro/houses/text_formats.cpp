@@ -1,7 +1,7 @@
 #include "astro/houses/text_formats.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -14,12 +14,14 @@ std::string NonFiniteText(double value) {
 
 // Shortest text of |value| at `digits` significant digits, without sign or leading blank.
 std::string MagnitudeText(double magnitude, int digits) {
-    // Round to the precision once; the exponent and the digits are then read from the E form, so
-    // that no platform's own choice of exponent width or fixed/exponent switch enters the text.
+    // Round to the precision once (the exact decimal value, rounded as printf's "%.*E" rounds it); the
+    // exponent and the digits are then read from the E form, so that no platform's own choice of
+    // exponent width or fixed/exponent switch enters the text.
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*E", digits - 1, magnitude);
-    std::string text(buf);
-    const std::size_t ePos = text.find('E');
+    const std::to_chars_result r =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, digits - 1);
+    const std::string text(buf, r.ptr);
+    const std::size_t ePos = text.find('e');
     std::string mantissa;
     for (std::size_t i = 0; i < ePos; ++i)
         if (text[i] != '.') mantissa += text[i];
@@ -61,6 +63,6 @@ std::string FormatFixed2(double value) {
     if (std::isfinite(eighths) && eighths == std::floor(eighths) && std::fmod(std::fabs(eighths), 2) == 1)
         value = std::nextafter(value, value > 0 ? HUGE_VAL : -HUGE_VAL);
     char buf[400];  // the largest double has 309 digits before the point
-    std::snprintf(buf, sizeof buf, "%.2f", value);
-    return buf;
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+    return std::string(buf, r.ptr);
 }

@@ -4,7 +4,6 @@
 #include <cairo-svg.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
-#include FT_ADVANCES_H
 
 #include <algorithm>
 #include <array>
@@ -12,25 +11,16 @@
 #include <cstdint>
 #include <map>
 
+#include "platform/freetype/face_metrics.h"
 #include "platform/windows1252.h"
 
 namespace {
 
-constexpr double kReferenceWidth = 1024;   // the screen at which a point is 96 / 72 pixels
-constexpr double kReferenceHeight = 768;
-constexpr double kPixelsPerPoint = 96.0 / 72.0;
 constexpr double kTwoPi = 6.283185307179586;
 
 double Sign(double v) { return v < 0 ? -1.0 : 1.0; }
 
 void SetSource(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
-
-// The unhinted metrics of a face in em units: advance of each 8-bit code, ascent and line height.
-struct FaceMetrics {
-    bool fromOutlines = false;     // false: a face without FreeType outlines, measured through Cairo
-    std::array<double, 256> advance{};
-    double ascent = 0.8, lineHeight = 1.2;
-};
 
 const FaceMetrics& MetricsOf(cairo_font_face_t* face) {
     static std::map<cairo_font_face_t*, FaceMetrics> cache;
@@ -47,19 +37,10 @@ const FaceMetrics& MetricsOf(cairo_font_face_t* face) {
     cairo_font_options_destroy(options);
     FT_Face ft = cairo_font_face_get_type(face) == CAIRO_FONT_TYPE_FT ? cairo_ft_scaled_font_lock_face(scaled)
                                                                       : nullptr;
-    if (ft != nullptr && ft->units_per_EM > 0) {
-        const double em = ft->units_per_EM;
-        m.fromOutlines = true;
-        m.ascent = ft->ascender / em;
-        m.lineHeight = ft->height / em;
-        for (int code = 0; code < 256; ++code) {
-            const FT_UInt index = FT_Get_Char_Index(ft, Windows1252ToUnicode(static_cast<unsigned char>(code)));
-            FT_Fixed advance = 0;
-            if (FT_Get_Advance(ft, index, FT_LOAD_NO_SCALE, &advance) != 0) advance = 0;
-            m.advance[code] = advance / em;
-        }
+    if (ft != nullptr) {
+        OutlineMetrics(ft, m);
+        cairo_ft_scaled_font_unlock_face(scaled);
     }
-    if (ft != nullptr) cairo_ft_scaled_font_unlock_face(scaled);
     if (!m.fromOutlines && cairo_scaled_font_status(scaled) == CAIRO_STATUS_SUCCESS) {
         cairo_font_extents_t fe;
         cairo_scaled_font_extents(scaled, &fe);
@@ -110,9 +91,8 @@ void CairoSurface::Attach(cairo_surface_t* target, int width, int height) {
 void CairoSurface::ApplyTransform() {
     const double w = std::fabs(width_), h = std::fabs(height_);
     scale_ = (w > 0 && h > 0) ? std::min(deviceWidth_ / w, deviceHeight_ / h) : 1;
-    referenceScale_ = (w > 0 && h > 0) ? std::min(kReferenceWidth / w, kReferenceHeight / h) : 1;
+    referenceScale_ = ReferenceScale(width_, height_);
     if (!(scale_ > 0) || !std::isfinite(scale_)) scale_ = 1;
-    if (!(referenceScale_ > 0) || !std::isfinite(referenceScale_)) referenceScale_ = 1;
     if (cr_ == nullptr) return;
     const double sx = scale_ * Sign(width_), sy = scale_ * Sign(height_);
     const double offsetX = (deviceWidth_ - scale_ * w) / 2, offsetY = (deviceHeight_ - scale_ * h) / 2;
@@ -123,7 +103,7 @@ void CairoSurface::ApplyTransform() {
 }
 
 void CairoSurface::ApplyFont() {
-    const double size = points_ * kPixelsPerPoint / referenceScale_;  // logical units per em
+    const double size = EmSize(points_, referenceScale_);  // logical units per em
     const FaceMetrics& m = MetricsOf(face_);
     ascent_ = std::fabs(m.ascent) * size;
     lineHeight_ = std::fabs(m.lineHeight) * size;
@@ -191,10 +171,7 @@ void CairoSurface::Print(const std::string& text) {
 }
 
 double CairoSurface::TextWidth(const std::string& text) const {
-    const FaceMetrics& m = MetricsOf(face_);
-    double em = 0;
-    for (unsigned char c : text) em += m.advance[c];
-    return em * points_ * kPixelsPerPoint / referenceScale_ * Sign(width_);
+    return TextWidthOf(MetricsOf(face_), text, points_, referenceScale_, Sign(width_));
 }
 
 double CairoSurface::TextHeight(const std::string&) const { return lineHeight_ * Sign(height_); }

@@ -81,6 +81,12 @@ private:
     double ascent_ = 0, lineHeight_ = 0;  // logical units, of the current font
 };
 
+// A surface with nothing to draw on: it keeps the state and measures text exactly as the others do.
+class CairoMeasuringSurface : public CairoSurface {
+public:
+    explicit CairoMeasuringSurface(FreeTypeFontRegistry& fonts) : CairoSurface(fonts, 0, 0) {}
+};
+
 // A picture in memory, written as PNG.
 class CairoImageSurface : public CairoSurface {
 public:

@@ -178,10 +178,8 @@ std::vector<GtkChartWindow::Monitor> GtkChartWindow::Monitors() const {
     return monitors;
 }
 
-// The windows made to match the monitors there are now: kept, added, dropped and put in their order.
-void GtkChartWindow::FollowMonitors() {
-    if (unloading_) return;
-    const std::vector<Monitor> now = Monitors();
+// For each monitor of now, the index of the window it keeps, or -1 (MatchMonitors).
+std::vector<int> GtkChartWindow::MatchScreens(const std::vector<Monitor>& now) const {
     auto keyOf = [](const Monitor& m) {
         return MonitorKey{m.gdk, m.geometry.x, m.geometry.y, m.geometry.width, m.geometry.height};
     };
@@ -191,10 +189,28 @@ void GtkChartWindow::FollowMonitors() {
     for (const auto& screen : screens_)
         shownKeys.push_back(screen->closed ? MonitorKey{screen.get(), 0, 0, 0, 0} : keyOf(screen->monitor));
     for (const Monitor& m : now) nowKeys.push_back(keyOf(m));
-    const std::vector<int> from = MatchMonitors(shownKeys, nowKeys);
+    return MatchMonitors(shownKeys, nowKeys);
+}
+
+bool GtkChartWindow::ScreensMatch(const std::vector<int>& from) const {
     bool same = from.size() == screens_.size();
     for (size_t j = 0; same && j < from.size(); ++j) same = from[j] == static_cast<int>(j);
-    if (same) return;
+    return same;
+}
+
+// Timer1 ticks at a high priority, before the display's own events of that turn of the main loop are
+// read: a layer surface shown from there would wait for them for ever (gtk-layer-shell's round trip on
+// mapping). A change seen at the tick is followed a moment later, at the loop's ordinary priority.
+void GtkChartWindow::BeforeTick() {
+    if (!unloading_ && !ScreensMatch(MatchScreens(Monitors()))) OnMonitorAdded(nullptr, nullptr, this);
+}
+
+// The windows made to match the monitors there are now: kept, added, dropped and put in their order.
+void GtkChartWindow::FollowMonitors() {
+    if (unloading_) return;
+    const std::vector<Monitor> now = Monitors();
+    const std::vector<int> from = MatchScreens(now);
+    if (ScreensMatch(from)) return;
 
     GtkWindow* first = Window();
     std::vector<std::unique_ptr<Screen>> screens(now.size());

@@ -250,9 +250,11 @@ private:
     std::unique_ptr<Screen> NewScreen(const Monitor& monitor);
     void PlaceScreen(Screen& screen);
     void DropScreen(std::unique_ptr<Screen> screen);
+    std::vector<int> MatchScreens(const std::vector<Monitor>& now) const;
+    bool ScreensMatch(const std::vector<int>& from) const;
     void FollowMonitors();
     void UseSurfaces();
-    void BeforeTick() override { FollowMonitors(); }
+    void BeforeTick() override;
     // Form_Unload ends the process; should it come back, the windows are gone all the same.
     void AfterUnload() override;
     static void OnMonitorAdded(GdkDisplay*, GdkMonitor*, gpointer self);

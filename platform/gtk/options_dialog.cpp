@@ -17,6 +17,7 @@
 
 #include "platform/gtk/ansi_text.h"
 #include "platform/gtk/gtk_platform.h"
+#include "platform/gtk/wallpaper_at_login.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ struct GtkOptionsDialog::Form {
     GtkWidget* cityList = nullptr;
     GtkWidget* text = nullptr;
     GtkWidget* summary = nullptr;  // what failing checks mean, under the preview
+    GtkWidget* wallpaperAtLogin = nullptr;  // the Screen page's check box, not a settings line
     int setting = 0;  // the dialog is setting its own controls: no events
     guint previewTimer = 0;
     FreeTypeFontRegistry fonts;
@@ -261,6 +263,11 @@ struct GtkOptionsDialog::Form {
         GtkWidget* grid = Grid();
         int row = 0;
         AddListRows(grid, row, page);
+        // The desktop background at login is the desktop's autostart entry, not the settings file's.
+        if (page == FormPage::Screen) {
+            wallpaperAtLogin = NewWallpaperAtLoginBox();
+            AddRow(grid, row, nullptr, {wallpaperAtLogin}, {});
+        }
         return grid;
     }
 
@@ -693,6 +700,11 @@ bool GtkOptionsDialog::AskYesNo(const std::string& question) {
 void GtkOptionsDialog::OnSave(GtkButton*, gpointer self) {
     auto* d = static_cast<GtkOptionsDialog*>(self);
     if (d->events_ != nullptr) d->events_->btnSave_Click();
+    std::string error;
+    if (d->form_ != nullptr && d->form_->wallpaperAtLogin != nullptr &&
+        !ApplyWallpaperAtLogin(d->form_->wallpaperAtLogin, error))
+        d->boxes_.ShowMessage("Kelo could not be set to show as the desktop background at login: " + error,
+                              "Warning!", MessageIcon::Exclamation);
 }
 
 void GtkOptionsDialog::OnQuit(GtkButton*, gpointer self) {

@@ -79,6 +79,14 @@ LocalDateTime SystemClock::Now() {
                          parts.tm_sec, static_cast<int>(parts.tm_gmtoff)};
 }
 
+LocalDateTime SystemZoneTimeAt(long long unixSeconds) {
+    const time_t instant = static_cast<time_t>(unixSeconds);
+    struct tm parts = {};
+    localtime_r(&instant, &parts);
+    return LocalDateTime{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,
+                         parts.tm_sec, static_cast<int>(parts.tm_gmtoff)};
+}
+
 int SystemClock::UtcOffsetAt(const LocalDateTime& t) {
     // The instant mktime gives for the civil time, and the same fields read as Universal Time: their
     // difference is the offset. A skipped time is read in the zone's state before the change, so

@@ -21,6 +21,11 @@ using RealTimeReading = timespec (*)();
 // second's change by a few milliseconds: a tick just after second 00 would then still read 59.
 timespec PreciseRealTime();
 
+// The local date and time the system's zone shows at an instant (seconds since 1970-01-01 00:00 UT),
+// with the offset in effect then: across a change of daylight saving the instants run on while the
+// civil time jumps or repeats.
+LocalDateTime SystemZoneTimeAt(long long unixSeconds);
+
 class SystemClock : public Clock {
 public:
     // localeName "" means the environment's locale; Now reads the local time of realTime's readings.

@@ -15,6 +15,8 @@ constexpr wchar_t kWindowClass[] = L"KeloChartWindow";
 constexpr wchar_t kWindowTitle[] = L"SCRNSAVE KELO";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT kDefaultDpi = 96;
+// Posted to the first window: the monitors have changed, place the windows again.
+constexpr UINT kFollowMonitors = WM_APP + 1;
 
 int Width(const RECT& r) { return r.right - r.left; }
 int Height(const RECT& r) { return r.bottom - r.top; }
@@ -64,14 +66,16 @@ int32_t TwipsPerPixelAt(UINT dpi) {
     return static_cast<int32_t>(std::max(1.0, std::nearbyint(1440.0 / dpi)));
 }
 
-Win32ChartWindow::Win32ChartWindow(HINSTANCE instance, HWND previewParent, std::vector<MonitorPlace> monitors)
-    : instance_(instance), previewParent_(previewParent), monitors_(std::move(monitors)) {}
+Win32ChartWindow::Win32ChartWindow(HINSTANCE instance, HWND previewParent, MonitorList monitors)
+    : instance_(instance), previewParent_(previewParent), monitorList_(std::move(monitors)) {
+    if (!monitorList_) monitorList_ = DesktopMonitors;
+}
 
 Win32ChartWindow::~Win32ChartWindow() {
-    for (MonitorWindow& w : windows_) {
-        if (!w.hwnd) continue;
-        SetWindowLongPtrW(w.hwnd, GWLP_USERDATA, 0);
-        DestroyWindow(w.hwnd);
+    for (auto& w : windows_) {
+        if (!w->hwnd) continue;
+        SetWindowLongPtrW(w->hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(w->hwnd);
     }
 }
 
@@ -90,34 +94,47 @@ void Win32ChartWindow::Load(ChartWindowEvents& events) {
         GetClientRect(previewParent_, &client);
         monitors_.assign(1, MonitorPlace{client, MonitorDpi(MonitorFromWindow(previewParent_, MONITOR_DEFAULTTOPRIMARY)),
                                          true});
-    } else if (monitors_.empty()) {
-        monitors_ = DesktopMonitors();
+    } else {
+        monitors_ = monitorList_();
     }
 
     // The surfaces first, all of them: a window's first messages may already ask for its surface.
-    windows_.resize(monitors_.size());
-    std::vector<Surface*> surfaces;
-    for (size_t i = 0; i < monitors_.size(); ++i) {
-        windows_[i].place = monitors_[i];
-        windows_[i].surface = std::make_unique<GdiplusSurface>();
-        windows_[i].surface->SetDeviceSize(Width(monitors_[i].rect), Height(monitors_[i].rect));
-        surfaces.push_back(windows_[i].surface.get());
-    }
-    fanOut_.SetSurfaces(surfaces);
-
-    for (MonitorWindow& w : windows_) {
-        const RECT& r = w.place.rect;
-        if (previewParent_)
-            w.hwnd = CreateWindowExW(0, kWindowClass, kWindowTitle, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, Width(r),
-                                     Height(r), previewParent_, nullptr, instance_, this);
-        else
-            w.hwnd = CreateWindowExW(WS_EX_TOPMOST, kWindowClass, kWindowTitle, WS_POPUP, r.left, r.top, Width(r),
-                                     Height(r), nullptr, nullptr, instance_, this);
-        RECT client{};
-        if (w.hwnd && GetClientRect(w.hwnd, &client)) w.surface->SetDeviceSize(Width(client), Height(client));
-    }
+    for (const MonitorPlace& place : monitors_) AddWindow(place);
+    for (auto& w : windows_) CreateWindowOn(*w);
     events_ = &events;
     events.Form_Load();
+}
+
+// A window's record and back buffer at its monitor's size, its surface among those the paint draws on;
+// the window itself comes with CreateWindowOn.
+Win32ChartWindow::MonitorWindow& Win32ChartWindow::AddWindow(const MonitorPlace& place) {
+    auto w = std::make_unique<MonitorWindow>();
+    w->place = place;
+    w->surface = std::make_unique<GdiplusSurface>();
+    w->surface->SetDeviceSize(Width(place.rect), Height(place.rect));
+    if (!windows_.empty()) {
+        // The coordinates the paint last set, so that a window added later draws as the others do.
+        const Surface& lead = *windows_.front()->surface;
+        w->surface->SetCoordinates(lead.ScaleLeft(), lead.ScaleTop(), lead.ScaleLeft() + lead.ScaleWidth(),
+                                   lead.ScaleTop() + lead.ScaleHeight());
+    }
+    windows_.push_back(std::move(w));
+    std::vector<Surface*> surfaces;
+    for (auto& each : windows_) surfaces.push_back(each->surface.get());
+    fanOut_.SetSurfaces(surfaces);
+    return *windows_.back();
+}
+
+void Win32ChartWindow::CreateWindowOn(MonitorWindow& w) {
+    const RECT& r = w.place.rect;
+    if (previewParent_)
+        CreateWindowExW(0, kWindowClass, kWindowTitle, WS_CHILD | WS_CLIPSIBLINGS, 0, 0, Width(r), Height(r),
+                        previewParent_, nullptr, instance_, this);
+    else
+        CreateWindowExW(WS_EX_TOPMOST, kWindowClass, kWindowTitle, WS_POPUP, r.left, r.top, Width(r), Height(r),
+                        nullptr, nullptr, instance_, this);
+    RECT client{};
+    if (w.hwnd && GetClientRect(w.hwnd, &client)) w.surface->SetDeviceSize(Width(client), Height(client));
 }
 
 void Win32ChartWindow::Unload() {
@@ -126,8 +143,8 @@ void Win32ChartWindow::Unload() {
     if (Handle()) KillTimer(Handle(), kTimer1);
     int cancel = 0;
     if (events_) events_->Form_Unload(cancel);
-    for (MonitorWindow& w : windows_)
-        if (w.hwnd && !w.destroyed) DestroyWindow(w.hwnd);
+    for (auto& w : windows_)
+        if (w->hwnd && !w->destroyed) DestroyWindow(w->hwnd);
     PostQuitMessage(0);
 }
 
@@ -192,39 +209,22 @@ void Win32ChartWindow::ShowMaximized() {
         return;
     }
     for (size_t i = windows_.size(); i-- > 0;) {
-        const RECT& r = windows_[i].place.rect;
-        SetWindowPos(windows_[i].hwnd, HWND_TOPMOST, r.left, r.top, Width(r), Height(r), SWP_SHOWWINDOW);
+        const RECT& r = windows_[i]->place.rect;
+        SetWindowPos(windows_[i]->hwnd, HWND_TOPMOST, r.left, r.top, Width(r), Height(r), SWP_SHOWWINDOW);
     }
     SetForegroundWindow(Handle());
     SetFocus(Handle());
     shown_ = true;
-    for (MonitorWindow& w : windows_) UpdateWindow(w.hwnd);
+    for (auto& w : windows_) UpdateWindow(w->hwnd);
 }
 
 void Win32ChartWindow::PresentPaint() {
-    for (MonitorWindow& w : windows_) {
-        if (!w.hwnd || w.destroyed) continue;
-        HDC dc = GetDC(w.hwnd);
-        w.surface->CopyTo(dc);
-        ReleaseDC(w.hwnd, dc);
+    for (auto& w : windows_) {
+        if (!w->hwnd || w->destroyed) continue;
+        HDC dc = GetDC(w->hwnd);
+        w->surface->CopyTo(dc);
+        ReleaseDC(w->hwnd, dc);
     }
-}
-
-void Win32ChartWindow::WatchFile(const std::string& path, std::function<void()> changed) {
-    watchedFile_ = WideFromUtf8(path);
-    watchedChanged_ = std::move(changed);
-    if (!GetFileAttributesExW(watchedFile_.c_str(), GetFileExInfoStandard, &watchedState_)) watchedState_ = {};
-}
-
-bool Win32ChartWindow::WatchedFileChanged() {
-    if (watchedFile_.empty()) return false;
-    WIN32_FILE_ATTRIBUTE_DATA now{};
-    if (!GetFileAttributesExW(watchedFile_.c_str(), GetFileExInfoStandard, &now)) return false;  // mid-replace
-    const bool changed = CompareFileTime(&now.ftLastWriteTime, &watchedState_.ftLastWriteTime) != 0 ||
-                         now.nFileSizeLow != watchedState_.nFileSizeLow ||
-                         now.nFileSizeHigh != watchedState_.nFileSizeHigh;
-    watchedState_ = now;
-    return changed;
 }
 
 int Win32ChartWindow::RunMessageLoop() {
@@ -237,8 +237,8 @@ int Win32ChartWindow::RunMessageLoop() {
 }
 
 Win32ChartWindow::MonitorWindow* Win32ChartWindow::WindowOf(HWND hwnd) {
-    for (MonitorWindow& w : windows_)
-        if (w.hwnd == hwnd) return &w;
+    for (auto& w : windows_)
+        if (w->hwnd == hwnd) return w.get();
     return nullptr;
 }
 
@@ -249,9 +249,9 @@ LRESULT CALLBACK Win32ChartWindow::WindowProc(HWND hwnd, UINT message, WPARAM wP
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
         // The window being created is the first one without a handle.
         if (owner)
-            for (MonitorWindow& w : owner->windows_)
-                if (!w.hwnd) {
-                    w.hwnd = hwnd;
+            for (auto& w : owner->windows_)
+                if (!w->hwnd && !w->destroyed) {
+                    w->hwnd = hwnd;
                     break;
                 }
     }
@@ -273,7 +273,7 @@ void Win32ChartWindow::PointerMoved(MonitorWindow& w, WPARAM wParam, LPARAM lPar
     int button = ((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) | ((wParam & MK_MBUTTON) ? 4 : 0);
     int shift = ((wParam & MK_SHIFT) ? 1 : 0) | ((wParam & MK_CONTROL) ? 2 : 0) | ((GetKeyState(VK_MENU) < 0) ? 4 : 0);
     POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    MonitorWindow& lead = windows_.front();
+    MonitorWindow& lead = *windows_.front();
     if (&w != &lead) {
         ClientToScreen(w.hwnd, &at);
         ScreenToClient(lead.hwnd, &at);
@@ -285,77 +285,31 @@ void Win32ChartWindow::PointerMoved(MonitorWindow& w, WPARAM wParam, LPARAM lPar
     events_->Form_MouseMove(button, shift, x, y);
 }
 
+// The chart window's messages; input goes to HandleInput.
 LRESULT Win32ChartWindow::Handle(MonitorWindow& w, UINT message, WPARAM wParam, LPARAM lParam) {
-    const bool input = events_ != nullptr && !unloading_ && previewParent_ == nullptr;
     switch (message) {
         case WM_GETMINMAXINFO:
-            if (!previewParent_) {
-                // Should anything maximise it, maximised means the whole monitor, task bar included.
-                const RECT& r = w.place.rect;
-                auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-                info->ptMaxPosition = POINT{r.left, r.top};
-                info->ptMaxSize = POINT{Width(r), Height(r)};
-                info->ptMaxTrackSize = info->ptMaxSize;
-                return 0;
-            }
-            break;
+            if (previewParent_) break;
+            KeepToMonitor(w, *reinterpret_cast<MINMAXINFO*>(lParam));
+            return 0;
         case WM_SIZE:
-            w.surface->SetDeviceSize(LOWORD(lParam), HIWORD(lParam));
-            if (events_ && !unloading_) events_->Form_Resize();
-            InvalidateRect(w.hwnd, nullptr, FALSE);
+            Resized(w, LOWORD(lParam), HIWORD(lParam));
             return 0;
         case WM_ERASEBKGND:
             return 1;  // the paint covers every pixel
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w.hwnd, &ps);
-            if (events_ && !unloading_ && !inPaint_) {
-                inPaint_ = true;
-                events_->Form_Paint();
-                inPaint_ = false;
-            }
-            w.surface->CopyTo(dc);
-            EndPaint(w.hwnd, &ps);
+        case WM_PAINT:
+            Paint(w);
             return 0;
-        }
         case WM_TIMER:
             if (wParam != kTimer1) break;
-            if (timerEnabled_) ArmTimer();
-            if (previewParent_ && !IsWindow(previewParent_)) {
-                Unload();
-                return 0;
-            }
-            if (WatchedFileChanged() && watchedChanged_) {
-                watchedChanged_();
-                return 0;
-            }
-            if (events_ && !unloading_ && timerEnabled_) events_->Timer1_Timer();
+            Tick();
             return 0;
-        case WM_LBUTTONDOWN:
-            if (!input) return 0;
-            buttonDown_ = true;
-            SetCapture(w.hwnd);
+        case WM_DISPLAYCHANGE:
+        case WM_DPICHANGED:
+            MonitorsChanged();
             return 0;
-        case WM_LBUTTONUP:
-            if (!input) return 0;
-            if (buttonDown_) {
-                buttonDown_ = false;
-                ReleaseCapture();
-                RECT client;
-                GetClientRect(w.hwnd, &client);
-                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (PtInRect(&client, at)) events_->Form_Click();
-            }
-            return 0;
-        case WM_CHAR:
-            if (input) events_->Form_KeyPress(static_cast<int>(wParam));
-            return 0;
-        case WM_MOUSEMOVE:
-            if (input) PointerMoved(w, wParam, lParam);
-            return 0;
-        case WM_ACTIVATEAPP:
-            // Another program's window came up over the screen saver: it ends, whatever the exit mode.
-            if (wParam == FALSE && input && shown_) Unload();
+        case kFollowMonitors:
+            FollowMonitors();
             return 0;
         case WM_SYSCOMMAND:
             // While the chart is up, Windows must not start a screen saver over it, and Alt+F4 does not
@@ -366,10 +320,133 @@ LRESULT Win32ChartWindow::Handle(MonitorWindow& w, UINT message, WPARAM wParam, 
             Unload();
             return 0;
         case WM_DESTROY:
-            // A preview's host window went away (it destroys its children), or the system closes us.
-            w.destroyed = true;
-            if (!unloading_) Unload();
+            Destroyed(w);
             return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_CHAR:
+        case WM_MOUSEMOVE:
+        case WM_ACTIVATEAPP:
+            return HandleInput(w, message, wParam, lParam);
     }
     return DefWindowProcW(w.hwnd, message, wParam, lParam);
+}
+
+// The input that may end the screen saver; the preview and an unloading window take none.
+LRESULT Win32ChartWindow::HandleInput(MonitorWindow& w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (events_ == nullptr || unloading_ || previewParent_ != nullptr) return 0;
+    switch (message) {
+        case WM_LBUTTONDOWN:
+            buttonDown_ = true;
+            SetCapture(w.hwnd);
+            break;
+        case WM_LBUTTONUP:
+            Click(w, lParam);
+            break;
+        case WM_CHAR:
+            events_->Form_KeyPress(static_cast<int>(wParam));
+            break;
+        case WM_MOUSEMOVE:
+            PointerMoved(w, wParam, lParam);
+            break;
+        case WM_ACTIVATEAPP:
+            // Another program's window came up over the screen saver: it ends, whatever the exit mode.
+            if (wParam == FALSE && shown_) Unload();
+            break;
+    }
+    return 0;
+}
+
+// Should anything maximise a full-screen window, maximised means the whole monitor, task bar included.
+void Win32ChartWindow::KeepToMonitor(const MonitorWindow& w, MINMAXINFO& info) const {
+    const RECT& r = w.place.rect;
+    info.ptMaxPosition = POINT{r.left, r.top};
+    info.ptMaxSize = POINT{Width(r), Height(r)};
+    info.ptMaxTrackSize = info.ptMaxSize;
+}
+
+void Win32ChartWindow::Resized(MonitorWindow& w, int width, int height) {
+    w.surface->SetDeviceSize(width, height);
+    if (events_ && !unloading_) events_->Form_Resize();
+    InvalidateRect(w.hwnd, nullptr, FALSE);
+}
+
+// The whole picture painted into every back buffer (once, whichever window asks), then this one shown.
+void Win32ChartWindow::Paint(MonitorWindow& w) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(w.hwnd, &ps);
+    if (events_ && !unloading_ && !inPaint_) {
+        inPaint_ = true;
+        events_->Form_Paint();
+        inPaint_ = false;
+    }
+    w.surface->CopyTo(dc);
+    EndPaint(w.hwnd, &ps);
+}
+
+// Timer1, armed again for the next second; the preview ends when its host window has gone.
+void Win32ChartWindow::Tick() {
+    if (timerEnabled_) ArmTimer();
+    if (previewParent_ && !IsWindow(previewParent_)) {
+        Unload();
+        return;
+    }
+    if (events_ && !unloading_ && timerEnabled_) events_->Timer1_Timer();
+}
+
+// A click: the left button pressed and released over the same window.
+void Win32ChartWindow::Click(MonitorWindow& w, LPARAM lParam) {
+    if (!buttonDown_) return;
+    buttonDown_ = false;
+    ReleaseCapture();
+    RECT client;
+    GetClientRect(w.hwnd, &client);
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (PtInRect(&client, at)) events_->Form_Click();
+}
+
+// A preview's host window went away (it destroys its children), or the system closes us: the program
+// ends. The window of a monitor that went ends nothing.
+void Win32ChartWindow::Destroyed(MonitorWindow& w) {
+    w.destroyed = true;
+    if (!unloading_ && !w.retired) Unload();
+}
+
+// Every top-level window hears of a change of the display, and a change often comes as several
+// messages: the windows are placed again once, when those messages have passed.
+void Win32ChartWindow::MonitorsChanged() {
+    if (previewParent_ || unloading_ || followPending_) return;
+    followPending_ = PostMessageW(Handle(), kFollowMonitors, 0, 0) != FALSE;
+}
+
+// The monitors listed again: the window of each (the primary's first, as at Load) moved to its
+// rectangle at its DPI, windows added or destroyed so that every monitor has one; each window's size
+// change runs Form_Resize and asks for a paint of every back buffer.
+void Win32ChartWindow::FollowMonitors() {
+    followPending_ = false;
+    if (unloading_) return;
+    std::vector<MonitorPlace> now = monitorList_();
+    if (now.empty()) return;
+    monitors_ = now;
+    while (windows_.size() > monitors_.size()) {
+        MonitorWindow& gone = *windows_.back();
+        gone.retired = true;
+        if (gone.hwnd) DestroyWindow(gone.hwnd);
+        windows_.pop_back();
+    }
+    std::vector<Surface*> surfaces;
+    for (auto& w : windows_) surfaces.push_back(w->surface.get());
+    fanOut_.SetSurfaces(surfaces);
+    for (size_t i = 0; i < monitors_.size(); ++i) {
+        if (i == windows_.size()) CreateWindowOn(AddWindow(monitors_[i]));
+        MonitorWindow& w = *windows_[i];
+        w.place = monitors_[i];
+        const RECT& r = w.place.rect;
+        SetWindowPos(w.hwnd, HWND_TOPMOST, r.left, r.top, Width(r), Height(r),
+                     SWP_NOACTIVATE | (shown_ ? SWP_SHOWWINDOW : 0));
+        RECT client{};
+        if (GetClientRect(w.hwnd, &client)) w.surface->SetDeviceSize(Width(client), Height(client));
+    }
+    if (events_) events_->Form_Resize();
+    for (auto& w : windows_) InvalidateRect(w->hwnd, nullptr, FALSE);
 }

@@ -11,6 +11,10 @@
 // unloads. Losing the activation to another program (WM_ACTIVATEAPP) unloads the full-screen saver, as
 // the system's screen savers do; SC_SCREENSAVE and SC_CLOSE are swallowed. Timer1 is SetTimer, re-armed
 // on every tick so that a 1000 ms interval ticks just after each change of the clock's second.
+// Monitors that come and go: on WM_DISPLAYCHANGE (a monitor added, removed or given another mode) and
+// WM_DPICHANGED the monitors are listed again and the windows placed on them once the messages of the
+// change have passed: each window moved to its monitor's rectangle at its DPI, a window made for a new
+// monitor, the window of a monitor that went destroyed; every picture is then painted at its new size.
 #pragma once
 
 #include <windows.h>
@@ -39,9 +43,12 @@ int32_t TwipsPerPixelAt(UINT dpi);
 
 class Win32ChartWindow : public ChartWindow {
 public:
+    // The monitors to cover, the primary one first, as they are when asked.
+    using MonitorList = std::function<std::vector<MonitorPlace>()>;
     // previewParent: nullptr for the full-screen windows, else the window to draw the preview into.
-    // monitors: the monitors to cover (DesktopMonitors() when empty); not used by the preview.
-    Win32ChartWindow(HINSTANCE instance, HWND previewParent, std::vector<MonitorPlace> monitors = {});
+    // monitors: the monitors to cover, asked at Load and after every change of the display
+    // (DesktopMonitors when empty); not used by the preview.
+    Win32ChartWindow(HINSTANCE instance, HWND previewParent, MonitorList monitors = {});
     ~Win32ChartWindow() override;
 
     void Load(ChartWindowEvents& events) override;
@@ -58,14 +65,11 @@ public:
     double PointerRestDistance() override { return restDistance_; }
 
     // The window of the primary monitor (of the preview), and how many windows there are.
-    HWND Handle() const { return windows_.empty() ? nullptr : windows_.front().hwnd; }
+    HWND Handle() const { return windows_.empty() ? nullptr : windows_.front()->hwnd; }
     size_t WindowCount() const { return windows_.size(); }
-    HWND WindowAt(size_t i) const { return windows_[i].hwnd; }
-    GdiplusSurface& SurfaceAt(size_t i) { return *windows_[i].surface; }
+    HWND WindowAt(size_t i) const { return windows_[i]->hwnd; }
+    GdiplusSurface& SurfaceAt(size_t i) { return *windows_[i]->surface; }
     bool IsPreview() const { return previewParent_ != nullptr; }
-    // The preview: runs whenever the file's time or size of last writing changes (looked at on every
-    // tick), so that the preview can follow the settings the Settings button saves.
-    void WatchFile(const std::string& path, std::function<void()> changed);
     // Runs the message loop until the window is unloaded; returns the exit status.
     int RunMessageLoop();
 
@@ -75,20 +79,32 @@ private:
         MonitorPlace place;
         std::unique_ptr<GdiplusSurface> surface;
         bool destroyed = false;
+        bool retired = false;  // its monitor went: destroyed without ending the program
     };
 
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(MonitorWindow& w, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleInput(MonitorWindow& w, UINT message, WPARAM wParam, LPARAM lParam);
+    void KeepToMonitor(const MonitorWindow& w, MINMAXINFO& info) const;
+    void Resized(MonitorWindow& w, int width, int height);
+    void Paint(MonitorWindow& w);
+    void Tick();
+    void Click(MonitorWindow& w, LPARAM lParam);
+    void Destroyed(MonitorWindow& w);
     MonitorWindow* WindowOf(HWND hwnd);
+    MonitorWindow& AddWindow(const MonitorPlace& place);
+    void CreateWindowOn(MonitorWindow& w);
+    void MonitorsChanged();
+    void FollowMonitors();
     void ArmTimer();
     void FitToClientArea();
     void PointerMoved(MonitorWindow& w, WPARAM wParam, LPARAM lParam);
-    bool WatchedFileChanged();
 
     HINSTANCE instance_;
     HWND previewParent_;
+    MonitorList monitorList_;
     std::vector<MonitorPlace> monitors_;
-    std::vector<MonitorWindow> windows_;
+    std::vector<std::unique_ptr<MonitorWindow>> windows_;  // each at a fixed address, found by its handle
     FanOutSurface fanOut_;
     ChartWindowEvents* events_ = nullptr;
     bool timerEnabled_ = false;
@@ -97,8 +113,6 @@ private:
     bool buttonDown_ = false;
     bool unloading_ = false;
     bool shown_ = false;
+    bool followPending_ = false;
     double restDistance_ = 0;
-    std::wstring watchedFile_;
-    WIN32_FILE_ATTRIBUTE_DATA watchedState_{};
-    std::function<void()> watchedChanged_;
 };

@@ -45,6 +45,9 @@ public:
     bool AskYesNo(const std::string& question) override;
 
     HWND Handle() const { return dialog_; }
+    // A field's control of a kind (base IDC_FIELD, IDC_LABEL, IDC_SPIN or IDC_PROBLEM), by its slot in
+    // the template or the one given it when the dialog opened.
+    HWND Control(int base, int field) const;
     // The page shown: 0 Place, 1 Chart, 2 Screen, 3 Look, 4 Text.
     void ShowPage(int page);
 
@@ -71,8 +74,6 @@ private:
     // The city at index of the list: selected, and lstCity_Click raised. Nothing for no such city.
     void ChooseCity(int index);
     HWND Item(int id) const { return GetDlgItem(dialog_, id); }
-    // A field's control of a kind (base IDC_FIELD, IDC_LABEL, IDC_SPIN or IDC_PROBLEM), by its slot.
-    HWND Control(int base, int field) const;
     // The field whose control of that kind has this identifier, -1 for none.
     int FieldOfControl(int id, int base) const;
     std::wstring ContentWide() const;  // pendingText_ for the control, from its coding

@@ -56,21 +56,6 @@ std::string Win32Process::GlyphFontPath() {
 
 void Win32Process::End(int status) { ExitProcess(static_cast<UINT>(status)); }
 
-bool StartThisProgramAgain() {
-    const std::wstring program = ProgramFile();
-    if (program.empty()) return false;
-    std::wstring commandLine = GetCommandLineW();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION started{};
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started))
-        return false;
-    CloseHandle(started.hThread);
-    CloseHandle(started.hProcess);
-    return true;
-}
-
 Win32InstanceLock::~Win32InstanceLock() {
     if (mutex_) CloseHandle(mutex_);
 }

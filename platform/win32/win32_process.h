@@ -28,10 +28,6 @@ private:
     bool settingsFileCreated_ = false;
 };
 
-// Starts this program once more with the command line it was given (CreateProcessW); false when it
-// could not.
-bool StartThisProgramAgain();
-
 // CreateMutexW("Local\<name>"): the first process of the user's session that creates it owns the
 // instance; a later one sees ERROR_ALREADY_EXISTS. The handle is kept until the process ends.
 class Win32InstanceLock : public InstanceLock {

@@ -50,6 +50,23 @@ int SystemZoneOffsetAt(const LocalDateTime& t) {
     return static_cast<int>(Seconds(local) - Seconds(utc));
 }
 
+LocalDateTime SystemZoneTimeAt(long long unixSeconds) {
+    constexpr long long kSecondsFrom1601To1970 = 11644473600LL;
+    SYSTEMTIME utc{}, local{};
+    ULARGE_INTEGER ticks{};
+    ticks.QuadPart = static_cast<unsigned long long>(unixSeconds + kSecondsFrom1601To1970) * 10000000ULL;
+    FILETIME ft{ticks.LowPart, ticks.HighPart};
+    if (unixSeconds < -kSecondsFrom1601To1970 || !FileTimeToSystemTime(&ft, &utc)) return {};
+    TIME_ZONE_INFORMATION rules{};
+    int offset = 0;
+    if (GetTimeZoneInformationForYear(utc.wYear, nullptr, &rules) &&
+        SystemTimeToTzSpecificLocalTime(&rules, &utc, &local))
+        offset = static_cast<int>(Seconds(local) - Seconds(utc));
+    else
+        local = utc;
+    return {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond, offset};
+}
+
 std::string SystemZoneKeyName() {
     DYNAMIC_TIME_ZONE_INFORMATION zone{};
     if (GetDynamicTimeZoneInformation(&zone) == TIME_ZONE_ID_INVALID) return {};

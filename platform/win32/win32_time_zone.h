@@ -20,5 +20,10 @@ LocalDateTime LocalNowInSystemZone();
 // seconds east of Greenwich. 0 when the zone cannot be read.
 int SystemZoneOffsetAt(const LocalDateTime& t);
 
+// The local time of the zone at an instant (seconds since 1970-01-01 00:00 UT), by
+// SystemTimeToTzSpecificLocalTime with the zone's rules for that year, and the offset in effect then.
+// Instants before 1601 or beyond the zone's reach read as Universal Time.
+LocalDateTime SystemZoneTimeAt(long long unixSeconds);
+
 // The registry key name of the system's zone (GetDynamicTimeZoneInformation), UTF-8; empty when unknown.
 std::string SystemZoneKeyName();

@@ -26,7 +26,7 @@ large_job=$!
 # ...the others in turn on the small one.
 failed=0
 for c in 01-fullscreen-chart 02-key-exit 03-first-movement 04-click-exit 05-second-instance \
-         06-options-editor 08-missing-settings; do
+         06-options-editor 08-missing-settings 15-settings-reload 17-wallpaper-at-login; do
   run_case "$small" 40 "$c" || failed=1
 done
 wait "$large_job" || failed=1

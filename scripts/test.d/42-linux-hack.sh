@@ -30,8 +30,8 @@ else
 fi
 run_case 40 11-hack-window-id
 run_case 40 12-two-monitors
-run_case 40 15-x11-wallpaper
-run_case 40 16-monitor-added
+run_case 40 18-x11-wallpaper
+run_case 40 19-monitor-added
 # The installed tree, into a prefix of this run.
 export KELO_PREFIX=$work/prefix
 cmake --install "${KELO_BUILD_DIR:-build}" --prefix "$KELO_PREFIX" >"$work/install.log"

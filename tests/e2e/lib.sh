@@ -37,10 +37,15 @@ fail() {
 
 pass() { echo "ok   [$CASE_NAME] $*"; }
 
-# set_setting N VALUE: settings value N (the first seven characters of line N), CR LF kept.
+# set_setting N VALUE [N VALUE...]: settings value N (the first seven characters of line N), CR LF kept;
+# the file replaced in one step, as an editor saves it.
 set_setting() {
-  awk -v n="$1" -v v="$2" 'NR == n { $0 = sprintf("%-7s", v) substr($0, 8) } { print }' ORS='\n' \
-    "$SETTINGS" >"$SETTINGS.new"
+  local program=''
+  while [ $# -ge 2 ]; do
+    program+="NR == $1 { \$0 = sprintf(\"%-7s\", \"$2\") substr(\$0, 8) } "
+    shift 2
+  done
+  awk "$program { print }" ORS='\n' "$SETTINGS" >"$SETTINGS.new"
   mv "$SETTINGS.new" "$SETTINGS"
 }
 
@@ -136,30 +141,65 @@ has_colour() {
   grep -qF "$2" <<<"$histogram"
 }
 
+# main_colour NAME: the colour most pixels of the screenshot NAME.png have (the background), '#RRGGBB'.
+main_colour() {
+  convert "$CASE_DIR/$1.png" -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-F]\{6\}' | head -1
+}
+
+# time_to_pixel X Y COLOUR SECONDS COMMAND...: runs COMMAND (a write of the settings file), then waits
+# until the screen's pixel X,Y has COLOUR (fails when that takes more than SECONDS); the seconds from
+# the start of COMMAND to the colour, to the millisecond, in WAITED. The screen is watched from before
+# COMMAND starts.
+time_to_pixel() {
+  local x=$1 y=$2 colour=$3 seconds=$4 start seen poller out=$CASE_DIR/pixel.out ready=$CASE_DIR/pixel.ready
+  shift 4
+  rm -f "$ready"
+  python3 "$(dirname "${BASH_SOURCE[0]}")/wait_for_pixel.py" "$x" "$y" "$colour" "$((seconds + 10))" "$ready" >"$out" &
+  poller=$!
+  while [ ! -e "$ready" ]; do kill -0 "$poller" 2>/dev/null || fail "cannot look at the screen"; sleep 0.05; done
+  start=$(date +%s%N)
+  "$@"
+  wait "$poller" || fail "pixel $x,$y is $(cat "$out"), not $colour"
+  seen=$(cat "$out")
+  WAITED=$(printf '%d.%03d' $(((seen - start) / 1000000000)) $(((seen - start) / 1000000 % 1000)))
+  (((seen - start) / 1000000 <= seconds * 1000)) || fail "pixel $x,$y took $WAITED s to become $colour"
+}
+
 screen_size() { xdotool getdisplaygeometry | tr ' ' x; }
 
 # The settings dialog's own keys: Ctrl+S saves, Escape quits (the cases may name other ways).
 save() { xdotool key ctrl+s; sleep 0.5; }
 quit() { xdotool key Escape; }
 
-# exit_mode_1_on_text_page: on the dialog's Text page (Alt+X, then Tab into the text), line 33 from 3 to
-# 1, then saved (exit_mode_1_in_text).
+# exit_mode_1_on_text_page: on the dialog's Text page, line 33 from 3 to 1, then saved
+# (exit_mode_1_in_text).
 exit_mode_1_on_text_page() {
+  to_text_page
+  exit_mode_1_in_text
+}
+
+# to_text_page: the dialog's Text page (Alt+X), the focus in the text (Tab).
+to_text_page() {
   xdotool key alt+x
   sleep 0.3
   xdotool key Tab
   sleep 0.2
-  exit_mode_1_in_text
 }
 
 # exit_mode_1_in_text: in the settings editor's text, with the focus on it, line 33 (the exit mode)
 # from 3 (a key) to 1 (a click); then the case's save.
 exit_mode_1_in_text() {
-  xdotool key ctrl+Home
-  xdotool key --delay 15 --repeat 32 Down
-  xdotool key Delete
-  xdotool type 1
+  first_character_in_text 33 1
   save
+}
+
+# first_character_in_text LINE CHARACTER: in the settings editor's text, with the focus on it, the first
+# character of line LINE replaced by CHARACTER (not saved).
+first_character_in_text() {
+  xdotool key ctrl+Home
+  xdotool key --delay 15 --repeat $(($1 - 1)) Down
+  xdotool key Delete
+  xdotool type "$2"
 }
 
 # quit_into_exit_mode_1: the case's quit starts the screen saver, which a key leaves running and a

@@ -14,10 +14,15 @@ output_shot() {
 }
 
 # chart_on_output OUTPUT WIDTHxHEIGHT: the output's screenshot, of that size in pixels, shows a chart
-# (many colours, the yellow sign glyphs). Kept in NAME.png under KEEP_E2E.
+# (many colours, the yellow sign glyphs), within a few seconds of the program's own trace of it (the
+# compositor shows a new surface at its next frame). Kept in OUTPUT.png under KEEP_E2E.
 chart_on_output() {
-  local colours size
-  colours=$(output_shot "$1" "$1")
+  local colours size try
+  for try in 1 2 3 4 5 6; do
+    colours=$(output_shot "$1" "$1")
+    [ "$colours" -lt 50 ] || break
+    sleep 0.5
+  done
   size=$(identify -format '%wx%h' "$CASE_DIR/$1.png")
   [ "$size" = "$2" ] || fail "$1 is $size, not $2"
   [ "$colours" -ge 50 ] || fail "$1 shows $colours colours, not a chart"

@@ -28,6 +28,7 @@ trap finish EXIT
 expected=(
   /usr/bin/kelo
   /usr/bin/kelo-chart
+  /usr/lib/kelo/kelo-chart-drawing.so
   /usr/share/kelo/KELO.INI
   /usr/share/kelo/glypha.ttf
   /usr/share/kelo/LICENSE-glypha.txt
@@ -142,6 +143,10 @@ python3 -c 'import json, sys; c = json.load(open(sys.argv[1])); assert len(c["ho
 cmp -s "$home/.config/kelo/KELO.INI" /usr/share/kelo/KELO.INI || fail "~/.config/kelo/KELO.INI is not the installed default"
 [ "$(stat -c %U "$home/.config/kelo/KELO.INI")" = "$user" ] || fail "~/.config/kelo/KELO.INI is not the user's"
 echo "ok   kelo-chart --json as $user, with ~/.config/kelo/KELO.INI made from /usr/share/kelo"
+(cd / && as_user kelo-chart --png "$home/chart.png" --size 320x240) || fail "kelo-chart --png (status $?)"
+[ "$(head -c 8 "$home/chart.png" | od -An -tx1 | tr -d ' ')" = 89504e470d0a1a0a ] ||
+  fail "kelo-chart --png wrote no PNG (its drawing module is /usr/lib/kelo/kelo-chart-drawing.so)"
+echo "ok   kelo-chart --png draws through its module in /usr/lib/kelo"
 kelo-chart --help >"$work/chart-help.txt"
 documents_switches kelo-chart "$work/chart-help.txt"
 echo "ok   kelo-chart(1) describes every switch of kelo-chart --help"

@@ -129,34 +129,4 @@ TEST(CheckSettings, NightDimmingIsOffOrABrightnessFrom10To100Percent) {
     }
 }
 
-// Each problem names the line to mend, so that the settings form shows it on that line's field.
-TEST(CheckSettings, EachProblemNamesTheLineThatMendsIt) {
-    struct Case {
-        std::vector<std::pair<int, float>> lines;
-        std::string letter;
-        std::vector<std::pair<int, int>> problems;  // line, alsoLine
-        const char* why;
-    } cases[] = {
-        {{}, "P", {}, "New York passes"},
-        {{{kZoneSourceLine, 1}, {kTimeZoneLine, 20}}, "P", {}, "the system's zone: line 18 is not used"},
-        {{{kZoneSourceLine, 0}, {kTimeZoneLine, 20}}, "P", {{kTimeZoneLine, 0}}, "a fixed zone beyond 12 hours"},
-        {{{kLatitudeDegreesLine, 67}}, "P", {{kLatitudeDegreesLine, kHouseSystemLine}},
-         "the latitude limit is mended by the latitude or the house system"},
-        {{{kLongitudeDegreesLine, 181}}, "P", {{kLongitudeDegreesLine, 0}}, "the longitude's degrees alone"},
-        {{{kLongitudeMinutesLine, 60}}, "P", {{kLongitudeMinutesLine, 0}}, "the longitude's minutes alone"},
-        {{{kLongitudeDegreesLine, 181}, {kLongitudeMinutesLine, 60}}, "P",
-         {{kLongitudeDegreesLine, kLongitudeMinutesLine}}, "one rule, one message, both fields"},
-        {{{kLatitudeDegreesLine, 70}, {kLatitudeMinutesLine, 60}, {kTimeZoneLine, 14}}, "K",
-         {{kLatitudeDegreesLine, kHouseSystemLine}, {kTimeZoneLine, 0}, {kLatitudeMinutesLine, 0}},
-         "in the order of the message boxes"},
-    };
-    for (const Case& c : cases) {
-        ChartState s = Place(40, 45);
-        for (auto [line, value] : c.lines) s.settingValues[line] = value;
-        std::vector<std::pair<int, int>> lines;
-        for (const SettingsProblem& p : CheckSettings(s.settingValues, c.letter)) lines.push_back({p.line, p.alsoLine});
-        EXPECT_EQ(lines, c.problems) << c.why;
-    }
-}
-
 }  // namespace

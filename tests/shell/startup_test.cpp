@@ -105,6 +105,18 @@ TEST(StartupSecondInstance, LeavesAtOnceWithoutTouchingFontPointerOrSettings) {
     EXPECT_EQ(rig.s.settingValues[kExitModeLine], 0.0f);
 }
 
+// "/c" beside a running screen saver: the editor opens (the running one follows what it saves), then
+// the program leaves without a chart window of its own.
+TEST(StartupSecondInstance, WithTheConfigureSwitchOpensTheEditorAndThenLeaves) {
+    ShellRig rig(SettingsText({{kPointerLine, "0"}}));
+    rig.instance.another = true;
+    EXPECT_EQ(rig.Start("/c"), 0);
+    EXPECT_EQ(rig.options.shows, 1);
+    EXPECT_FALSE(rig.window.shown);
+    EXPECT_EQ(rig.pointer.calls, 0);
+    EXPECT_EQ(rig.fonts.removed, rig.fonts.added);
+}
+
 TEST(StartupMissingSettings, ReportsTheFileNotFoundAndEndsWithAFailureStatus) {
     ShellRig rig;
     std::filesystem::remove(rig.folder.Path("KELO.INI"));

@@ -2,7 +2,9 @@
 # Kelo.scr /s on screens other than the 1024 x 768 of the other tests, in a Wine prefix of its own whose
 # X11 driver keeps its defaults (windows "managed"), each screen an X server of its own:
 #   1280x1024 and 1920x1080: one window of the screen's size, the whole wheel in the middle;
-#   two monitors (Xinerama, both at the origin for Wine): one window of each size, and a key ends both.
+#   two monitors (Xinerama, both at the origin for Wine): one window of each size, and a key ends both;
+#   the display given another mode while the chart runs (as the display settings do): the window
+#   follows to the new size with the whole wheel, and back.
 source "$(dirname "$0")/lib_e2e.sh"
 
 export WINEPREFIX="$KELO_E2E_WORK/prefix-screens"
@@ -76,3 +78,25 @@ xdotool key a
 wait_exit "$SCR_PID" 10 || fail "two monitors: a key did not end the screen saver"
 [ -z "$(chart_windows)" ] || fail "two monitors: a window outlived the screen saver"
 echo "ok   two monitors: a window of each monitor's size, one key ends both"
+
+# display_mode WIDTH HEIGHT: the display's mode changed through Windows (ChangeDisplaySettingsExW), which
+# tells every window with WM_DISPLAYCHANGE.
+display_mode() { (cd "$KELO_WIN_BIN" && "$WINE" display_mode.exe "$1" "$2" </dev/null >/dev/null 2>&1); }
+
+start_server -screen 0 1280x1024x24
+# The X server offers 800x600 beside its own mode (Wine lists the modes the server has).
+xrandr --newmode 800x600 40 800 840 968 1056 600 601 605 628 && xrandr --addmode screen 800x600
+start_scr "$folder" /s
+wait_window "SCRNSAVE KELO" 60 >/dev/null || fail "display change: no chart window"
+sleep 4
+for size in 800x600 1280x1024; do
+  display_mode "${size%x*}" "${size#*x}" || fail "display change: Wine did not set $size"
+  sleep 3
+  [ "$(chart_windows)" = "$size" ] || fail "display change to $size: chart windows $(chart_windows | tr '\n' ' ')"
+  shot="$KELO_E2E_WORK/screen-changed-$size.png"
+  import -window root "$shot"
+  why=$(whole_wheel "$shot" "${size%x*}" "${size#*x}") || fail "display change to $size: $why (see $shot)"
+done
+xdotool key a
+wait_exit "$SCR_PID" 10 || fail "display change: a key did not end the screen saver"
+echo "ok   display changed to 800x600 and back while it ran: the window and the whole wheel followed"

@@ -74,6 +74,28 @@ wait_exit() {
 # colours FILE: the number of distinct colours of a picture.
 colours() { convert "$1" -format %k info:; }
 
+# main_colour FILE: the colour most pixels of a picture have (the background), '#RRGGBB'.
+main_colour() { convert "$1" -format %c histogram:info:- | sort -rn | head -1 | grep -o '#[0-9A-F]\{6\}' | head -1; }
+
+# time_to_pixel X Y COLOUR SECONDS COMMAND...: runs COMMAND (a write of the settings file), then waits
+# until the screen's pixel X,Y has COLOUR (fails when that takes more than SECONDS); the seconds from
+# the start of COMMAND to the colour, to the millisecond, in WAITED. The screen is watched from before
+# COMMAND starts.
+time_to_pixel() {
+  local x=$1 y=$2 colour=$3 seconds=$4 start seen poller out=$KELO_E2E_WORK/pixel.out ready=$KELO_E2E_WORK/pixel.ready
+  shift 4
+  rm -f "$ready"
+  python3 "$REPO/tests/e2e/wait_for_pixel.py" "$x" "$y" "$colour" "$((seconds + 10))" "$ready" >"$out" &
+  poller=$!
+  while [ ! -e "$ready" ]; do kill -0 "$poller" 2>/dev/null || fail "cannot look at the screen"; sleep 0.05; done
+  start=$(date +%s%N)
+  "$@"
+  wait "$poller" || fail "pixel $x,$y is $(cat "$out"), not $colour"
+  seen=$(cat "$out")
+  WAITED=$(printf '%d.%03d' $(((seen - start) / 1000000000)) $(((seen - start) / 1000000 % 1000)))
+  (((seen - start) / 1000000 <= seconds * 1000)) || fail "pixel $x,$y took $WAITED s to become $colour"
+}
+
 # geometry ID: "WIDTHxHEIGHT" of an X window.
 geometry() { xdotool getwindowgeometry "$1" | awk '/Geometry/ { print $2 }'; }
 

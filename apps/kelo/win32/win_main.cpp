@@ -75,11 +75,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     s.commandLine = command.shellCommandLine;
     KeloForm form(s, platform);
     window.Load(form);
-    // The preview follows the settings the Settings button saves: when the file changes, it starts
-    // afresh, so that start-up reads them as it always does.
-    if (command.preview)
-        window.WatchFile(s.settingsFileName, [&window] {
-            if (StartThisProgramAgain()) window.Unload();
-        });
     return window.RunMessageLoop();
 }

@@ -1,7 +1,7 @@
 // The chart window on Windows: one window per monitor at the monitor's rectangle, one paint on all of
 // them, pointer positions in the primary monitor's logical units with a resting distance at the
-// monitor's DPI, the system commands it swallows and the end when another program takes the
-// activation.
+// monitor's DPI, the system commands it swallows, the end when another program takes the activation,
+// and the windows following the monitors when the display changes.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -44,7 +44,8 @@ std::vector<MonitorPlace> TwoMonitors() {
 class ChartWindowTest : public ::testing::Test {
 protected:
     GdiplusSession gdiplus;
-    Win32ChartWindow window{GetModuleHandleW(nullptr), nullptr, TwoMonitors()};
+    std::vector<MonitorPlace> monitors = TwoMonitors();  // as the display has them now
+    Win32ChartWindow window{GetModuleHandleW(nullptr), nullptr, [this] { return monitors; }};
     RecordingEvents events;
 
     void Pump() {
@@ -131,6 +132,54 @@ TEST_F(ChartWindowTest, SystemCommandsOfScreenSaverAndCloseAreSwallowedAndLosing
     EXPECT_EQ(events.Count("unload"), 1);
     EXPECT_FALSE(IsWindow(first));
     EXPECT_FALSE(IsWindow(second));
+}
+
+// After a change of the display every monitor has its window at its rectangle and DPI, the primary's
+// first; a window whose monitor went is gone without ending the program; every picture is painted anew.
+TEST_F(ChartWindowTest, TheWindowsFollowTheMonitorsWhenTheDisplayChanges) {
+    struct Case {
+        std::vector<MonitorPlace> monitors;
+        UINT message;
+        const char* why;
+    };
+    const Case cases[] = {
+        {{{RECT{0, 0, 640, 480}, 96, true}, {RECT{640, 0, 840, 100}, 192, false}}, WM_DISPLAYCHANGE,
+         "the primary monitor got another mode and the second moved beside it"},
+        {{{RECT{0, 0, 640, 480}, 96, true}, {RECT{640, 0, 840, 100}, 192, false}, {RECT{0, 480, 300, 700}, 120, false}},
+         WM_DISPLAYCHANGE, "a third monitor came"},
+        {{{RECT{0, 0, 400, 300}, 144, true}}, WM_DISPLAYCHANGE, "two monitors went"},
+        {{{RECT{0, 0, 400, 300}, 120, true}}, WM_DPICHANGED, "the DPI of the monitor changed"},
+    };
+    window.Load(events);
+    window.SetLogicalSize(1024, 768);
+    window.ShowMaximized();
+    Pump();
+    for (const Case& c : cases) {
+        std::vector<HWND> before;
+        for (size_t i = 0; i < window.WindowCount(); ++i) before.push_back(window.WindowAt(i));
+        const int paints = events.Count("paint");
+        monitors = c.monitors;
+        RECT suggested = c.monitors[0].rect;
+        SendMessageW(window.WindowAt(0), c.message, 0, reinterpret_cast<LPARAM>(&suggested));
+        Pump();
+        ASSERT_EQ(window.WindowCount(), c.monitors.size()) << c.why;
+        for (size_t i = 0; i < c.monitors.size(); ++i) {
+            RECT r{};
+            GetWindowRect(window.WindowAt(i), &r);
+            const RECT& want = c.monitors[i].rect;
+            EXPECT_TRUE(EqualRect(&r, &want)) << c.why << ", window " << i;
+            EXPECT_TRUE(IsWindowVisible(window.WindowAt(i))) << c.why << ", window " << i;
+            EXPECT_EQ(window.SurfaceAt(i).DeviceWidth(), want.right - want.left) << c.why << ", window " << i;
+            EXPECT_EQ(window.SurfaceAt(i).DeviceHeight(), want.bottom - want.top) << c.why << ", window " << i;
+        }
+        for (size_t i = c.monitors.size(); i < before.size(); ++i) EXPECT_FALSE(IsWindow(before[i])) << c.why;
+        EXPECT_EQ(window.TwipsPerPixelX(), TwipsPerPixelAt(c.monitors[0].dpi)) << c.why;
+        EXPECT_GT(events.Count("paint"), paints) << c.why;
+    }
+    EXPECT_EQ(events.Count("unload"), 0);
+    window.Unload();
+    Pump();
+    EXPECT_EQ(events.Count("unload"), 1);
 }
 
 }  // namespace

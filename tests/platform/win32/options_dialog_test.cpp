@@ -57,12 +57,12 @@ protected:
     HWND dialog = nullptr;
 };
 
-TEST_F(Template, EveryFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
+TEST_F(Template, EverySlottedFieldHasTheControlOfItsKindAndNoControlIsLeftOver) {
     std::set<int> used;
     for (int i = 0; i < Fields(); ++i) {
         const SettingsField& f = SettingsFields()[i];
         const int slot = Slot(i);
-        ASSERT_GE(slot, 0) << f.name;
+        if (slot < 0) continue;  // a field without a slot gets a row made at run time
         EXPECT_TRUE(used.insert(slot).second) << f.name;
         HWND control = Item(IDC_FIELD + slot);
         ASSERT_NE(control, nullptr) << f.name;
@@ -192,11 +192,9 @@ TEST(Win32OptionsDialog, EveryFieldIsLabelledFromTheListWithUniqueMnemonicsOnEac
         EXPECT_EQ(Mnemonic(TextOf(GetDlgItem(d.Handle(), IDC_CITY_LABEL))), L'C');
         for (int i = 0; i < Fields(); ++i) {
             const SettingsField& f = SettingsFields()[i];
-            const int slot = Slot(i);
             std::wstring expected = WideFromUtf8(f.label);
             std::replace(expected.begin(), expected.end(), L'_', L'&');
-            const std::wstring shown =
-                TextOf(GetDlgItem(d.Handle(), (f.kind == FieldKind::Toggle ? IDC_FIELD : IDC_LABEL) + slot));
+            const std::wstring shown = TextOf(d.Control(f.kind == FieldKind::Toggle ? IDC_FIELD : IDC_LABEL, i));
             EXPECT_EQ(shown, expected) << f.name;
             if (const wchar_t key = Mnemonic(shown)) {
                 EXPECT_TRUE(mnemonics[static_cast<int>(f.page)].insert(key).second) << f.name << " " << char(key);
