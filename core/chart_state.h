@@ -65,6 +65,7 @@ struct ChartState {
     int16_t settingsError = 0;       // 1 when a settings check failed in this update
     int16_t tickInProgress = 0;      // 1 while a tick's update and paint run (a message box may be open)
     int16_t chartComputed = 0;       // 1 once an update has passed the settings checks
+    int64_t tickMinute = -1;         // minute of UT (from 1970) of the last tick that ran an update
     std::array<std::string, 4> infoLines;  // date and time, place, sidereal time, house system
     int16_t calendarDay = 0;
     int16_t calendarMonth = 0;
@@ -77,6 +78,7 @@ struct ChartState {
     std::string eastWest;            // "EAST" or "WEST"
     float latitudeDegMin = 0;        // degrees.minutes, positive north
     std::string northSouth;          // "SOUTH" or "NORTH"
+    double sunAltitude = 0;          // the Sun over the place's horizon, degrees, no refraction
 
     // ---- Input, exit and clean-up ----------------------------------------------------------------
     float lastPointerX = 0;          // last pointer position, logical units; empty compares equal to 0

@@ -31,6 +31,7 @@ constexpr int kFixedSignHousesLine = 42;    // exactly 99 (with a zodiac shift):
 // The screen saver.
 constexpr int kPointerLine = 32;   // exactly 0: hidden
 constexpr int kExitModeLine = 33;  // 0 move .. 6 any input
+constexpr int kNightDimmingLine = 15;  // 0 off; 10..100: brightness in percent while the Sun is down
 
 // Sizes (points) and colours (palette index 0..15) of the picture.
 constexpr int kVoidMoonSizeLine = 53;

@@ -4,6 +4,7 @@
 // (whose seconds the one-second tick reads).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 struct LocalDateTime {
@@ -37,3 +38,18 @@ public:
 // characters after the second separator, where the separator is the first ":" of T, else its first ".",
 // else its first ","; the first two characters of T when there is no second separator.
 std::string SecondsOfTimeText(const std::string& timeText);
+
+// The minute of Universal Time that a reading falls in, counted from 1970-01-01 00:00 UT: the same
+// for two readings of one minute, whatever the zone's offset, and different for the two passes of a
+// local hour that the end of daylight saving repeats.
+int64_t UtcMinuteOf(const LocalDateTime& t);
+
+// The one-second timer of the chart windows ticks just after every change of the wall clock's second:
+// armed at each tick for the next multiple of its interval on the wall clock, kTickMarginMs late, so
+// that the clock already reads the new second even where it is read from a coarser clock than the
+// timer runs on (Windows steps SetTimer and GetLocalTime by about 15.6 ms). Each platform's timer counts the delay on its monotonic clock, so a wall clock that
+// jumps (set by hand, resumed from suspend) is followed again at the next tick, within a second.
+constexpr int kTickMarginMs = 50;
+// Milliseconds from the wall-clock time wallNowMs (any epoch that is a whole number of intervals) to
+// kTickMarginMs after the next multiple of intervalMs (1000 for an interval of 0 or less).
+int DelayToNextTickMs(int64_t wallNowMs, int intervalMs);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "core/numeric.h"
+#include "render/night_dimming.h"
 #include "render/render_tables.h"
 #include "core/setting_lines.h"
 
@@ -29,10 +30,7 @@ std::vector<std::string> BreakLines(Surface& surface, const std::vector<std::str
     return lines;
 }
 
-}  // namespace
-
-void DrawNotice(ChartState& s, Surface& surface, const std::vector<std::string>& messages) {
-    if (messages.empty()) return;
+void DrawNoticeOn(ChartState& s, Surface& surface, const std::vector<std::string>& messages) {
     surface.SetFontName("GLYPHA");
     surface.SetFontSize(s.settingValues[kInfoTextSizeLine]);
     surface.SetFontBold(false);
@@ -49,5 +47,19 @@ void DrawNotice(ChartState& s, Surface& surface, const std::vector<std::string>&
         surface.SetCurrentY(y);
         surface.Print(line);
         y += down * lineHeight;
+    }
+}
+
+}  // namespace
+
+void DrawNotice(ChartState& s, Surface& surface, const std::vector<std::string>& messages) {
+    if (messages.empty()) return;
+    // Over a dimmed chart the notice is dimmed with it.
+    const double brightness = PictureBrightness(s);
+    if (brightness < 1) {
+        DimmedSurface dimmed(surface, brightness);
+        DrawNoticeOn(s, dimmed, messages);
+    } else {
+        DrawNoticeOn(s, surface, messages);
     }
 }

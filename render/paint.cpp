@@ -5,6 +5,7 @@
 #include "core/numeric.h"
 #include "render/pair_lines.h"
 #include "render/body_glyphs.h"
+#include "render/night_dimming.h"
 #include "render/text_primitives.h"
 #include "render/wheel.h"
 #include "core/setting_lines.h"
@@ -15,7 +16,9 @@ void ResizeChart(ChartState& s, Surface& surface) {
     s.scaleHalfWidth = Round16(227 / std::fabs(H / W));
 }
 
-void PaintChart(ChartState& s, Surface& surface) {
+namespace {
+
+void PaintChartOn(ChartState& s, Surface& surface) {
     surface.SetFontSize(12);
     surface.SetFontName("GLYPHA");
     surface.SetFontSize(12);
@@ -49,4 +52,18 @@ void PaintChart(ChartState& s, Surface& surface) {
     s.aspectLines.clear();
     if (IsExactly(s.settingValues[kAspectLinesLine], 1)) DrawAspects(s, surface);
     DrawInfoText(s, surface);
+}
+
+}  // namespace
+
+// The night dimming scales every colour the paint gives, the background first among them; a picture
+// at full brightness is drawn on the surface itself, exactly as without dimming.
+void PaintChart(ChartState& s, Surface& surface) {
+    const double brightness = PictureBrightness(s);
+    if (brightness < 1) {
+        DimmedSurface dimmed(surface, brightness);
+        PaintChartOn(s, dimmed);
+    } else {
+        PaintChartOn(s, surface);
+    }
 }

@@ -9,9 +9,10 @@
 // order: the centred coordinate system (x from -scaleHalfWidth to scaleHalfWidth, y upwards, the same
 // ratio as before; its origin moved by driftX, driftY when the picture drifts), background colour, wheel,
 // house sizes, intercepted signs, the cell measurement, cusp labels, body glyphs, the aspect display when
-// settings value 47 is exactly 1, the information text.
+// settings value 47 is exactly 1, the information text. At night every colour, the background
+// included, is scaled by the night dimming of settings line 15 (render/night_dimming.h).
 //   reads  the chart (houseCusp, bodyLongitude, bodyHouse, retroFlags, moonVoid, infoLines), wheelMode,
-//          the rendering tables, settingValues, scaleHalfWidth, driftX, driftY
+//          the rendering tables, settingValues, scaleHalfWidth, driftX, driftY, sunAltitude
 //   writes the rendering fields: cell sizes, pen, houseSize, interceptedSign, spokeAngles, the placement
 //          fields, bodyDrawAngle, bodyDrawn, textReversed, aspectLines
 void PaintChart(ChartState& s, Surface& surface);

@@ -33,6 +33,10 @@ std::vector<SettingsProblem> CheckSettings(const SettingValues& v, const std::st
         problems.push_back({kLongitudeMinutesLine, kNatalDataMessage});
     // Latitude minutes
     if (!(v[kLatitudeMinutesLine] <= 59)) problems.push_back({kLatitudeMinutesLine, kNatalDataMessage});
+    // Night dimming: off, or a brightness that still shows the picture
+    const float percent = v[kNightDimmingLine];
+    if (!(percent == 0 || (percent >= 10 && percent <= 100)))
+        problems.push_back({kNightDimmingLine, kNightDimmingMessage});
     return problems;
 }
 

@@ -14,6 +14,8 @@ inline const std::string kWarningTitle = "Warning!";
 inline const std::string kLatitudeTooHighMessage =
     "Your latitude is too high. Lower to 66 degrees, 00 minutes or below OR change house systems.";
 inline const std::string kNatalDataMessage = "Error in natal input data section. Please correct.";
+inline const std::string kNightDimmingMessage =
+    "Night dimming (line 15) must be 0 (off) or a brightness from 10 to 100 percent. Please correct.";
 
 // One failed check: its message, and the settings line to mend. alsoLine, when not 0, is a second line
 // whose change mends it too (the house system for the latitude limit, the longitude minutes when they
@@ -32,7 +34,8 @@ struct SettingsProblem {
 //   2. zone: -13 <= line 18 <= 12, not checked when line 17 is exactly 1 (the system's zone is used,
 //      line 18 is not);
 //   3. longitude: line 19 <= 180 and line 20 <= 59 (the line that breaks it);
-//   4. latitude minutes: line 23 <= 59.
+//   4. latitude minutes: line 23 <= 59;
+//   5. night dimming: line 15 is 0 (off) or a brightness from 10 to 100 percent (its own message).
 // Rules 2 to 4 give the natal-data message each. A value that is not a number fails its rule.
 std::vector<SettingsProblem> CheckSettings(const SettingValues& values, const std::string& houseSystemLetter);
 

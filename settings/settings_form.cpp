@@ -123,6 +123,8 @@ std::vector<SettingsField> MakeFields() {
     f.push_back(Toggle("pointer", "Show the _mouse pointer", P::Screen, kPointerLine, 0, 1, 1));  // exactly 0: hidden
     f.push_back(Toggle("drift", "Screen care: mo_ve the picture a little every minute", P::Screen, kDriftLine, 0,
                        1, 0));
+    f.push_back(Number("nightDimming", "_Night brightness in % (0: no dimming)", P::Screen, kNightDimmingLine, 0, 100,
+                       10));  // 10..100 while the Sun is below the horizon
     // Look: the colour and the size of each part of the picture, row by row.
     f.push_back(Colour("infoTextColour", "_Information text", kInfoTextColourLine));
     f.push_back(FontSize("infoTextSize", "Information text size", kInfoTextSizeLine));

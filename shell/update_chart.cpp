@@ -1,11 +1,13 @@
 #include "shell/update_chart.h"
 
 #include <cctype>
+#include <cmath>
 #include <iterator>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
 #include "astro/frame/sky_frame.h"
+#include "astro/frame/sun_altitude.h"
 #include "astro/houses/houses.h"
 #include "core/body_slots.h"
 #include "core/numeric.h"
@@ -95,6 +97,11 @@ void UpdateChart(ChartState& s, Clock& clock, MessageBoxes& boxes) {
     ComputeSkyFrame(s);
     ComputeHouseCusps(s);
     ComputeEphemeris(s);
+
+    // The Sun's altitude at the place, from the tropical Sun of date before any option moves it; the
+    // picture dims by it at night (settings line 15).
+    const double latitude = Sgn(s.latitudeDegMin) * DegMinToDecimal(std::fabs(s.latitudeDegMin));
+    s.sunAltitude = SunAltitude(s.bodyLongitude[1], RadToDeg(-s.negObliquityRad), RadToDeg(s.ramcRad), latitude);
 
     // 12. Node option: the true node for the node and its opposite point.
     if (IsExactly(v[kNodeLine], 1)) {

@@ -12,15 +12,21 @@
 // the chart redrawn at once (ReloadSettings); in the tick whose time text shows the seconds "00", one
 // chart update and then the paint handler, directly.
 //   reads  the clock's time text, the settings file's stamp
-//   writes the chart (UpdateChart), tickInProgress
+//   writes the chart (UpdateChart), tickInProgress, tickMinute
 // A settings message box of the update keeps delivering ticks while it is open; those ticks do
 // nothing, so the boxes do not pile up one per minute behind each other.
+// One minute is drawn once: a wall clock set back by less than a second just after an update (a time
+// service stepping it) reads "00" again in the same minute, and that second tick does nothing. A
+// minute that the clock reaches again (set back by hand, the hour repeated at the end of daylight
+// saving) is another minute of Universal Time, and is drawn.
 void KeloForm::Timer1_Timer() {
     if (s.tickInProgress != 0) return;
-    const std::string timeText = p.clock.TimeText(p.clock.Now());
-    const bool minuteMark = SecondsOfTimeText(timeText) == "00";
+    const LocalDateTime now = p.clock.Now();
+    const int64_t minute = UtcMinuteOf(now);
+    const bool minuteMark = SecondsOfTimeText(p.clock.TimeText(now)) == "00" && minute != s.tickMinute;
     const bool written = SettingsFileWritten(s, FileStampOf(s.settingsFileName));
     if (!minuteMark && !written) return;
+    if (minuteMark) s.tickMinute = minute;
     s.tickInProgress = 1;
     struct Done {
         ChartState& s;

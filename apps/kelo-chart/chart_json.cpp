@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "render/night_dimming.h"
+
 namespace {
 
 struct NamedNumber {
@@ -15,7 +17,8 @@ std::vector<NamedNumber> ScalarNumbers(const ChartState& s) {
     return {{"dayNumber", s.dayNumber},       {"dayFraction", s.dayFraction},
             {"ramcRad", s.ramcRad},           {"mcLongitude", s.mcLongitude},
             {"ascLongitude", s.ascLongitude}, {"precessionShift", s.precessionShift},
-            {"siderealShift", s.siderealShift}, {"altNodeLongitude", s.altNodeLongitude}};
+            {"siderealShift", s.siderealShift}, {"altNodeLongitude", s.altNodeLongitude},
+            {"sunAltitude", s.sunAltitude}};
 }
 
 template <typename Array>
@@ -112,6 +115,8 @@ std::string ChartJson(const ChartState& s, const std::vector<std::string>& messa
         {"moonVoid", std::to_string(s.moonVoid)},
         {"dateText", JsonString(s.dateText)},
         {"meridiem", JsonString(s.meridiem)},
+        {"sunAltitude", JsonNumber(s.sunAltitude)},
+        {"brightness", JsonNumber(PictureBrightness(s))},
     };
     members.insert(members.end(), extra.begin(), extra.end());
     std::string out = "{\n";

@@ -15,8 +15,8 @@ struct JsonMember {
 
 // Writes the object: settingsError, messages, dayNumber, dayFraction, ramcRad, mcLongitude, ascLongitude,
 // siderealText, houseCusp (slots 1..12), bodyLongitude (bodies 1..15), retroFlags, precessionShift,
-// siderealShift, altNodeLongitude, houseLine, infoLines, moonVoid, dateText, meridiem, then the extra
-// members. Numbers are
+// siderealShift, altNodeLongitude, houseLine, infoLines, moonVoid, dateText, meridiem, sunAltitude,
+// brightness (the night dimming's, 0..1), then the extra members. Numbers are
 // written in the shortest form that reads back as the same double.
 std::string ChartJson(const ChartState& s, const std::vector<std::string>& messages,
                       const std::vector<JsonMember>& extra = {});

@@ -4,12 +4,6 @@ WallClockTimer::~WallClockTimer() {
     if (source_ != 0) g_source_remove(source_);
 }
 
-int WallClockTimer::DelayToNextTick(gint64 nowMs, int intervalMs) {
-    if (intervalMs <= 0) intervalMs = 1000;
-    const gint64 into = ((nowMs % intervalMs) + intervalMs) % intervalMs;
-    return static_cast<int>(intervalMs - into) + kTickMarginMs;
-}
-
 void WallClockTimer::SetEnabled(bool enabled) {
     enabled_ = enabled;
     if (!enabled && source_ != 0) {

@@ -1,11 +1,14 @@
 // Timer1 of the chart windows on the GLib main loop: a timeout re-armed at every tick for the next
 // boundary of the interval on the wall clock, so that a 1000 ms timer ticks just after every change of
-// the second.
+// the second. GLib counts a timeout on the monotonic clock: a jump of the wall clock (set by hand, or
+// a resume from suspend, which the monotonic clock does not count) is caught up at the next tick.
 #pragma once
 
 #include <glib.h>
 
 #include <functional>
+
+#include "platform/clock.h"
 
 class WallClockTimer {
 public:
@@ -17,11 +20,10 @@ public:
     void SetEnabled(bool enabled);
     void SetInterval(int milliseconds);  // an interval of 0 leaves the timer silent
 
-    // Milliseconds from the wall-clock time nowMs to just after the next multiple of intervalMs.
-    static int DelayToNextTick(gint64 nowMs, int intervalMs);
-    // A tick lands this long after the second changes, so that the clock already reads the new second
-    // even where it is read from a coarser clock than the timer runs on.
-    static constexpr int kTickMarginMs = 50;
+    // Milliseconds from the wall-clock time nowMs to just after the next multiple of intervalMs
+    // (DelayToNextTickMs).
+    static int DelayToNextTick(gint64 nowMs, int intervalMs) { return DelayToNextTickMs(nowMs, intervalMs); }
+    static constexpr int kTickMarginMs = ::kTickMarginMs;
 
 private:
     void Arm();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/clock.h"
 #include "platform/win32/resource_ids.h"
 #include "platform/win32/win32_text.h"
 
@@ -13,9 +14,6 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"KeloChartWindow";
 constexpr wchar_t kWindowTitle[] = L"SCRNSAVE KELO";
 constexpr UINT_PTR kTimer1 = 1;
-// A tick lands this long after the clock's second changes: more than one step of the system timer
-// (about 15.6 ms), by which both SetTimer and GetLocalTime are coarse.
-constexpr UINT kAfterSecondMs = 50;
 constexpr UINT kDefaultDpi = 96;
 // Posted to the first window: the monitors have changed, place the windows again.
 constexpr UINT kFollowMonitors = WM_APP + 1;
@@ -166,7 +164,7 @@ void Win32ChartWindow::ArmTimer() {
     if (timerInterval_ == 1000) {
         SYSTEMTIME now;
         GetLocalTime(&now);
-        delay = 1000u - now.wMilliseconds + kAfterSecondMs;
+        delay = static_cast<UINT>(DelayToNextTickMs(now.wMilliseconds, 1000));
     }
     SetTimer(Handle(), kTimer1, delay, nullptr);
 }

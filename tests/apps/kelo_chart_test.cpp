@@ -235,4 +235,35 @@ TEST(KeloChart, HelpExplainsEveryOption) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
 }
 
+// The Sun's altitude of a whole chart against an independent calculation: the low-precision solar
+// coordinates of Meeus (Astronomical Algorithms, ch. 25, apparent longitude) and his sidereal time
+// (ch. 12), worked at the full instant for 13E24, 52N31 (Berlin) and 0, 0. The chart counts whole
+// minutes and its own theories, so 0.05 degrees is ample.
+TEST(KeloChart, TheSunsAltitudeMatchesAnIndependentCalculation) {
+    struct Row { const char* zone; const char* latitude; const char* longitude; const char* at; double altitude; const char* why; };
+    const Row rows[] = {
+        {"-1", "52", "13", "2026-12-21T00:00", -60.907, "Berlin, winter, midnight CET"},
+        {"-1", "52", "13", "2026-12-21T12:00", 14.040, "Berlin, winter, noon CET"},
+        {"-1", "52", "13", "2026-12-21T16:15", -3.371, "Berlin, winter, in civil twilight"},
+        {"-2", "52", "13", "2026-06-21T00:00", -12.605, "Berlin, summer, midnight CEST: twilight all night"},
+        {"-2", "52", "13", "2026-06-21T12:00", 58.147, "Berlin, summer, noon CEST"},
+        {"0", "0", "0", "2026-03-20T12:00", 88.134, "equator, March equinox, noon UT"},
+        {"0", "0", "0", "2026-03-20T06:00", -1.884, "equator, March equinox, 06:00 UT"},
+    };
+    for (const Row& r : rows) {
+        const bool berlin = std::string(r.latitude) == "52";
+        ChangedSettings ini({{kNightDimmingLine, "30"}, {kZoneSourceLine, "0"}, {kTimeZoneLine, r.zone},
+                             {kLongitudeDegreesLine, r.longitude}, {kLongitudeMinutesLine, berlin ? "24" : "0"},
+                             {kLongitudeDirectionLine, "-1"}, {kLatitudeDegreesLine, r.latitude},
+                             {kLatitudeMinutesLine, berlin ? "31" : "0"}, {kLatitudeDirectionLine, "1"}});
+        ToolRun run = RunTool(ini.Arg() + " --at " + r.at + " --json");
+        ASSERT_EQ(run.status, 0) << r.why << run.err;
+        const json got = json::parse(run.out);
+        EXPECT_NEAR(got.at("sunAltitude").get<double>(), r.altitude, 0.05) << r.why;
+        // Line 15 at 30%: full by day, 30% below -6 degrees, 30% + 70% x (6 - 3.371) / 6 at dusk.
+        const double brightness = r.altitude >= 0 ? 1 : r.altitude <= -6 ? 0.3 : 0.3 + 0.7 * (6 + r.altitude) / 6;
+        EXPECT_NEAR(got.at("brightness").get<double>(), brightness, 0.01) << r.why;
+    }
+}
+
 }  // namespace

@@ -111,4 +111,22 @@ TEST(NatalData, EveryFailedRuleShowsItsOwnMessage) {
     EXPECT_EQ(Check(high), (std::vector<std::string>{kLatitudeTooHighMessage, kNatalDataMessage}));
 }
 
+TEST(CheckSettings, NightDimmingIsOffOrABrightnessFrom10To100Percent) {
+    struct Row { float value; bool fails; const char* why; };
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const Row rows[] = {
+        {0, false, "off, as in every older file"},     {10, false, "the dimmest allowed"},
+        {55.5, false, "fractions are a brightness too"}, {100, false, "the brightest"},
+        {9.99f, true, "below 10: a nearly black screen"}, {5, true, "below 10"},
+        {100.5f, true, "above 100"},                     {-10, true, "negative"},
+        {nan, true, "not a number"},
+    };
+    for (const Row& r : rows) {
+        ChartState s = Place(40, 45);
+        s.settingValues[kNightDimmingLine] = r.value;
+        EXPECT_EQ(Check(s), r.fails ? std::vector<std::string>{kNightDimmingMessage} : kNone) << r.why;
+        EXPECT_EQ(s.settingsError, r.fails ? 1 : 0) << r.why;
+    }
+}
+
 }  // namespace

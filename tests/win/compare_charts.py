@@ -84,6 +84,8 @@ def build_cases():
         ("zero-orbs", {2: 0, 3: 0, 4: 0, 5: 0, 10: 0}),
         ("house-system-out-of-range", {27: 9}),
         ("house-system-fraction", {27: 2.5}),
+        ("night-dimming", {15: 30}),
+        ("night-dimming-refused", {15: 5}),
     ]
     for k, (name, changes) in enumerate(options):
         moment = MOMENTS[k % len(MOMENTS)]
