@@ -335,12 +335,17 @@ TEST(Win32OptionsDialog, AFieldWithoutASlotGetsARowAfterTheLastOfItsPage) {
     RunDialog(
         [&](Script& s, Win32OptionsDialog& d) {
             d.ShowPage(2);
-            HWND drift = GetDlgItem(d.Handle(), IDC_FIELD + Slot(FieldNamed("drift")));
-            HWND edit = GetNextDlgTabItem(d.Handle(), drift, FALSE);
+            // The page's last slotted field, then the rows made for fields without a slot, in layout order.
+            HWND previous = GetDlgItem(d.Handle(), IDC_FIELD + Slot(FieldNamed("drift")));
+            HWND edit = GetNextDlgTabItem(d.Handle(), previous, FALSE);
+            for (int row = 0; row < 8 && edit != nullptr && TextOf(GetWindow(edit, GW_HWNDPREV)) != L"E&xtra"; ++row) {
+                previous = edit;
+                edit = GetNextDlgTabItem(d.Handle(), edit, FALSE);
+            }
             ASSERT_EQ(ClassOf(edit), L"Edit");
             EXPECT_EQ(TextOf(GetWindow(edit, GW_HWNDPREV)), L"E&xtra");  // its label, before it
             RECT above{}, row{};
-            GetWindowRect(drift, &above);
+            GetWindowRect(previous, &above);
             GetWindowRect(edit, &row);
             EXPECT_GT(row.top, above.bottom);
             EXPECT_TRUE(GetWindowLongW(edit, GWL_STYLE) & WS_VISIBLE);
