@@ -5,7 +5,7 @@
 //   clockFormat 1   "7/12/2026 22:30:00"      "22:30:00"
 #pragma once
 
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 #include "platform/clock.h"
@@ -21,26 +21,44 @@ public:
     int UtcOffsetAt(const LocalDateTime&) override { return time_.utcOffsetSeconds; }
 
     std::string GeneralDateTimeText(const LocalDateTime& t) override {
-        char date[48];
-        if (clockFormat_ == 1)
-            std::snprintf(date, sizeof date, "%d/%d/%d", t.day, t.month, t.year);
-        else
-            std::snprintf(date, sizeof date, "%d/%d/%d", t.month, t.day, t.year);
-        return std::string(date) + " " + TimeText(t);
+        std::string text;
+        text.reserve(32);
+        const bool dayFirst = clockFormat_ == 1;
+        AppendNumber(text, dayFirst ? t.day : t.month, 1);
+        text += '/';
+        AppendNumber(text, dayFirst ? t.month : t.day, 1);
+        text += '/';
+        AppendNumber(text, t.year, 1);
+        text += ' ';
+        AppendTime(text, t);
+        return text;
     }
 
     std::string TimeText(const LocalDateTime& t) override {
-        char text[48];
-        if (clockFormat_ == 1) {
-            std::snprintf(text, sizeof text, "%d:%02d:%02d", t.hour, t.minute, t.second);
-        } else {
-            int h = t.hour % 12 == 0 ? 12 : t.hour % 12;
-            std::snprintf(text, sizeof text, "%d:%02d:%02d %s", h, t.minute, t.second, t.hour >= 12 ? "PM" : "AM");
-        }
+        std::string text;
+        AppendTime(text, t);
         return text;
     }
 
 private:
+    // The number in decimal, as printf's "%d" (width 1) or "%02d" (width 2) writes it.
+    static void AppendNumber(std::string& text, int value, int width) {
+        char digits[16];
+        const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
+        if (width == 2 && r.ptr - digits < 2) text += '0';
+        text.append(digits, r.ptr);
+    }
+
+    void AppendTime(std::string& text, const LocalDateTime& t) const {
+        const bool twentyFourHours = clockFormat_ == 1;
+        AppendNumber(text, twentyFourHours ? t.hour : (t.hour % 12 == 0 ? 12 : t.hour % 12), 1);
+        text += ':';
+        AppendNumber(text, t.minute, 2);
+        text += ':';
+        AppendNumber(text, t.second, 2);
+        if (!twentyFourHours) text += t.hour >= 12 ? " PM" : " AM";
+    }
+
     LocalDateTime time_;
     int clockFormat_;
 };

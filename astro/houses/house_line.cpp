@@ -1,4 +1,5 @@
 #include <string>
+#include <string_view>
 
 #include "astro/houses/houses.h"
 
@@ -6,18 +7,18 @@ namespace {
 
 // Replace the characters of text from position p (counted from 1) with the first n characters of r,
 // never beyond the end of r or of text.
-void Overwrite(std::string& text, std::size_t p, std::size_t n, const std::string& r) {
+void Overwrite(std::string& text, std::size_t p, std::size_t n, std::string_view r) {
     if (p < 1 || p > text.size()) return;
     std::size_t count = n;
     if (count > r.size()) count = r.size();
     if (count > text.size() - (p - 1)) count = text.size() - (p - 1);
-    text.replace(p - 1, count, r, 0, count);
+    text.replace(p - 1, count, r.data(), count);
 }
 
 // The four characters of houseOrdinals from position p (counted from 1), as far as they exist.
-std::string OrdinalAt(const std::string& ordinals, std::size_t p) {
-    if (p > ordinals.size()) return "";
-    return ordinals.substr(p - 1, 4);
+std::string_view OrdinalAt(const std::string& ordinals, std::size_t p) {
+    if (p > ordinals.size()) return {};
+    return std::string_view(ordinals).substr(p - 1, 4);
 }
 
 // The cusp slot 1..12 whose house holds a longitude, 0 for none: the rule of HouseOfLongitude.

@@ -22,12 +22,19 @@ double QuadrantArcTanDeg(double y, double x) {
     return Normalize360(RadToDeg(a));
 }
 
-// Two digits of one sidereal time part: the number's text with its leading blank, a "0" in front
-// of a single digit, then the last two characters.
-std::string TwoDigitPart(double part) {
-    std::string text = NumberToText(part);
-    if (part < 10) text = "0" + text.substr(text.size() - 1);
-    return text.size() > 2 ? text.substr(text.size() - 2) : text;
+// Two digits of one sidereal time part, added to text: the number's text with its leading blank, a "0"
+// in front of a single digit, then the last two characters. A whole part 0..99 (every finite one the
+// sky frame gives) is written at once.
+void AppendTwoDigitPart(std::string& text, double part) {
+    if (part >= 0 && part < 100 && part == Int(part)) {
+        const int whole = static_cast<int>(part);
+        text += static_cast<char>('0' + whole / 10);
+        text += static_cast<char>('0' + whole % 10);
+        return;
+    }
+    std::string number = NumberToText(part);
+    if (part < 10) number = "0" + number.substr(number.size() - 1);
+    text += number.size() > 2 ? number.substr(number.size() - 2) : number;
 }
 
 // The latitude as the non-Placidus branches take it: minus the decimal latitude in radians, north
@@ -81,8 +88,9 @@ void KochHouses(ChartState& s, HouseTable& house) {
     const double ramc = s.ramcRad;
     const double negE = s.negObliquityRad;
     const double negPhi = BranchNegLatitude(s);
+    const double tanPhi = std::tan(negPhi), sinE = std::sin(negE), cosE = std::cos(negE);
     // Ascensional difference of the Midheaven's declination.
-    const double ad = ArcSin(std::sin(ramc) * std::tan(negPhi) * std::tan(negE));
+    const double ad = ArcSin(std::sin(ramc) * tanPhi * std::tan(negE));
     for (int i = 1; i <= 12; ++i) {
         const double h = Normalize360(30.0 * i + 60);
         double k, sign;
@@ -95,31 +103,41 @@ void KochHouses(ChartState& s, HouseTable& house) {
         }
         const double oa = DegToRad(Normalize360(RadToDeg(ramc) + h + k * RadToDeg(ad)));
         const double y = std::sin(oa);
-        const double x = std::cos(oa) * std::cos(negE) - sign * std::tan(negPhi) * std::sin(negE);
+        const double x = std::cos(oa) * cosE - sign * tanPhi * sinE;
         house[i] = QuadrantArcTanDeg(y, x);
     }
+}
+
+// What the house circles of one chart share: the RAMC, and the trigonometry of the obliquity and of the
+// latitude as the non-Placidus branches take it.
+struct HouseCircleFrame {
+    double ramc, cosE, sinE, tanPhi;
+};
+
+HouseCircleFrame HouseCircleFrameOf(const ChartState& s, double negPhi) {
+    return {s.ramcRad, std::cos(s.negObliquityRad), std::sin(s.negObliquityRad), std::tan(negPhi)};
 }
 
 // The longitude where the ecliptic meets the house circle through the north and south points of the
 // horizon that cuts the equator at angle a (radians) past the meridian: the cusp of Regiomontanus (a
 // equal steps on the equator) and of Campanus (a from equal steps on the prime vertical).
-double HouseCircleCusp(const ChartState& s, double negPhi, double a) {
-    const double ramc = s.ramcRad;
-    const double negE = s.negObliquityRad;
-    const double y = std::sin(a + ramc);
-    const double x = std::cos(a + ramc) * std::cos(negE) - std::tan(negPhi) * std::sin(a) * std::sin(negE);
+double HouseCircleCusp(const HouseCircleFrame& f, double a) {
+    const double y = std::sin(a + f.ramc);
+    const double x = std::cos(a + f.ramc) * f.cosE - f.tanPhi * std::sin(a) * f.sinE;
     return QuadrantArcTanDeg(y, x);
 }
 
 void CampanusHouses(ChartState& s, HouseTable& house) {
     const double negPhi = BranchNegLatitude(s);
+    const HouseCircleFrame frame = HouseCircleFrameOf(s, negPhi);
+    const double cosPhi = std::cos(negPhi);
     for (int i = 1; i <= 12; ++i) {
         // The prime vertical divided from the east point; the offset keeps Tan off its poles.
         const double p = DegToRad(30.0 * i + 60.000001);
-        double a = std::atan(std::tan(p) * std::cos(negPhi));
+        double a = std::atan(std::tan(p) * cosPhi);
         if (a < 0) a = a + kPi;
         if (std::sin(p) < 0) a = a + kPi;
-        house[i] = HouseCircleCusp(s, negPhi, a);
+        house[i] = HouseCircleCusp(frame, a);
     }
 }
 
@@ -152,25 +170,25 @@ void EqualHouses(ChartState& s) {
 
 void MeridianHouses(ChartState& s, HouseTable& house) {
     const double ramc = s.ramcRad;
-    const double negE = s.negObliquityRad;
+    const double cosE = std::cos(s.negObliquityRad);
     for (int i = 1; i <= 12; ++i) {
         const double h = DegToRad(30.0 * i + 60);
-        house[i] = QuadrantArcTanDeg(std::sin(ramc + h), std::cos(ramc + h) * std::cos(negE));
+        house[i] = QuadrantArcTanDeg(std::sin(ramc + h), std::cos(ramc + h) * cosE);
     }
 }
 
 void MorinusHouses(ChartState& s, HouseTable& house) {
     const double ramc = s.ramcRad;
-    const double negE = s.negObliquityRad;
+    const double cosE = std::cos(s.negObliquityRad);
     for (int i = 1; i <= 12; ++i) {
         const double h = DegToRad(30.0 * i + 60);
-        house[i] = QuadrantArcTanDeg(std::sin(ramc + h) * std::cos(negE), std::cos(ramc + h));
+        house[i] = QuadrantArcTanDeg(std::sin(ramc + h) * cosE, std::cos(ramc + h));
     }
 }
 
 void RegiomontanusHouses(ChartState& s, HouseTable& house) {
-    const double negPhi = BranchNegLatitude(s);
-    for (int i = 1; i <= 12; ++i) house[i] = HouseCircleCusp(s, negPhi, DegToRad(30.0 * i + 60));
+    const HouseCircleFrame frame = HouseCircleFrameOf(s, BranchNegLatitude(s));
+    for (int i = 1; i <= 12; ++i) house[i] = HouseCircleCusp(frame, DegToRad(30.0 * i + 60));
 }
 
 }  // namespace
@@ -187,11 +205,12 @@ void PlacidusCusp(ChartState& s) {
     const double sign = s.placidusBelowHorizon == 1.0 ? 1.0 : -1.0;
     const double f = s.placidusDivisor;
     const double ramc = s.ramcRad;
+    const double tanE = std::tan(s.negObliquityRad), tanPhi = std::tan(s.houseLatitudeRad);
     double ra = s.placidusStartRa;
     for (int iteration = 0; iteration < 10; ++iteration) {
         // Semi-arc of the point whose declination has the tangent Sin(RA) Tan e:
         // diurnal above the horizon, nocturnal below.
-        const double x = sign * std::sin(ra) * std::tan(s.negObliquityRad) * std::tan(s.houseLatitudeRad);
+        const double x = sign * std::sin(ra) * tanE * tanPhi;
         double a = ArcCosSigned(x);
         if (a < 0) a = a + kPi;
         if (sign == -1.0)
@@ -215,8 +234,14 @@ void PlacidusCusp(ChartState& s) {
 //          siderealText          "HHh  MMm  SSs "
 //   uses   placidusStartRa/Divisor/BelowHorizon/CuspLongitude as scratch
 void ComputeHouseCusps(ChartState& s) {
-    s.siderealText = TwoDigitPart(s.siderealHours) + "h  " + TwoDigitPart(s.siderealMinutes) + "m  " +
-                     TwoDigitPart(s.siderealSeconds) + "s ";
+    std::string& sidereal = s.siderealText;
+    sidereal.clear();
+    AppendTwoDigitPart(sidereal, s.siderealHours);
+    sidereal += "h  ";
+    AppendTwoDigitPart(sidereal, s.siderealMinutes);
+    sidereal += "m  ";
+    AppendTwoDigitPart(sidereal, s.siderealSeconds);
+    sidereal += "s ";
 
     HouseTable house{};
     const std::string& letter = s.houseSystemLetter;

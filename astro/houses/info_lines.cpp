@@ -23,29 +23,22 @@ constexpr HouseSystemName kHouseSystemNames[] = {
 };
 static_assert(std::size(kHouseSystemNames) == 8);
 
-std::string TwoDigits(int value) {
-    std::string text = std::to_string(value);
-    return text.size() < 2 ? "0" + text : text;
+// The date in the pattern "dd mmm yyyy", added to text: 07 Dec 2026.
+void AppendDate(std::string& text, const ChartState& s) {
+    const int day = s.calendarDay, month = s.calendarMonth;
+    if (day >= 0 && day < 10) text += '0';
+    text += std::to_string(day);
+    text += ' ';
+    text += month >= 1 && month <= 12 ? kMonthAbbreviations[month - 1] : std::to_string(month);
+    text += ' ';
+    text += std::to_string(s.calendarYear);
 }
 
-// The date in the pattern "dd mmm yyyy": 07 Dec 2026.
-std::string FormatDate(const ChartState& s) {
-    const int month = s.calendarMonth;
-    const std::string monthText =
-        month >= 1 && month <= 12 ? kMonthAbbreviations[month - 1] : std::to_string(month);
-    return TwoDigits(s.calendarDay) + " " + monthText + " " + std::to_string(s.calendarYear);
-}
-
-std::string LowerCase(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-// A degrees.minutes value with its decimal point replaced by a hemisphere letter: 74W00.
-std::string PlaceText(float degMin, const std::string& hemisphere) {
-    std::string text = FormatFixed2(std::fabs(static_cast<double>(degMin)));
-    if (text.size() >= 3 && !hemisphere.empty()) text[text.size() - 3] = hemisphere[0];
-    return text;
+// A degrees.minutes value with its decimal point replaced by a hemisphere letter, added to text: 74W00.
+void AppendPlace(std::string& text, float degMin, const std::string& hemisphere) {
+    const std::string place = FormatFixed2(std::fabs(static_cast<double>(degMin)));
+    text += place;
+    if (place.size() >= 3 && !hemisphere.empty()) text[text.size() - 3] = hemisphere[0];
 }
 
 }  // namespace
@@ -58,10 +51,24 @@ std::string PlaceText(float degMin, const std::string& hemisphere) {
 //          "Placidus houses"
 // Note: the date is the one dateText spells in the regional order, taken from its parts.
 void BuildInfoLines(ChartState& s) {
-    s.infoLines = {"", "", "", ""};
-    s.infoLines[0] = FormatDate(s) + " - " + FormatFixed2(s.clockTime) + " " + LowerCase(s.meridiem) + " (" +
-                     NumberToText(s.zoneHours) + ")";
-    s.infoLines[1] = PlaceText(s.longitudeDegMin, s.eastWest) + ", " + PlaceText(s.latitudeDegMin, s.northSouth);
+    // Each line is written afresh into the text it had, so that an update allocates nothing.
+    std::string& when = s.infoLines[0];
+    when.clear();
+    AppendDate(when, s);
+    when += " - ";
+    when += FormatFixed2(s.clockTime);
+    when += ' ';
+    for (char c : s.meridiem) when += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    when += " (";
+    when += NumberToText(s.zoneHours);
+    when += ')';
+
+    std::string& place = s.infoLines[1];
+    place.clear();
+    AppendPlace(place, s.longitudeDegMin, s.eastWest);
+    place += ", ";
+    AppendPlace(place, s.latitudeDegMin, s.northSouth);
+
     s.infoLines[2] = s.siderealText;
     NameHouseSystem(s);
 }
@@ -70,8 +77,10 @@ void BuildInfoLines(ChartState& s) {
 //   reads  houseSystemLetter
 //   writes infoLines 3
 void NameHouseSystem(ChartState& s) {
-    std::string name;
+    const char* name = "";
     for (const HouseSystemName& entry : kHouseSystemNames)
         if (s.houseSystemLetter == entry.letter) name = entry.name;
-    s.infoLines[3] = name + " houses";
+    std::string& line = s.infoLines[3];
+    line = name;
+    line += " houses";
 }

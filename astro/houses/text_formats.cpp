@@ -43,17 +43,26 @@ std::string MagnitudeText(double magnitude, int digits) {
     return mantissa.substr(0, whole) + "." + mantissa.substr(whole);
 }
 
-std::string SignedText(double value, int digits) {
+// digits significant digits; tenToDigits is 10^digits: a whole number below it has all its digits
+// within the precision, and its text is those digits.
+std::string SignedText(double value, int digits, double tenToDigits) {
     if (!std::isfinite(value)) return (value < 0 ? "" : " ") + NonFiniteText(value);
     if (value == 0) return " 0";
-    return (value < 0 ? "-" : " ") + MagnitudeText(std::fabs(value), digits);
+    const double magnitude = std::fabs(value);
+    if (magnitude < tenToDigits && magnitude == std::floor(magnitude)) {
+        char buf[24];
+        buf[0] = value < 0 ? '-' : ' ';
+        const std::to_chars_result r = std::to_chars(buf + 1, buf + sizeof buf, static_cast<unsigned long long>(magnitude));
+        return std::string(buf, r.ptr);
+    }
+    return (value < 0 ? "-" : " ") + MagnitudeText(magnitude, digits);
 }
 
 }  // namespace
 
-std::string NumberToText(float value) { return SignedText(value, 7); }
+std::string NumberToText(float value) { return SignedText(value, 7, 1e7); }
 
-std::string NumberToText(double value) { return SignedText(value, 15); }
+std::string NumberToText(double value) { return SignedText(value, 15, 1e15); }
 
 std::string FormatFixed2(double value) {
     if (!std::isfinite(value)) return NonFiniteText(value);
