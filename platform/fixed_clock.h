@@ -5,9 +5,9 @@
 //   clockFormat 1   "7/12/2026 22:30:00"      "22:30:00"
 #pragma once
 
-#include <charconv>
 #include <string>
 
+#include "core/decimal_text.h"
 #include "platform/clock.h"
 
 class FixedClock : public Clock {
@@ -24,11 +24,11 @@ public:
         std::string text;
         text.reserve(32);
         const bool dayFirst = clockFormat_ == 1;
-        AppendNumber(text, dayFirst ? t.day : t.month, 1);
+        AppendDecimal(text, dayFirst ? t.day : t.month, 1);
         text += '/';
-        AppendNumber(text, dayFirst ? t.month : t.day, 1);
+        AppendDecimal(text, dayFirst ? t.month : t.day, 1);
         text += '/';
-        AppendNumber(text, t.year, 1);
+        AppendDecimal(text, t.year, 1);
         text += ' ';
         AppendTime(text, t);
         return text;
@@ -41,21 +41,13 @@ public:
     }
 
 private:
-    // The number in decimal, as printf's "%d" (width 1) or "%02d" (width 2) writes it.
-    static void AppendNumber(std::string& text, int value, int width) {
-        char digits[16];
-        const std::to_chars_result r = std::to_chars(digits, digits + sizeof digits, value);
-        if (width == 2 && r.ptr - digits < 2) text += '0';
-        text.append(digits, r.ptr);
-    }
-
     void AppendTime(std::string& text, const LocalDateTime& t) const {
         const bool twentyFourHours = clockFormat_ == 1;
-        AppendNumber(text, twentyFourHours ? t.hour : (t.hour % 12 == 0 ? 12 : t.hour % 12), 1);
+        AppendDecimal(text, twentyFourHours ? t.hour : (t.hour % 12 == 0 ? 12 : t.hour % 12), 1);
         text += ':';
-        AppendNumber(text, t.minute, 2);
+        AppendDecimal(text, t.minute, 2);
         text += ':';
-        AppendNumber(text, t.second, 2);
+        AppendDecimal(text, t.second, 2);
         if (!twentyFourHours) text += t.hour >= 12 ? " PM" : " AM";
     }
 

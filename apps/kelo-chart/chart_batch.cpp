@@ -7,6 +7,7 @@
 
 #include "apps/kelo-chart/chart_json.h"
 #include "apps/kelo-chart/chart_picture.h"
+#include "core/decimal_text.h"
 #include "shell/update_chart.h"
 
 namespace {
@@ -25,8 +26,6 @@ long long FloorDiv(long long a, long long b) { return a / b - (a % b != 0 && (a 
 long long StepSeconds(MomentStep step) {
     return step.count * (step.unit == 'm' ? 60 : step.unit == 'h' ? 3600 : kSecondsPerDay);
 }
-
-std::string TwoDigits(int v) { return std::string(1, static_cast<char>('0' + v / 10)) + static_cast<char>('0' + v % 10); }
 
 }  // namespace
 
@@ -101,31 +100,46 @@ std::string CsvHeader() {
 }
 
 std::string CsvRow(const ChartState& s, const LocalDateTime& t) {
-    char time[48];
-    std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d", t.year, t.month, t.day, t.hour, t.minute);
+    std::string line;
+    AppendCsvRow(line, s, t);
+    return line;
+}
+
+void AppendCsvRow(std::string& line, const ChartState& s, const LocalDateTime& t) {
+    AppendDecimal(line, t.year, 4);
+    line += '-';
+    AppendDecimal(line, t.month, 2);
+    line += '-';
+    AppendDecimal(line, t.day, 2);
+    line += 'T';
+    AppendDecimal(line, t.hour, 2);
+    line += ':';
+    AppendDecimal(line, t.minute, 2);
     // The zone the chart used, as an offset east of Greenwich: zoneHours counts west positive.
     const long long east = std::llround(-static_cast<double>(s.zoneHours) * 60);
     const long long size = east < 0 ? -east : east;
-    std::string line = std::string(time) + (east < 0 ? "-" : "+") + TwoDigits(static_cast<int>(size / 60 % 100)) +
-                       ":" + TwoDigits(static_cast<int>(size % 60));
-    for (int b = 1; b <= 15; ++b) line += "," + JsonNumber(s.bodyLongitude[b]);
+    line += east < 0 ? '-' : '+';
+    AppendDecimal(line, size / 60 % 100, 2);
+    line += ':';
+    AppendDecimal(line, size % 60, 2);
+    for (int b = 1; b <= 15; ++b) {
+        line += ',';
+        AppendJsonNumber(line, s.bodyLongitude[b]);
+    }
     for (int b = 1; b <= 15; ++b)
         line += static_cast<std::size_t>(b - 1) < s.retroFlags.size() && s.retroFlags[b - 1] == 'R' ? ",1" : ",0";
     // Slot k holds the cusp of house ((k + 8) mod 12) + 1: house h lies in slot ((h + 2) mod 12) + 1.
-    for (int house = 1; house <= 12; ++house) line += "," + JsonNumber(s.houseCusp[(house + 2) % 12 + 1]);
-    return line + "\n";
+    for (int house = 1; house <= 12; ++house) {
+        line += ',';
+        AppendJsonNumber(line, s.houseCusp[(house + 2) % 12 + 1]);
+    }
+    line += '\n';
 }
 
 std::string OneLineJson(const std::string& json) {
     std::string line;
     line.reserve(json.size() + 1);
-    std::size_t from = 0;
-    while (from < json.size()) {
-        const std::size_t lineEnd = std::min(json.find('\n', from), json.size());
-        line.append(json, from, lineEnd - from);
-        from = json.find_first_not_of(' ', lineEnd + 1);
-        if (from == std::string::npos) break;
-    }
+    AppendWithoutLineBreaks(line, json);
     return line + "\n";
 }
 
@@ -147,8 +161,9 @@ BatchLines::Outcome BatchLines::Chart(const LocalDateTime& t, MessageBoxes& boxe
         for (const std::string& b : bad) error += (error.empty() ? "" : ", ") + b;
         return Outcome::kNotFinite;
     }
+    line.clear();
     if (format_ == LineFormat::kCsv) {
-        line = CsvRow(s_, t);
+        AppendCsvRow(line, s_, t);
         return Outcome::kLine;
     }
     std::vector<JsonMember> extra;
@@ -156,6 +171,6 @@ BatchLines::Outcome BatchLines::Chart(const LocalDateTime& t, MessageBoxes& boxe
         if (!layout_->Decide(s_, error)) return Outcome::kNoLayout;
         extra.push_back({"layout", LayoutJson(s_)});
     }
-    line = OneLineJson(ChartJson(s_, {}, extra));
+    AppendChartJson(line, s_, {}, extra, JsonShape::kOneLine);
     return Outcome::kLine;
 }

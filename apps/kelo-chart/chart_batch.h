@@ -91,6 +91,7 @@ private:
 // and the 12 cusps in house order (cusp1 the Ascendant's).
 std::string CsvHeader();
 std::string CsvRow(const ChartState& s, const LocalDateTime& t);
+void AppendCsvRow(std::string& line, const ChartState& s, const LocalDateTime& t);  // the row added to line
 
 // A JSON text of kelo-chart's on one line (JSON Lines): the line breaks and the indentation between
 // members and items dropped; texts are escaped, so no line break lies inside one.

@@ -1,9 +1,12 @@
 #include "apps/kelo-chart/chart_json.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <string_view>
 
+#include "core/decimal_text.h"
 #include "render/night_dimming.h"
 
 namespace {
@@ -13,48 +16,104 @@ struct NamedNumber {
     double value;
 };
 
-std::vector<NamedNumber> ScalarNumbers(const ChartState& s) {
-    return {{"dayNumber", s.dayNumber},       {"dayFraction", s.dayFraction},
-            {"ramcRad", s.ramcRad},           {"mcLongitude", s.mcLongitude},
-            {"ascLongitude", s.ascLongitude}, {"precessionShift", s.precessionShift},
-            {"siderealShift", s.siderealShift}, {"altNodeLongitude", s.altNodeLongitude},
-            {"sunAltitude", s.sunAltitude}};
+std::array<NamedNumber, 9> ScalarNumbers(const ChartState& s) {
+    return {{{"dayNumber", s.dayNumber},       {"dayFraction", s.dayFraction},
+             {"ramcRad", s.ramcRad},           {"mcLongitude", s.mcLongitude},
+             {"ascLongitude", s.ascLongitude}, {"precessionShift", s.precessionShift},
+             {"siderealShift", s.siderealShift}, {"altNodeLongitude", s.altNodeLongitude},
+             {"sunAltitude", s.sunAltitude}}};
 }
 
-template <typename Array>
-std::string NumberArray(const Array& values, int first, int last) {
-    std::string text = "[";
-    for (int i = first; i <= last; ++i) {
-        text += "\n  " + JsonNumber(values[i]);
-        if (i < last) text += ",";
-    }
-    return text + "\n ]";
-}
+// Writes the object's members and arrays in either shape: indented, each member and each array item on
+// a line of its own, or the same text with the line breaks and the indentation left out.
+class JsonWriter {
+public:
+    JsonWriter(std::string& out, JsonShape shape) : out_(out), indented_(shape == JsonShape::kIndented) {}
 
-std::string StringArray(const std::vector<std::string>& texts) {
-    if (texts.empty()) return "[]";
-    std::string text = "[";
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        text += "\n  " + JsonString(texts[i]);
-        if (i + 1 < texts.size()) text += ",";
+    void Open() { out_ += '{'; }
+    void Close() {
+        LineBreak(0);
+        out_ += "}\n";
     }
-    return text + "\n ]";
-}
+    // The next member's key; its value follows.
+    JsonWriter& Key(std::string_view key) {
+        if (members_++ > 0) out_ += ',';
+        LineBreak(1);
+        AppendJsonString(out_, key);
+        out_ += ": ";
+        return *this;
+    }
+    void Decimal(long long value) { AppendDecimal(out_, value); }
+    void Number(double value) { AppendJsonNumber(out_, value); }
+    void String(std::string_view text) { AppendJsonString(out_, text); }
+    void Raw(const std::string& indentedJson) {
+        if (indented_)
+            out_ += indentedJson;
+        else
+            AppendWithoutLineBreaks(out_, indentedJson);
+    }
+    template <typename Array>
+    void Numbers(const Array& values, int first, int last) {
+        out_ += '[';
+        for (int i = first; i <= last; ++i) {
+            LineBreak(2);
+            AppendJsonNumber(out_, values[i]);
+            if (i < last) out_ += ',';
+        }
+        LineBreak(1);
+        out_ += ']';
+    }
+    template <typename Texts>
+    void Strings(const Texts& texts) {
+        if (texts.empty()) {
+            out_ += "[]";
+            return;
+        }
+        out_ += '[';
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            LineBreak(2);
+            AppendJsonString(out_, texts[i]);
+            if (i + 1 < texts.size()) out_ += ',';
+        }
+        LineBreak(1);
+        out_ += ']';
+    }
+
+private:
+    void LineBreak(int indent) {
+        if (!indented_) return;
+        out_ += '\n';
+        out_.append(static_cast<std::size_t>(indent), ' ');
+    }
+
+    std::string& out_;
+    bool indented_;
+    int members_ = 0;
+};
 
 }  // namespace
 
-std::string JsonNumber(double value) {
+void AppendJsonNumber(std::string& out, double value) {
     char text[64];
     auto [end, ec] = std::to_chars(text, text + sizeof text, value);
-    if (ec != std::errc()) return "null";
-    std::string out(text, end);
-    if (out.find_first_of(".eEn") == std::string::npos) out += ".0";  // an integral double stays a double
+    if (ec != std::errc()) {
+        out += "null";
+        return;
+    }
+    out.append(text, end);
+    // An integral double stays a double.
+    if (std::string_view(text, static_cast<std::size_t>(end - text)).find_first_of(".eEn") == std::string_view::npos)
+        out += ".0";
+}
+
+std::string JsonNumber(double value) {
+    std::string out;
+    AppendJsonNumber(out, value);
     return out;
 }
 
-std::string JsonString(const std::string& text) {
-    std::string out;
-    out.reserve(text.size() + 2);
+void AppendJsonString(std::string& out, std::string_view text) {
+    constexpr char kHexDigits[] = "0123456789abcdef";
     out += '"';
     for (unsigned char c : text) {
         switch (c) {
@@ -65,16 +124,32 @@ std::string JsonString(const std::string& text) {
             case '\t': out += "\\t"; break;
             default:
                 if (c < 0x20 || c >= 0x7F) {
-                    char esc[8];
-                    std::snprintf(esc, sizeof esc, "\\u%04x", c);
-                    out += esc;
+                    out += "\\u00";
+                    out += kHexDigits[c >> 4];
+                    out += kHexDigits[c & 15];
                 } else {
                     out += static_cast<char>(c);
                 }
         }
     }
     out += '"';
+}
+
+std::string JsonString(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + 2);
+    AppendJsonString(out, text);
     return out;
+}
+
+void AppendWithoutLineBreaks(std::string& out, std::string_view json) {
+    std::size_t from = 0;
+    while (from < json.size()) {
+        const std::size_t lineEnd = std::min(json.find('\n', from), json.size());
+        out.append(json, from, lineEnd - from);
+        from = json.find_first_not_of(' ', lineEnd + 1);
+        if (from == std::string_view::npos) break;
+    }
 }
 
 std::vector<std::string> NonFiniteValues(const ChartState& s) {
@@ -95,34 +170,36 @@ void WriteChartJson(std::ostream& out, const ChartState& s, const std::vector<st
 
 std::string ChartJson(const ChartState& s, const std::vector<std::string>& messages,
                       const std::vector<JsonMember>& extra) {
-    std::vector<JsonMember> members = {
-        {"settingsError", std::to_string(s.settingsError)},
-        {"messages", StringArray(messages)},
-        {"dayNumber", JsonNumber(s.dayNumber)},
-        {"dayFraction", JsonNumber(s.dayFraction)},
-        {"ramcRad", JsonNumber(s.ramcRad)},
-        {"mcLongitude", JsonNumber(s.mcLongitude)},
-        {"ascLongitude", JsonNumber(s.ascLongitude)},
-        {"siderealText", JsonString(s.siderealText)},
-        {"houseCusp", NumberArray(s.houseCusp, 1, 12)},
-        {"bodyLongitude", NumberArray(s.bodyLongitude, 1, 15)},
-        {"retroFlags", JsonString(s.retroFlags)},
-        {"precessionShift", JsonNumber(s.precessionShift)},
-        {"siderealShift", JsonNumber(s.siderealShift)},
-        {"altNodeLongitude", JsonNumber(s.altNodeLongitude)},
-        {"houseLine", JsonString(s.houseLine)},
-        {"infoLines", StringArray(std::vector<std::string>(s.infoLines.begin(), s.infoLines.end()))},
-        {"moonVoid", std::to_string(s.moonVoid)},
-        {"dateText", JsonString(s.dateText)},
-        {"meridiem", JsonString(s.meridiem)},
-        {"sunAltitude", JsonNumber(s.sunAltitude)},
-        {"brightness", JsonNumber(PictureBrightness(s))},
-    };
-    members.insert(members.end(), extra.begin(), extra.end());
-    std::string out = "{\n";
-    for (std::size_t i = 0; i < members.size(); ++i) {
-        out += " " + JsonString(members[i].key) + ": " + members[i].rawJson;
-        out += i + 1 < members.size() ? ",\n" : "\n";
-    }
-    return out + "}\n";
+    std::string out;
+    AppendChartJson(out, s, messages, extra, JsonShape::kIndented);
+    return out;
+}
+
+void AppendChartJson(std::string& out, const ChartState& s, const std::vector<std::string>& messages,
+                     const std::vector<JsonMember>& extra, JsonShape shape) {
+    JsonWriter w(out, shape);
+    w.Open();
+    w.Key("settingsError").Decimal(s.settingsError);
+    w.Key("messages").Strings(messages);
+    w.Key("dayNumber").Number(s.dayNumber);
+    w.Key("dayFraction").Number(s.dayFraction);
+    w.Key("ramcRad").Number(s.ramcRad);
+    w.Key("mcLongitude").Number(s.mcLongitude);
+    w.Key("ascLongitude").Number(s.ascLongitude);
+    w.Key("siderealText").String(s.siderealText);
+    w.Key("houseCusp").Numbers(s.houseCusp, 1, 12);
+    w.Key("bodyLongitude").Numbers(s.bodyLongitude, 1, 15);
+    w.Key("retroFlags").String(s.retroFlags);
+    w.Key("precessionShift").Number(s.precessionShift);
+    w.Key("siderealShift").Number(s.siderealShift);
+    w.Key("altNodeLongitude").Number(s.altNodeLongitude);
+    w.Key("houseLine").String(s.houseLine);
+    w.Key("infoLines").Strings(s.infoLines);
+    w.Key("moonVoid").Decimal(s.moonVoid);
+    w.Key("dateText").String(s.dateText);
+    w.Key("meridiem").String(s.meridiem);
+    w.Key("sunAltitude").Number(s.sunAltitude);
+    w.Key("brightness").Number(PictureBrightness(s));
+    for (const JsonMember& member : extra) w.Key(member.key).Raw(member.rawJson);
+    w.Close();
 }

@@ -6,6 +6,7 @@
 
 #include "astro/houses/houses.h"
 #include "astro/houses/text_formats.h"
+#include "core/decimal_text.h"
 
 namespace {
 
@@ -26,12 +27,14 @@ static_assert(std::size(kHouseSystemNames) == 8);
 // The date in the pattern "dd mmm yyyy", added to text: 07 Dec 2026.
 void AppendDate(std::string& text, const ChartState& s) {
     const int day = s.calendarDay, month = s.calendarMonth;
-    if (day >= 0 && day < 10) text += '0';
-    text += std::to_string(day);
+    AppendDecimal(text, day, 2);
     text += ' ';
-    text += month >= 1 && month <= 12 ? kMonthAbbreviations[month - 1] : std::to_string(month);
+    if (month >= 1 && month <= 12)
+        text += kMonthAbbreviations[month - 1];
+    else
+        AppendDecimal(text, month);
     text += ' ';
-    text += std::to_string(s.calendarYear);
+    AppendDecimal(text, s.calendarYear);
 }
 
 // A degrees.minutes value with its decimal point replaced by a hemisphere letter, added to text: 74W00.
