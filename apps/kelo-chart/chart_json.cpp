@@ -35,10 +35,17 @@ public:
         LineBreak(0);
         out_ += "}\n";
     }
-    // The next member's key; its value follows.
-    JsonWriter& Key(std::string_view key) {
-        if (members_++ > 0) out_ += ',';
-        LineBreak(1);
+    // The next member's key; its value follows. The chart's own keys are plain letters and go over as
+    // they are; a key from elsewhere is escaped.
+    JsonWriter& Key(const char* plainKey) {
+        StartMember();
+        out_ += '"';
+        out_ += plainKey;
+        out_ += "\": ";
+        return *this;
+    }
+    JsonWriter& Key(const std::string& key) {
+        StartMember();
         AppendJsonString(out_, key);
         out_ += ": ";
         return *this;
@@ -80,6 +87,10 @@ public:
     }
 
 private:
+    void StartMember() {
+        if (members_++ > 0) out_ += ',';
+        LineBreak(1);
+    }
     void LineBreak(int indent) {
         if (!indented_) return;
         out_ += '\n';
@@ -115,7 +126,13 @@ std::string JsonNumber(double value) {
 void AppendJsonString(std::string& out, std::string_view text) {
     constexpr char kHexDigits[] = "0123456789abcdef";
     out += '"';
-    for (unsigned char c : text) {
+    // Characters that need no escape go over in runs.
+    std::size_t plain = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
         switch (c) {
             case '"': out += "\\\""; break;
             case '\\': out += "\\\\"; break;
@@ -123,15 +140,12 @@ void AppendJsonString(std::string& out, std::string_view text) {
             case '\r': out += "\\r"; break;
             case '\t': out += "\\t"; break;
             default:
-                if (c < 0x20 || c >= 0x7F) {
-                    out += "\\u00";
-                    out += kHexDigits[c >> 4];
-                    out += kHexDigits[c & 15];
-                } else {
-                    out += static_cast<char>(c);
-                }
+                out += "\\u00";
+                out += kHexDigits[c >> 4];
+                out += kHexDigits[c & 15];
         }
     }
+    out.append(text, plain, text.size() - plain);
     out += '"';
 }
 
