@@ -1,6 +1,7 @@
 #include "apps/kelo-chart/chart_picture.h"
 
 #include "apps/kelo-chart/chart_json.h"
+#include "core/decimal_text.h"
 #include "render/paint.h"
 #ifdef KELO_WITH_CAIRO
 #include "apps/kelo-chart/chart_drawing.h"
@@ -92,8 +93,6 @@ ChartDrawing* LoadChartDrawing(std::string& error) {
 #endif
 #endif
 
-std::string Array(const std::string& items) { return "[" + items + "]"; }
-
 }  // namespace
 
 #ifdef KELO_WITH_CAIRO
@@ -179,24 +178,47 @@ bool PaintChartPictures(ChartState& s, const PictureRequest& request, std::strin
 }
 
 std::string LayoutJson(const ChartState& s) {
-    std::string houseSize, intercepted, spokes, angles, reversed, aspects;
+    std::string out = "{\n  \"wheelMode\": ";
+    AppendDecimal(out, s.wheelMode);
+    out += ",\n  \"houseSize\": [";
     for (int k = 1; k <= 12; ++k) {
-        houseSize += (k > 1 ? ", " : "") + JsonNumber(s.houseSize[k]);
-        intercepted += (k > 1 ? ", " : "") + std::to_string(s.interceptedSign[k]);
+        if (k > 1) out += ", ";
+        AppendJsonNumber(out, s.houseSize[k]);
     }
-    for (std::size_t i = 0; i < s.spokeAngles.size(); ++i) spokes += (i > 0 ? ", " : "") + JsonNumber(s.spokeAngles[i]);
+    out += "],\n  \"intercepted\": [";
+    for (int k = 1; k <= 12; ++k) {
+        if (k > 1) out += ", ";
+        AppendDecimal(out, s.interceptedSign[k]);
+    }
+    out += "],\n  \"spokeAngles\": [";
+    for (std::size_t i = 0; i < s.spokeAngles.size(); ++i) {
+        if (i > 0) out += ", ";
+        AppendJsonNumber(out, s.spokeAngles[i]);
+    }
+    out += "],\n  \"bodyDrawAngle\": [";
     for (int b = 1; b <= 15; ++b) {
-        const bool drawn = s.bodyDrawn[b] != 0;
-        angles += (b > 1 ? ", " : "") + (drawn ? JsonNumber(s.bodyDrawAngle[b]) : std::string("null"));
-        reversed += (b > 1 ? ", " : "") + std::string(!drawn ? "null" : s.textReversed[b] ? "true" : "false");
+        if (b > 1) out += ", ";
+        if (s.bodyDrawn[b] != 0)
+            AppendJsonNumber(out, s.bodyDrawAngle[b]);
+        else
+            out += "null";
     }
+    out += "],\n  \"textReversed\": [";
+    for (int b = 1; b <= 15; ++b) {
+        if (b > 1) out += ", ";
+        out += s.bodyDrawn[b] == 0 ? "null" : s.textReversed[b] ? "true" : "false";
+    }
+    out += "],\n  \"aspects\": [";
     for (std::size_t i = 0; i < s.aspectLines.size(); ++i) {
         const auto& a = s.aspectLines[i];
-        aspects += (i > 0 ? ", " : "") + Array(std::to_string(a[0]) + ", " + std::to_string(a[1]) + ", " +
-                                               std::to_string(a[2]));
+        out += i > 0 ? ", [" : "[";
+        AppendDecimal(out, a[0]);
+        out += ", ";
+        AppendDecimal(out, a[1]);
+        out += ", ";
+        AppendDecimal(out, a[2]);
+        out += ']';
     }
-    return "{\n  \"wheelMode\": " + std::to_string(s.wheelMode) + ",\n  \"houseSize\": " + Array(houseSize) +
-           ",\n  \"intercepted\": " + Array(intercepted) + ",\n  \"spokeAngles\": " + Array(spokes) +
-           ",\n  \"bodyDrawAngle\": " + Array(angles) + ",\n  \"textReversed\": " + Array(reversed) +
-           ",\n  \"aspects\": " + Array(aspects) + "\n }";
+    out += "]\n }";
+    return out;
 }

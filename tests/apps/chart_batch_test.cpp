@@ -197,6 +197,25 @@ TEST(JsonLines, TheIndentedObjectOnOneLine) {
     EXPECT_EQ(json::parse(line), json::parse(indented));
 }
 
+// A line of JSON Lines is written straight on one line: it must be the indented object without its line
+// breaks and indentation, whatever the texts hold and whatever extra members come after the chart's.
+TEST(JsonLines, AChartWrittenOnOneLineIsItsIndentedObjectOnOneLine) {
+    ChartState s;
+    for (int b = 1; b <= 15; ++b) s.bodyLongitude[b] = b * 23.75 + 0.1;
+    s.houseCusp[4] = 360;  // an integral double keeps its ".0"
+    s.infoLines = {"07 Dec 2026", "a \"quoted\" \\ text", "tab\tand\nbreak", "h\xE9 \x01"};
+    s.retroFlags = "  R            ";
+    const std::vector<std::string> messages = {"Latitude \"91\" is beyond the poles", "second\nline"};
+    const std::vector<JsonMember> extra = {{"layout", "{\n  \"houseSize\": [1.5, 2.0],\n  \"aspects\": []\n }"},
+                                           {"other", "[\n  true\n ]"}};
+    for (const std::vector<std::string>& texts : {std::vector<std::string>{}, messages}) {
+        std::string line = "kept ";
+        AppendChartJson(line, s, texts, extra, JsonShape::kOneLine);
+        EXPECT_EQ(line, "kept " + OneLineJson(ChartJson(s, texts, extra)));
+        EXPECT_EQ(json::parse(line.substr(5)), json::parse(ChartJson(s, texts, extra)));
+    }
+}
+
 TEST(KeloChartBatch, EveryLineIsTheChartOfASingleRunAtThatMoment) {
     // A reference chart's settings in a fixed zone, and the shipped ones in New York's zone across the
     // autumn change, where the repeated hour's second pass is not a moment --at can name.

@@ -60,6 +60,9 @@ TEST(JsonString, EscapesQuotesControlsAndHighBytes) {
     EXPECT_EQ(JsonString(std::string("\x01\t", 2)), "\"\\u0001\\t\"");
     EXPECT_EQ(JsonString("\xE9"), "\"\\u00e9\"");
     EXPECT_EQ(json::parse(JsonString("06h  44m  41s ")), "06h  44m  41s ");
+    // Escapes at the ends and between runs of plain characters.
+    EXPECT_EQ(JsonString("\"a b\nc\\"), "\"\\\"a b\\nc\\\\\"");
+    EXPECT_EQ(JsonString(std::string("x\x7F\0y", 4)), "\"x\\u007f\\u0000y\"");
 }
 
 TEST(NonFiniteValues, NamesEveryValueThatCannotBeWritten) {

@@ -1,4 +1,5 @@
 #include "astro/houses/text_formats.h"
+#include "core/decimal_text.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,31 @@ TEST(NumberToText, DoubleKeepsFifteenDigits) {
         {7.0, " 7"}, {59.0, " 59"}, {1.0 / 3, " .333333333333333"}, {0.1, " .1"},
         {123456789012345.0, " 123456789012345"}, {1e15, " 1E+15"},
     });
+}
+
+// Whole numbers as printf's "%d" and "%0Nd" write them: the zeros go after the sign and count the sign
+// in the width, and a number wider than the width is never cut.
+TEST(AppendDecimal, WritesWholeNumbersAsPrintfDoes) {
+    const struct {
+        long long value;
+        int width;
+        const char* text;
+        const char* why;
+    } cases[] = {
+        {7, 1, "7", "%d"},
+        {7, 2, "07", "%02d pads a single digit"},
+        {59, 2, "59", "two digits need no pad"},
+        {0, 2, "00", "zero is padded too"},
+        {-5, 2, "-5", "the sign fills the width"},
+        {-5, 4, "-005", "zeros after the sign"},
+        {12345, 4, "12345", "wider than the width"},
+        {-9223372036854775807LL - 1, 1, "-9223372036854775808", "the most negative value"},
+    };
+    for (const auto& c : cases) {
+        std::string text = "x";
+        AppendDecimal(text, c.value, c.width);
+        EXPECT_EQ(text, std::string("x") + c.text) << c.why;
+    }
 }
 
 TEST(FormatFixed2, AtLeastOneDigitBeforeThePointAndTwoAfter) {
