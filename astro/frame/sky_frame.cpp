@@ -67,8 +67,9 @@ void ComputeSkyFrame(ChartState& s) {
     // Ascendant: the zenith rotated into the ecliptic frame, its longitude plus 90 degrees.
     const double phi =
         DegToRad(Sgn(s.latitudeDegMin) * DegMinToDecimal(std::fabs(static_cast<double>(s.latitudeDegMin))));
-    const double zx = std::cos(phi) * std::cos(s.ramcRad);
-    const double zy = std::cos(phi) * std::sin(s.ramcRad);
+    const double cosPhi = std::cos(phi);
+    const double zx = cosPhi * std::cos(s.ramcRad);
+    const double zy = cosPhi * std::sin(s.ramcRad);
     const double zz = std::sin(phi);
     s.rectX = zy;
     s.rectY = zz;

@@ -11,8 +11,9 @@ double SunAltitude(double sunLongitudeDeg, double obliquityDeg, double ramcDeg, 
     const double phi = DegToRad(latitudeDeg);
 
     // Right ascension and declination of a point on the ecliptic.
-    const double alpha = std::atan2(std::cos(eps) * std::sin(lambda), std::cos(lambda));
-    const double sinDelta = std::sin(eps) * std::sin(lambda);
+    const double sinLambda = std::sin(lambda);
+    const double alpha = std::atan2(std::cos(eps) * sinLambda, std::cos(lambda));
+    const double sinDelta = std::sin(eps) * sinLambda;
     const double cosDelta = std::sqrt(std::max(0.0, 1 - sinDelta * sinDelta));
 
     // Hour angle from the meridian, then the height over the horizon.
