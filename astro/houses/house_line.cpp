@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -12,7 +14,7 @@ void Overwrite(std::string& text, std::size_t p, std::size_t n, std::string_view
     std::size_t count = n;
     if (count > r.size()) count = r.size();
     if (count > text.size() - (p - 1)) count = text.size() - (p - 1);
-    text.replace(p - 1, count, r.data(), count);
+    std::copy_n(r.data(), count, text.begin() + static_cast<std::ptrdiff_t>(p - 1));
 }
 
 // The four characters of houseOrdinals from position p (counted from 1), as far as they exist.
