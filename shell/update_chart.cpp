@@ -10,7 +10,6 @@
 #include "astro/frame/sun_altitude.h"
 #include "astro/houses/houses.h"
 #include "core/body_slots.h"
-#include "core/decimal_text.h"
 #include "core/numeric.h"
 #include "core/setting_lines.h"
 #include "settings/settings_checks.h"
@@ -34,16 +33,10 @@ std::string UpperCase(std::string t) {
 }  // namespace
 
 std::string DateText(int day, int month, int year, int dateOrder) {
-    const int first = dateOrder == 2 ? year : dateOrder == 1 ? day : month;
-    const int second = dateOrder == 2 || dateOrder == 1 ? month : day;
-    const int third = dateOrder == 2 ? day : year;
-    std::string text;
-    AppendDecimal(text, first);
-    text += '/';
-    AppendDecimal(text, second);
-    text += '/';
-    AppendDecimal(text, third);
-    return text;
+    const std::string d = std::to_string(day), m = std::to_string(month), y = std::to_string(year);
+    if (dateOrder == 2) return y + "/" + m + "/" + d;
+    if (dateOrder == 1) return d + "/" + m + "/" + y;
+    return m + "/" + d + "/" + y;
 }
 
 float ClockTime(int hour, int minute) {
