@@ -160,6 +160,9 @@ struct ChartState {
     double plutoLongitude = 0;       // heliocentric, degrees, not reduced
     double plutoLatitude = 0;        // degrees
     double plutoRadius = 0;          // AU
+    double plutoLongitudeRate = 0;   // the same three per Julian century
+    double plutoLatitudeRate = 0;
+    double plutoRadiusRate = 0;
 
     // ---- House systems ---------------------------------------------------------------------------
     std::array<double, 14> houseCusp{};  // slots 1..12; slot k holds the cusp of house ((k + 8) mod 12) + 1

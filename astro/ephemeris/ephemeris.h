@@ -2,6 +2,8 @@
 // retrograde marks, nutation and the two zodiac shifts. The procedures communicate through ChartState.
 #pragma once
 
+#include <array>
+
 #include "core/chart_state.h"
 
 // Element tables of the planetary orbits (constant after start-up).
@@ -12,6 +14,35 @@ void ComputeEphemeris(ChartState& s);
 
 // Retrograde test of the driver.
 bool IsRetrograde(double longitude, double nextDayLongitude);
+
+// The driver's longitude of outer body 5..9 from what ComputeOuterPlanet left (0..360, with the extra
+// terms of Uranus, Neptune and Pluto).
+double OuterBodyLongitude(const ChartState& s, int index);
+
+// Motion of an outer body (5..9) at the moment, kept for the estimate of its position one day later.
+struct OuterMotion {
+    // Jupiter..Neptune: the working elements of the orbit solution (semiMajorAxis in km) and the extra
+    // longitude term of Uranus and Neptune.
+    double eccentricity = 0, semiMajorAxis = 0, inclination = 0, argPerihelion = 0, nodeLongitude = 0,
+           meanAnomaly = 0, longitudeCorrection = 0;
+    // Pluto: the heliocentric position (degrees, AU) and its rates per Julian century.
+    double longitude = 0, latitude = 0, radius = 0, longitudeRate = 0, latitudeRate = 0, radiusRate = 0;
+};
+using OuterMotions = std::array<OuterMotion, 10>;  // by body index; 5..9 used
+// What ComputeOuterPlanet left for body bodyIndex (5..9).
+OuterMotion OuterMotionAfterPosition(const ChartState& s);
+// The driver's longitude of body index one day after the moment of m, julianCenturies holding the time
+// one day later and the Earth's fields the Earth of that time. Uses the working fields of the orbit
+// solution as scratch.
+double EstimatedOuterLongitude(ChartState& s, int index, const OuterMotion& m);
+// A day's motion from now to next, degrees, across 0 taken the short way (-180..180).
+double DayMotion(double now, double next);
+// The estimate decides a retrograde mark only where the estimated day's motion is at least this many
+// degrees away from zero (the estimate stays within a few ten-thousandths of a degree of the full
+// computation), and only for julianCenturies (from 1900) in the span it was checked over.
+constexpr double kClearDayMotion = 0.005;
+constexpr double kOuterEstimateFrom = -9;  // AD 1000
+constexpr double kOuterEstimateTo = 11;    // AD 3000
 
 // Sun: apparent longitude by Newcomb's theory.
 void ComputeSun(ChartState& s);

@@ -13,18 +13,16 @@ namespace {
 // Longitudes by body slot, as bodyLongitude holds them.
 using BodyLongitudes = std::array<double, kBodySlotCount + 1>;
 
-// Outer group for the time in julianCenturies: bodies 1, 5..9; the geocentric longitudes of 5..9, with
-// the extra longitude terms of Uranus and Neptune and the precession term of Pluto, go into longitude[].
-void ComputeOuterGroup(ChartState& s, BodyLongitudes& longitude) {
+// Outer group for the time in julianCenturies: bodies 1, 5..9; the longitudes of 5..9 go into
+// longitude[], and, when asked for, the motion of each into motion[].
+void ComputeOuterGroup(ChartState& s, BodyLongitudes& longitude, OuterMotions* motion) {
     for (int index = 1; index <= 9; ++index) {
         if (index >= 2 && index <= 4) continue;
         s.bodyIndex = index;
         ComputeOuterPlanet(s);
         if (index == 1) continue;
-        double value = Normalize360(s.geoLongitude);
-        if (index == 7 || index == 8) value = value + s.longitudeCorrection;
-        if (index == 9) value = value + (s.dayNumber - 2433283) * 1.33 / 36525;
-        longitude[index] = Normalize360(value);
+        longitude[index] = OuterBodyLongitude(s, index);
+        if (motion) (*motion)[index] = OuterMotionAfterPosition(s);
     }
 }
 
@@ -34,6 +32,29 @@ void ComputeInnerGroup(ChartState& s, BodyLongitudes& longitude) {
         s.bodyIndex = index;
         ComputeInnerPlanet(s);
         if (index >= 2) longitude[index] = Normalize360(s.geoLongitude);
+    }
+}
+
+// Retrograde marks of the outer planets, julianCenturies holding the time one day later. The Earth's
+// position of that day is computed in full. A planet's own position of that day is first estimated from
+// its motion at the moment: the giant planets move on, for one day, along the orbit their perturbed
+// elements of the moment describe; Pluto by the rates of its series. Where the estimated day's motion is
+// clearly away from zero, its sign is the sign the full computation gives, and the mark is set from the
+// estimate; near a standstill, or at a date outside the span the estimate was checked over, the planet
+// is computed in full, as at the moment.
+void MarkOuterRetrograde(ChartState& s, const OuterMotions& motion) {
+    s.bodyIndex = 1;
+    ComputeOuterPlanet(s);
+    const bool checkedSpan = s.julianCenturies >= kOuterEstimateFrom && s.julianCenturies <= kOuterEstimateTo;
+    for (int index = 5; index <= 9; ++index) {
+        const double now = s.bodyLongitude[index];
+        double next = EstimatedOuterLongitude(s, index, motion[index]);
+        if (!checkedSpan || !(std::fabs(DayMotion(now, next)) >= kClearDayMotion)) {
+            s.bodyIndex = index;
+            ComputeOuterPlanet(s);
+            next = OuterBodyLongitude(s, index);
+        }
+        if (IsRetrograde(now, next)) s.retroFlags[index - 1] = 'R';
     }
 }
 
@@ -85,28 +106,34 @@ void ComputeEphemeris(ChartState& s) {
     s.julianCenturies = s.julianCenturies2000;
     ComputeInnerGroup(s, s.bodyLongitude);
 
-    // Sun, Moon and inner planets one day later.
-    s.julianCenturies = s.julianCenturiesNext;
-    ComputeSun(s);
-    nextDayLongitude[kSunSlot] = Normalize360(s.sunMoonResult);
-    ComputeMoon(s);
-    nextDayLongitude[kMoonSlot] = Normalize360(s.sunMoonResult);
+    // Inner planets one day later. (The Sun and the Moon are never marked, so their positions of that
+    // day are not needed.)
     s.julianCenturies = s.julianCenturies2000Next;
     ComputeInnerGroup(s, nextDayLongitude);
 
-    // Outer planets at the moment and one day later (T from 1900).
+    // Outer planets at the moment and their marks from one day later (T from 1900).
     s.julianCenturies = (s.dayNumber - 2415020 + s.dayFraction - 0.5) / 36525;
     s.julianCenturiesNext = s.julianCenturies + 1.0 / 36525;
-    ComputeOuterGroup(s, s.bodyLongitude);
+    OuterMotions motion{};
+    ComputeOuterGroup(s, s.bodyLongitude, &motion);
     s.julianCenturies = s.julianCenturiesNext;
-    ComputeOuterGroup(s, nextDayLongitude);
+    MarkOuterRetrograde(s, motion);
     // The time argument back at the moment, as the sky frame left it.
     s.julianCenturies = T;
 
-    // Retrograde marks of the planets.
-    for (int i = kMercurySlot; i <= kPlutoSlot; ++i) {
+    // Retrograde marks of the inner planets.
+    for (int i = kMercurySlot; i <= kMarsSlot; ++i) {
         if (IsRetrograde(s.bodyLongitude[i], nextDayLongitude[i])) s.retroFlags[i - 1] = 'R';
     }
+}
+
+// The driver's longitude of an outer body from what ComputeOuterPlanet left: reduced, with the extra
+// longitude terms of Uranus and Neptune and the precession term of Pluto.
+double OuterBodyLongitude(const ChartState& s, int index) {
+    double value = Normalize360(s.geoLongitude);
+    if (index == 7 || index == 8) value = value + s.longitudeCorrection;
+    if (index == 9) value = value + (s.dayNumber - 2433283) * 1.33 / 36525;
+    return Normalize360(value);
 }
 
 // Retrograde test: the longitude one day later is smaller; a difference of 180 degrees or more is read as
