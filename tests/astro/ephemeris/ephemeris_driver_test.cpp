@@ -170,3 +170,77 @@ TEST(ReferenceCharts, WholeChartsAgreeWithTheIndependentComputation) {
     std::cout << "  precessionShift: " << worstPrecession << "\n  siderealShift: " << worstSidereal
               << "\n  altNodeLongitude: " << worstNode << "\n";
 }
+
+namespace {
+
+// The outer planets one day after T (centuries from 1900), each computed in full as at the moment.
+struct OuterDay {
+    std::array<double, 10> longitude{};  // bodies 5..9
+    OuterMotions motion{};
+};
+OuterDay FullOuterDay(ChartState& s, double T) {
+    OuterDay d;
+    s.julianCenturies = T;
+    for (int index : {1, 5, 6, 7, 8, 9}) {
+        s.bodyIndex = index;
+        ComputeOuterPlanet(s);
+        if (index == 1) continue;
+        d.longitude[index] = OuterBodyLongitude(s, index);
+        d.motion[index] = OuterMotionAfterPosition(s);
+    }
+    return d;
+}
+
+}  // namespace
+
+// The marks of the outer planets come from an estimate of the next day's positions where the estimated
+// motion is clearly away from zero. Over the span the driver trusts it for, the estimate must stay well
+// inside that margin of the full computation, or a mark could differ from the full computation's.
+TEST(OuterRetrogradeEstimate, StaysWellInsideItsMarginOverTheCheckedSpan) {
+    ChartState s = EphemerisState();
+    s.dayNumber = 2451545;
+    std::array<double, 10> worst{};
+    int samples = 0;
+    for (double T = kOuterEstimateFrom; T <= kOuterEstimateTo; T += 19.7 / 36525, ++samples) {
+        const OuterDay now = FullOuterDay(s, T);
+        const OuterDay next = FullOuterDay(s, T + 1.0 / 36525);  // leaves the Earth of the next day in s
+        for (int index = 5; index <= 9; ++index) {
+            const double estimate = EstimatedOuterLongitude(s, index, now.motion[index]);
+            worst[index] = std::max(worst[index], std::fabs(DayMotion(next.longitude[index], estimate)));
+        }
+    }
+    std::cout << "largest error of the next-day estimate over " << samples << " moments, degrees:\n";
+    for (int index = 5; index <= 9; ++index) {
+        std::cout << "  body " << index << ": " << worst[index] << "\n";
+        EXPECT_LT(worst[index], kClearDayMotion / 5) << "body " << index;
+    }
+}
+
+// Whole driver runs give the marks of the full computation: through a year of daily charts (every outer
+// planet stands still twice), and at dates outside the checked span, where every planet is computed in full.
+TEST(OuterRetrogradeEstimate, MarksEqualTheFullComputation) {
+    struct Run { double firstDay; int days; const char* why; };
+    const Run runs[] = {
+        {2461041.5, 400, "2026: stations of all five outer planets"},
+        {1903682.5, 150, "AD 500, before the checked span"},
+        {3182030.5, 150, "AD 4000, after it"},
+    };
+    for (const Run& run : runs) {
+        int retrograde = 0;
+        for (int day = 0; day < run.days; ++day) {
+            ChartState s = ChartAtDay(run.firstDay + day, 0.5);
+            ComputeEphemeris(s);
+            ChartState full = EphemerisState();
+            full.dayNumber = s.dayNumber;
+            const double T = CenturiesFrom1900(s.dayNumber, 0.5);
+            const OuterDay now = FullOuterDay(full, T);
+            const OuterDay next = FullOuterDay(full, T + 1.0 / 36525);
+            for (int index = 5; index <= 9; ++index) {
+                const bool expected = IsRetrograde(now.longitude[index], next.longitude[index]);
+                EXPECT_EQ(s.retroFlags[index - 1] == 'R', expected) << run.why << ", day " << day << ", body " << index;
+                retrograde += expected;
+            }
+        }
+        EXPECT_GT(retrograde, 0) << run.why;
+    }
+}
