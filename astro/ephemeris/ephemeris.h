@@ -67,6 +67,7 @@ struct Spherical {
     double latitude;   // -90..90
 };
 Spherical RectToSpherical(const ChartState& s, double x, double y, double z);
+double RectLongitude(double x, double y);  // the longitude of RectToSpherical alone
 void HelioToGeo(ChartState& s);
 
 // Perturbations of the giant planets (working elements in AU, before the orbit solution).
