@@ -143,6 +143,8 @@ struct ChartState {
     double planetRadius = 0;         // km
     double planetLongitude = 0;
     double planetLatitude = 0;
+    double eccentricAnomaly = 0;     // degrees, of the last planet's orbit solution
+    double argLatitude = 0;          // degrees, the same
     double geoLongitude = 0;         // geocentric longitude of the current planet, degrees
 
     // Perturbations of Jupiter, Saturn, Uranus and Neptune: the shared arguments, degrees, not reduced

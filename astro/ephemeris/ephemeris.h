@@ -19,30 +19,34 @@ bool IsRetrograde(double longitude, double nextDayLongitude);
 // terms of Uranus, Neptune and Pluto).
 double OuterBodyLongitude(const ChartState& s, int index);
 
-// Motion of an outer body (5..9) at the moment, kept for the estimate of its position one day later.
-struct OuterMotion {
-    // Jupiter..Neptune: the working elements of the orbit solution (semiMajorAxis in km) and the extra
-    // longitude term of Uranus and Neptune.
-    double eccentricity = 0, semiMajorAxis = 0, inclination = 0, argPerihelion = 0, nodeLongitude = 0,
-           meanAnomaly = 0, longitudeCorrection = 0;
+// Motion of a planet (2..9) at the moment, kept for the estimate of its position one day later.
+struct PlanetMotion {
+    // Mercury..Neptune: the orbit of the moment (semiMajorAxis and radius in km, angles in degrees) and
+    // the extra longitude term of Uranus and Neptune.
+    double semiMajorAxis = 0, eccentricity = 0, inclination = 0, nodeLongitude = 0, radius = 0,
+           eccentricAnomaly = 0, argLatitude = 0, longitudeCorrection = 0;
     // Pluto: the heliocentric position (degrees, AU) and its rates per Julian century.
-    double longitude = 0, latitude = 0, radius = 0, longitudeRate = 0, latitudeRate = 0, radiusRate = 0;
+    double longitude = 0, latitude = 0, plutoRadius = 0, longitudeRate = 0, latitudeRate = 0, radiusRate = 0;
 };
-using OuterMotions = std::array<OuterMotion, 10>;  // by body index; 5..9 used
-// What ComputeOuterPlanet left for body bodyIndex (5..9).
-OuterMotion OuterMotionAfterPosition(const ChartState& s);
-// The driver's longitude of body index one day after the moment of m, julianCenturies holding the time
-// one day later and the Earth's fields the Earth of that time. Uses the working fields of the orbit
-// solution as scratch.
-double EstimatedOuterLongitude(ChartState& s, int index, const OuterMotion& m);
+using PlanetMotions = std::array<PlanetMotion, 10>;  // by body index; 2..9 used
+// What ComputeInnerPlanet or ComputeOuterPlanet left for planet bodyIndex (2..9).
+PlanetMotion PlanetMotionAfterPosition(const ChartState& s);
+// The driver's longitude of planet index one day after the moment of m, the Earth's fields holding the
+// Earth of that day. Uses the working fields of the orbit solution as scratch.
+double EstimatedNextDayLongitude(ChartState& s, int index, const PlanetMotion& m);
 // A day's motion from now to next, degrees, across 0 taken the short way (-180..180).
 double DayMotion(double now, double next);
 // The estimate decides a retrograde mark only where the estimated day's motion is at least this many
-// degrees away from zero (the estimate stays within a few ten-thousandths of a degree of the full
-// computation), and only for julianCenturies (from 1900) in the span it was checked over.
-constexpr double kClearDayMotion = 0.005;
-constexpr double kOuterEstimateFrom = -9;  // AD 1000
-constexpr double kOuterEstimateTo = 11;    // AD 3000
+// degrees away from zero, by planet (2..9): ten times or more the largest error of the estimate over
+// the span it was checked over. Outside that span, AD 1000 to 3000, in Julian centuries from 1900 (the
+// outer planets) and from 2000 (the inner ones), the planets are computed in full.
+constexpr std::array<double, 10> kClearDayMotion = {
+    /* 0-1 unused */ 0, 0,
+    /* Mercury..Mars */ 0.02, 0.002, 0.002,
+    /* Jupiter..Pluto */ 0.002, 0.002, 0.002, 0.002, 0.002,
+};
+constexpr double kEstimateFrom1900 = -9, kEstimateTo1900 = 11;
+constexpr double kEstimateFrom2000 = -10, kEstimateTo2000 = 10;
 
 // Sun: apparent longitude by Newcomb's theory.
 void ComputeSun(ChartState& s);

@@ -96,7 +96,8 @@ KeplerSolution SolveKepler(const ChartState& s, double e, double meanAnomaly) {
 //   reads  eccentricity, meanAnomaly, semiMajorAxis (km), argPerihelion, inclination, nodeLongitude,
 //          bodyIndex, piValue
 //   writes earthRadius, earthLongitude, earthLatitude (body 1), or planetRadius, planetLongitude,
-//          planetLatitude and then, through HelioToGeo, geoLongitude (bodies 2..9)
+//          planetLatitude, eccentricAnomaly, argLatitude and then, through HelioToGeo, geoLongitude
+//          (bodies 2..9)
 void SolveOrbit(ChartState& s) {
     const double e = s.eccentricity;
     const double a = s.semiMajorAxis;
@@ -124,6 +125,8 @@ void SolveOrbit(ChartState& s) {
     }
     s.planetLongitude = l;
     s.planetLatitude = b;
+    s.eccentricAnomaly = E;
+    s.argLatitude = u;
     HelioToGeo(s);
 }
 
