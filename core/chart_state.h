@@ -143,6 +143,8 @@ struct ChartState {
     double planetRadius = 0;         // km
     double planetLongitude = 0;
     double planetLatitude = 0;
+    double eccentricAnomaly = 0;     // degrees, of the last planet's orbit solution
+    double argLatitude = 0;          // degrees, the same
     double geoLongitude = 0;         // geocentric longitude of the current planet, degrees
 
     // Perturbations of Jupiter, Saturn, Uranus and Neptune: the shared arguments, degrees, not reduced
@@ -160,6 +162,9 @@ struct ChartState {
     double plutoLongitude = 0;       // heliocentric, degrees, not reduced
     double plutoLatitude = 0;        // degrees
     double plutoRadius = 0;          // AU
+    double plutoLongitudeRate = 0;   // the same three per Julian century
+    double plutoLatitudeRate = 0;
+    double plutoRadiusRate = 0;
 
     // ---- House systems ---------------------------------------------------------------------------
     std::array<double, 14> houseCusp{};  // slots 1..12; slot k holds the cusp of house ((k + 8) mod 12) + 1

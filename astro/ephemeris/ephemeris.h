@@ -2,6 +2,8 @@
 // retrograde marks, nutation and the two zodiac shifts. The procedures communicate through ChartState.
 #pragma once
 
+#include <array>
+
 #include "core/chart_state.h"
 
 // Element tables of the planetary orbits (constant after start-up).
@@ -12,6 +14,39 @@ void ComputeEphemeris(ChartState& s);
 
 // Retrograde test of the driver.
 bool IsRetrograde(double longitude, double nextDayLongitude);
+
+// The driver's longitude of outer body 5..9 from what ComputeOuterPlanet left (0..360, with the extra
+// terms of Uranus, Neptune and Pluto).
+double OuterBodyLongitude(const ChartState& s, int index);
+
+// Motion of a planet (2..9) at the moment, kept for the estimate of its position one day later.
+struct PlanetMotion {
+    // Mercury..Neptune: the orbit of the moment (semiMajorAxis and radius in km, angles in degrees) and
+    // the extra longitude term of Uranus and Neptune.
+    double semiMajorAxis = 0, eccentricity = 0, inclination = 0, nodeLongitude = 0, radius = 0,
+           eccentricAnomaly = 0, argLatitude = 0, longitudeCorrection = 0;
+    // Pluto: the heliocentric position (degrees, AU) and its rates per Julian century.
+    double longitude = 0, latitude = 0, plutoRadius = 0, longitudeRate = 0, latitudeRate = 0, radiusRate = 0;
+};
+using PlanetMotions = std::array<PlanetMotion, 10>;  // by body index; 2..9 used
+// What ComputeInnerPlanet or ComputeOuterPlanet left for planet bodyIndex (2..9).
+PlanetMotion PlanetMotionAfterPosition(const ChartState& s);
+// The driver's longitude of planet index one day after the moment of m, the Earth's fields holding the
+// Earth of that day. Uses the working fields of the orbit solution as scratch.
+double EstimatedNextDayLongitude(ChartState& s, int index, const PlanetMotion& m);
+// A day's motion from now to next, degrees, across 0 taken the short way (-180..180).
+double DayMotion(double now, double next);
+// The estimate decides a retrograde mark only where the estimated day's motion is at least this many
+// degrees away from zero, by planet (2..9): ten times or more the largest error of the estimate over
+// the span it was checked over. Outside that span, AD 1000 to 3000, in Julian centuries from 1900 (the
+// outer planets) and from 2000 (the inner ones), the planets are computed in full.
+constexpr std::array<double, 10> kClearDayMotion = {
+    /* 0-1 unused */ 0, 0,
+    /* Mercury..Mars */ 0.02, 0.002, 0.002,
+    /* Jupiter..Pluto */ 0.002, 0.002, 0.002, 0.002, 0.002,
+};
+constexpr double kEstimateFrom1900 = -9, kEstimateTo1900 = 11;
+constexpr double kEstimateFrom2000 = -10, kEstimateTo2000 = 10;
 
 // Sun: apparent longitude by Newcomb's theory.
 void ComputeSun(ChartState& s);
@@ -36,6 +71,7 @@ struct Spherical {
     double latitude;   // -90..90
 };
 Spherical RectToSpherical(const ChartState& s, double x, double y, double z);
+double RectLongitude(double x, double y);  // the longitude of RectToSpherical alone
 void HelioToGeo(ChartState& s);
 
 // Perturbations of the giant planets (working elements in AU, before the orbit solution).

@@ -1,4 +1,4 @@
-// Ephemeris driver: all chart bodies for the moment and one day later, retrograde marks, nutation and
+// Ephemeris driver: all chart bodies for the moment, the retrograde marks of the planets, nutation and
 // the two zodiac shifts.
 #include <array>
 #include <cmath>
@@ -10,30 +10,59 @@
 
 namespace {
 
-// Longitudes by body slot, as bodyLongitude holds them.
-using BodyLongitudes = std::array<double, kBodySlotCount + 1>;
-
-// Outer group for the time in julianCenturies: bodies 1, 5..9; the geocentric longitudes of 5..9, with
-// the extra longitude terms of Uranus and Neptune and the precession term of Pluto, go into longitude[].
-void ComputeOuterGroup(ChartState& s, BodyLongitudes& longitude) {
+// Outer group for the time in julianCenturies: bodies 1, 5..9; the longitudes of 5..9 go into
+// bodyLongitude, the motion of each into motion[].
+void ComputeOuterGroup(ChartState& s, PlanetMotions& motion) {
     for (int index = 1; index <= 9; ++index) {
         if (index >= 2 && index <= 4) continue;
         s.bodyIndex = index;
         ComputeOuterPlanet(s);
         if (index == 1) continue;
-        double value = Normalize360(s.geoLongitude);
-        if (index == 7 || index == 8) value = value + s.longitudeCorrection;
-        if (index == 9) value = value + (s.dayNumber - 2433283) * 1.33 / 36525;
-        longitude[index] = Normalize360(value);
+        s.bodyLongitude[index] = OuterBodyLongitude(s, index);
+        motion[index] = PlanetMotionAfterPosition(s);
     }
 }
 
-// Inner group for the time in julianCenturies: body 1 (the Earth) first, then 2..4 into longitude[].
-void ComputeInnerGroup(ChartState& s, BodyLongitudes& longitude) {
+// Inner group for the time in julianCenturies: body 1 (the Earth) first, then 2..4 into bodyLongitude,
+// the motion of each into motion[].
+void ComputeInnerGroup(ChartState& s, PlanetMotions& motion) {
     for (int index = 1; index <= 4; ++index) {
         s.bodyIndex = index;
         ComputeInnerPlanet(s);
-        if (index >= 2) longitude[index] = Normalize360(s.geoLongitude);
+        if (index == 1) continue;
+        s.bodyLongitude[index] = Normalize360(s.geoLongitude);
+        motion[index] = PlanetMotionAfterPosition(s);
+    }
+}
+
+// Retrograde marks of planets first..last (2..4 or 5..9), julianCenturies holding the time one day later
+// (from 2000 for the inner group, from 1900 for the outer one). The Earth's position of that day is
+// computed in full. A planet's own position of that day is first estimated from its motion at the
+// moment; where the estimated day's motion is clearly away from zero, its sign is the sign the full
+// computation gives, and the mark is set from the estimate. Near a standstill, or at a time outside the
+// span the estimate was checked over, the planet is computed in full, as at the moment.
+void MarkRetrograde(ChartState& s, int first, int last, const PlanetMotions& motion, bool checkedSpan) {
+    const bool inner = last <= 4;
+    s.bodyIndex = 1;
+    if (inner) {
+        ComputeInnerPlanet(s);
+    } else {
+        ComputeOuterPlanet(s);
+    }
+    for (int index = first; index <= last; ++index) {
+        const double now = s.bodyLongitude[index];
+        double next = EstimatedNextDayLongitude(s, index, motion[index]);
+        if (!checkedSpan || !(std::fabs(DayMotion(now, next)) >= kClearDayMotion[index])) {
+            s.bodyIndex = index;
+            if (inner) {
+                ComputeInnerPlanet(s);
+                next = Normalize360(s.geoLongitude);
+            } else {
+                ComputeOuterPlanet(s);
+                next = OuterBodyLongitude(s, index);
+            }
+        }
+        if (IsRetrograde(now, next)) s.retroFlags[index - 1] = 'R';
     }
 }
 
@@ -48,7 +77,6 @@ void ComputeInnerGroup(ChartState& s, BodyLongitudes& longitude) {
 //          altNodeLongitude, julianCenturies2000, julianCenturiesNext, julianCenturies2000Next
 //   uses   julianCenturies as the time argument of each body computation; it ends as it began
 void ComputeEphemeris(ChartState& s) {
-    BodyLongitudes nextDayLongitude{};
     // Julian date of the moment.
     const double JD = s.dayNumber + s.dayFraction - 0.5;
     // Sun's mean longitude and the Moon's mean node.
@@ -81,32 +109,33 @@ void ComputeEphemeris(ChartState& s) {
         Normalize360(s.bodyLongitude[kMoonSlot] + s.ascLongitude - s.bodyLongitude[kSunSlot]);
     s.bodyLongitude[kAscendantSlot] = s.houseCusp[4];
     s.bodyLongitude[kMidheavenSlot] = s.mcLongitude;
-    // Inner planets at the moment (T from J2000).
+    // Inner planets at the moment and their marks from one day later (T from J2000).
+    PlanetMotions motion{};
     s.julianCenturies = s.julianCenturies2000;
-    ComputeInnerGroup(s, s.bodyLongitude);
-
-    // Sun, Moon and inner planets one day later.
-    s.julianCenturies = s.julianCenturiesNext;
-    ComputeSun(s);
-    nextDayLongitude[kSunSlot] = Normalize360(s.sunMoonResult);
-    ComputeMoon(s);
-    nextDayLongitude[kMoonSlot] = Normalize360(s.sunMoonResult);
+    ComputeInnerGroup(s, motion);
     s.julianCenturies = s.julianCenturies2000Next;
-    ComputeInnerGroup(s, nextDayLongitude);
+    MarkRetrograde(s, kMercurySlot, kMarsSlot, motion,
+                   s.julianCenturies >= kEstimateFrom2000 && s.julianCenturies <= kEstimateTo2000);
+    // (The Sun and the Moon are never marked: their positions one day later are not needed.)
 
-    // Outer planets at the moment and one day later (T from 1900).
+    // Outer planets at the moment and their marks from one day later (T from 1900).
     s.julianCenturies = (s.dayNumber - 2415020 + s.dayFraction - 0.5) / 36525;
     s.julianCenturiesNext = s.julianCenturies + 1.0 / 36525;
-    ComputeOuterGroup(s, s.bodyLongitude);
+    ComputeOuterGroup(s, motion);
     s.julianCenturies = s.julianCenturiesNext;
-    ComputeOuterGroup(s, nextDayLongitude);
+    MarkRetrograde(s, kJupiterSlot, kPlutoSlot, motion,
+                   s.julianCenturies >= kEstimateFrom1900 && s.julianCenturies <= kEstimateTo1900);
     // The time argument back at the moment, as the sky frame left it.
     s.julianCenturies = T;
+}
 
-    // Retrograde marks of the planets.
-    for (int i = kMercurySlot; i <= kPlutoSlot; ++i) {
-        if (IsRetrograde(s.bodyLongitude[i], nextDayLongitude[i])) s.retroFlags[i - 1] = 'R';
-    }
+// The driver's longitude of an outer body from what ComputeOuterPlanet left: reduced, with the extra
+// longitude terms of Uranus and Neptune and the precession term of Pluto.
+double OuterBodyLongitude(const ChartState& s, int index) {
+    double value = Normalize360(s.geoLongitude);
+    if (index == 7 || index == 8) value = value + s.longitudeCorrection;
+    if (index == 9) value = value + (s.dayNumber - 2433283) * 1.33 / 36525;
+    return Normalize360(value);
 }
 
 // Retrograde test: the longitude one day later is smaller; a difference of 180 degrees or more is read as

@@ -96,7 +96,8 @@ KeplerSolution SolveKepler(const ChartState& s, double e, double meanAnomaly) {
 //   reads  eccentricity, meanAnomaly, semiMajorAxis (km), argPerihelion, inclination, nodeLongitude,
 //          bodyIndex, piValue
 //   writes earthRadius, earthLongitude, earthLatitude (body 1), or planetRadius, planetLongitude,
-//          planetLatitude and then, through HelioToGeo, geoLongitude (bodies 2..9)
+//          planetLatitude, eccentricAnomaly, argLatitude and then, through HelioToGeo, geoLongitude
+//          (bodies 2..9)
 void SolveOrbit(ChartState& s) {
     const double e = s.eccentricity;
     const double a = s.semiMajorAxis;
@@ -124,6 +125,8 @@ void SolveOrbit(ChartState& s) {
     }
     s.planetLongitude = l;
     s.planetLatitude = b;
+    s.eccentricAnomaly = E;
+    s.argLatitude = u;
     HelioToGeo(s);
 }
 
@@ -142,8 +145,7 @@ void OrbitToEcliptic(const ChartState& s, double u, double& longitude, double& l
     latitude = p.latitude;
 }
 
-// Rectangular to spherical coordinates; the longitude by the half-angle form, so that every quadrant
-// comes out of one arctangent.
+// Rectangular to spherical coordinates.
 //   gives longitude 0 <= value < 360 (0 on the z axis), latitude -90..90 (degrees)
 Spherical RectToSpherical(const ChartState&, double x, double y, double z) {
     Spherical p{0, 0};
@@ -153,16 +155,20 @@ Spherical RectToSpherical(const ChartState&, double x, double y, double z) {
     } else {
         p.latitude = RadToDeg(std::atan(z / rho));
     }
-    if (x == 0 && y == 0) return p;
-    const double lambda0 = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
-    if (x >= 0 && y >= 0) {
-        p.longitude = lambda0;
-    } else if (x >= 0) {
-        p.longitude = lambda0 + 360;
-    } else {
-        p.longitude = 180 - lambda0;
-    }
+    p.longitude = RectLongitude(x, y);
     return p;
+}
+
+// Longitude of a rectangular position by the half-angle form, so that every quadrant comes out of one
+// arctangent.
+//   gives 0 <= value < 360 (degrees), 0 on the z axis
+double RectLongitude(double x, double y) {
+    if (x == 0 && y == 0) return 0;
+    const double rho = std::sqrt(x * x + y * y);
+    const double lambda0 = 2 * RadToDeg(std::atan(y / (std::fabs(x) + rho)));
+    if (x >= 0 && y >= 0) return lambda0;
+    if (x >= 0) return lambda0 + 360;
+    return 180 - lambda0;
 }
 
 // Heliocentric to geocentric: the planet's position minus the Earth's, in rectangular ecliptic coordinates.
@@ -189,6 +195,5 @@ void HelioToGeo(ChartState& s) {
     }
     const double x = r * cosB * cosL - earth.x;
     const double y = r * cosB * sinL - earth.y;
-    const double z = r * sinB - earth.z;
-    s.geoLongitude = RectToSpherical(s, x, y, z).longitude;
+    s.geoLongitude = RectLongitude(x, y);
 }

@@ -46,21 +46,31 @@ constexpr PlutoTerm kPlutoTerms[] = {
 };
 static_assert(std::size(kPlutoTerms) == 32);
 
+// Motions of the mean longitudes of Jupiter, Saturn and Pluto, degrees per Julian century.
+constexpr double kJupiterMotion = 3034.9057;
+constexpr double kSaturnMotion = 1222.1138;
+constexpr double kPlutoMotion = 144.96;
+constexpr double kRadiansPerDegree = 3.1415926535 / 180;
+
 }  // namespace
 
 // Pluto: heliocentric ecliptic coordinates, equinox of date, from a 32-term series.
 //   reads  julianCenturies (Julian centuries from JD 2415020.0), piValue
-//   writes plutoLongitude (degrees, not reduced), plutoLatitude (degrees), plutoRadius (AU)
+//   writes plutoLongitude (degrees, not reduced), plutoLatitude (degrees), plutoRadius (AU), and their
+//          rates per Julian century (the derivatives of the series, for the retrograde estimate)
 void ComputePluto(ChartState& s) {
     const double T = s.julianCenturies;
     // Mean longitudes of Jupiter, Saturn and Pluto, reduced.
-    const double J = Normalize360(238.74 + 3034.9057 * T);
-    const double S = Normalize360(267.26 + 1222.1138 * T);
-    const double P = Normalize360(93.48 + 144.96 * T);
+    const double J = Normalize360(238.74 + kJupiterMotion * T);
+    const double S = Normalize360(267.26 + kSaturnMotion * T);
+    const double P = Normalize360(93.48 + kPlutoMotion * T);
     // Sum the series.
     double lonSum = 0;
     double latSum = 0;
     double radSum = 0;
+    double lonRate = 0;
+    double latRate = 0;
+    double radRate = 0;
     for (const PlutoTerm& t : kPlutoTerms) {
         const double alpha = t.j * J + t.s * S + t.p * P;
         double sinAlpha, cosAlpha;
@@ -68,8 +78,15 @@ void ComputePluto(ChartState& s) {
         lonSum = lonSum + (t.lonSin * sinAlpha + t.lonCos * cosAlpha);
         latSum = latSum + (t.latSin * sinAlpha + t.latCos * cosAlpha);
         radSum = radSum + (t.radSin * sinAlpha + t.radCos * cosAlpha);
+        const double alphaRate = (t.j * kJupiterMotion + t.s * kSaturnMotion + t.p * kPlutoMotion) * kRadiansPerDegree;
+        lonRate += (t.lonSin * cosAlpha - t.lonCos * sinAlpha) * alphaRate;
+        latRate += (t.latSin * cosAlpha - t.latCos * sinAlpha) * alphaRate;
+        radRate += (t.radSin * cosAlpha - t.radCos * sinAlpha) * alphaRate;
     }
-    s.plutoLongitude = 93.297471 + 144.96 * T + lonSum * 0.000001;
+    s.plutoLongitude = 93.297471 + kPlutoMotion * T + lonSum * 0.000001;
     s.plutoLatitude = -3.909434 + latSum * 0.000001;
     s.plutoRadius = 40.724725 + radSum * 0.000001;
+    s.plutoLongitudeRate = kPlutoMotion + lonRate * 0.000001;
+    s.plutoLatitudeRate = latRate * 0.000001;
+    s.plutoRadiusRate = radRate * 0.000001;
 }

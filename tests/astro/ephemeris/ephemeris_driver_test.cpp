@@ -170,3 +170,94 @@ TEST(ReferenceCharts, WholeChartsAgreeWithTheIndependentComputation) {
     std::cout << "  precessionShift: " << worstPrecession << "\n  siderealShift: " << worstSidereal
               << "\n  altNodeLongitude: " << worstNode << "\n";
 }
+
+namespace {
+
+// The planets at a day number and fraction, each computed in full as the driver computes them at the
+// moment; the Earth of that time is left in s (the outer group's, computed last).
+struct PlanetDay {
+    std::array<double, 10> longitude{};  // bodies 2..9
+    PlanetMotions motion{};
+};
+PlanetDay FullPlanetDay(ChartState& s, double dayNumber, double dayFraction) {
+    PlanetDay d;
+    s.dayNumber = dayNumber;
+    s.julianCenturies = CenturiesFrom2000(dayNumber, dayFraction);
+    for (int index : {1, 2, 3, 4}) {
+        s.bodyIndex = index;
+        ComputeInnerPlanet(s);
+        if (index == 1) continue;
+        d.longitude[index] = Normalize360(s.geoLongitude);
+        d.motion[index] = PlanetMotionAfterPosition(s);
+    }
+    s.julianCenturies = CenturiesFrom1900(dayNumber, dayFraction);
+    for (int index : {1, 5, 6, 7, 8, 9}) {
+        s.bodyIndex = index;
+        ComputeOuterPlanet(s);
+        if (index == 1) continue;
+        d.longitude[index] = OuterBodyLongitude(s, index);
+        d.motion[index] = PlanetMotionAfterPosition(s);
+    }
+    return d;
+}
+
+}  // namespace
+
+// The marks of the planets come from an estimate of the next day's positions where the estimated motion
+// is clearly away from zero. Over the span the driver trusts it for, the estimate must stay well inside
+// that margin of the full computation, or a mark could differ from the full computation's.
+TEST(NextDayEstimate, StaysWellInsideItsMarginOverTheCheckedSpan) {
+    ChartState s = EphemerisState();
+    std::array<double, 10> worst{};
+    int samples = 0;
+    const double firstDay = 2415020 + kEstimateFrom1900 * 36525, lastDay = 2415020 + kEstimateTo1900 * 36525;
+    for (double day = firstDay; day <= lastDay; day += 19.7, ++samples) {
+        const double dayNumber = std::floor(day);
+        const double fraction = day - dayNumber;
+        const PlanetDay now = FullPlanetDay(s, dayNumber, fraction);
+        const PlanetDay next = FullPlanetDay(s, dayNumber, fraction + 1);
+        // next left the outer group's Earth of the next day; the inner group's follows for 2..4.
+        for (int index = 9; index >= 2; --index) {
+            if (index == 4) {
+                s.julianCenturies = CenturiesFrom2000(dayNumber, fraction + 1);
+                s.bodyIndex = 1;
+                ComputeInnerPlanet(s);
+            }
+            const double estimate = EstimatedNextDayLongitude(s, index, now.motion[index]);
+            worst[index] = std::max(worst[index], std::fabs(DayMotion(next.longitude[index], estimate)));
+        }
+    }
+    std::cout << "largest error of the next-day estimate over " << samples << " moments, degrees:\n";
+    for (int index = 2; index <= 9; ++index) {
+        std::cout << "  body " << index << ": " << worst[index] << "\n";
+        EXPECT_LT(worst[index], kClearDayMotion[index] / 5) << "body " << index;
+    }
+}
+
+// Whole driver runs give the marks of the full computation: through a year of daily charts (every planet
+// stands still at least once), and at dates outside the checked span, where every planet is computed in
+// full.
+TEST(NextDayEstimate, MarksEqualTheFullComputation) {
+    struct Run { double firstDay; int days; const char* why; };  // charts at noon
+    const Run runs[] = {
+        {2461041.5, 400, "2026: stations of every planet"},
+        {1903682.5, 150, "AD 500, before the checked span"},
+        {3182030.5, 150, "AD 4000, after it"},
+    };
+    for (const Run& run : runs) {
+        int retrograde = 0;
+        for (int day = 0; day < run.days; ++day) {
+            ChartState s = ChartAtDay(run.firstDay + day, 0.5);
+            ComputeEphemeris(s);
+            ChartState full = EphemerisState();
+            const PlanetDay now = FullPlanetDay(full, s.dayNumber, 0.5);
+            const PlanetDay next = FullPlanetDay(full, s.dayNumber, 1.5);
+            for (int index = 2; index <= 9; ++index) {
+                const bool expected = IsRetrograde(now.longitude[index], next.longitude[index]);
+                EXPECT_EQ(s.retroFlags[index - 1] == 'R', expected) << run.why << ", day " << day << ", body " << index;
+                retrograde += expected;
+            }
+        }
+        EXPECT_GT(retrograde, run.days / 2) << run.why;
+    }
+}
