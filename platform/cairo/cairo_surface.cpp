@@ -88,6 +88,11 @@ void CairoSurface::Attach(cairo_surface_t* target, int width, int height) {
     ApplyFont();
 }
 
+void CairoSurface::DetachTarget() {
+    if (cr_ != nullptr) cairo_destroy(cr_);
+    cr_ = nullptr;
+}
+
 void CairoSurface::ApplyTransform() {
     const double w = std::fabs(width_), h = std::fabs(height_);
     scale_ = (w > 0 && h > 0) ? std::min(deviceWidth_ / w, deviceHeight_ / h) : 1;
@@ -249,16 +254,29 @@ CairoWindowSurface::~CairoWindowSurface() {
     if (buffer_ != nullptr) cairo_surface_destroy(buffer_);
 }
 
-bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale) {
+bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale, cairo_surface_t* like) {
     if (!(deviceScale > 0)) deviceScale = 1;
     if (buffer_ != nullptr && width == width_ && height == height_ && deviceScale == deviceScale_) return false;
     width_ = width, height_ = height, deviceScale_ = deviceScale;
     cairo_surface_t* old = buffer_;
-    buffer_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, static_cast<int>(std::lround(width * deviceScale))),
-                                         std::max(1, static_cast<int>(std::lround(height * deviceScale))));
+    // The old buffer goes first, so that the two are never held at once.
+    if (old != nullptr) {
+        DetachTarget();
+        cairo_surface_destroy(old);
+    }
+    const int pixelsWide = std::max(1, static_cast<int>(std::lround(width * deviceScale)));
+    const int pixelsHigh = std::max(1, static_cast<int>(std::lround(height * deviceScale)));
+    // Where the window's surface cannot make an image (or makes one of another format), an ordinary image.
+    buffer_ = like != nullptr ? cairo_surface_create_similar_image(like, CAIRO_FORMAT_RGB24, pixelsWide, pixelsHigh)
+                              : nullptr;
+    if (buffer_ != nullptr && (cairo_surface_status(buffer_) != CAIRO_STATUS_SUCCESS ||
+                               cairo_image_surface_get_format(buffer_) != CAIRO_FORMAT_RGB24)) {
+        cairo_surface_destroy(buffer_);
+        buffer_ = nullptr;
+    }
+    if (buffer_ == nullptr) buffer_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelsWide, pixelsHigh);
     cairo_surface_set_device_scale(buffer_, deviceScale, deviceScale);
     Attach(buffer_, width, height);
-    if (old != nullptr) cairo_surface_destroy(old);
     Clear();
     return true;
 }

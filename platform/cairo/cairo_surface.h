@@ -60,6 +60,8 @@ protected:
     CairoSurface(FreeTypeFontRegistry& fonts, int width, int height);
     // Draws from now on onto target, of width x height device pixels; the logical state is kept.
     void Attach(cairo_surface_t* target, int width, int height);
+    // Lets go of the target (drawing does nothing until the next Attach); the logical state is kept.
+    void DetachTarget();
     cairo_t* Context() const { return cr_; }
 
 private:
@@ -113,17 +115,21 @@ private:
 };
 
 // A window's surface: the paint goes into a back buffer, and Present copies the finished picture onto
-// the window in one operation, so the window never shows a half-drawn chart.
-//   In a GTK "draw" handler:  surface.SetWindowSize(w, h, gtk_widget_get_scale_factor(widget));
+// the window in one operation, so the window never shows a half-drawn chart. The back buffer is made
+// like the window's own surface: on X11 an image in memory shared with the X server, which reaches the
+// window without another copy in between (cairo-xlib would otherwise stage an ordinary image in a
+// shared-memory copy of its own on the way to the server).
+//   In a GTK "draw" handler:  surface.SetWindowSize(w, h, gtk_widget_get_scale_factor(widget), cairo_get_target(cr));
 //                             (on a change: ResizeChart) PaintChart(state, surface); surface.Present(cr);
 class CairoWindowSurface : public CairoSurface {
 public:
     explicit CairoWindowSurface(FreeTypeFontRegistry& fonts);
     ~CairoWindowSurface() override;
     // The window's size in its own units and its device scale (2 on a doubled HiDPI screen). A new size
-    // makes a new back buffer of width x height x scale^2 pixels, filled with the background colour;
+    // makes a new back buffer of width x height x scale^2 pixels, filled with the background colour,
+    // similar to the surface like (the window's, or one it is painted through) when one is given;
     // returns true when the size changed.
-    bool SetWindowSize(int width, int height, double deviceScale = 1);
+    bool SetWindowSize(int width, int height, double deviceScale = 1, cairo_surface_t* like = nullptr);
     // Copies the back buffer onto the window's Cairo context at its top-left corner.
     void Present(cairo_t* window) const;
 

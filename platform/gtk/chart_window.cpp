@@ -346,7 +346,8 @@ gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
     // the last chart into it alone (the others hold it already: with several monitors coming up, each
     // is painted once, not once for every other). Any other expose shows the back buffer as the last
     // paint left it.
-    if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget)) && w->events_ != nullptr) {
+    if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget), cairo_get_target(cr)) &&
+        w->events_ != nullptr) {
         w->surface_.SetSurfaces({&screen->surface});
         w->events_->Form_Resize();
         w->events_->Form_Paint();

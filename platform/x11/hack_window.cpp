@@ -126,7 +126,7 @@ void X11HackWindow::FollowSize(int width, int height) {
     width_ = width;
     height_ = height;
     if (target_ != nullptr) cairo_xlib_surface_set_size(target_, width, height);
-    if (surface_.SetWindowSize(width, height) && shown_ && events_ != nullptr) {
+    if (surface_.SetWindowSize(width, height, 1, target_) && shown_ && events_ != nullptr) {
         events_->Form_Resize();
         events_->Form_Paint();
     }
