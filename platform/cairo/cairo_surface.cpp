@@ -91,6 +91,7 @@ void CairoSurface::Attach(cairo_surface_t* target, int width, int height) {
 void CairoSurface::DetachTarget() {
     if (cr_ != nullptr) cairo_destroy(cr_);
     cr_ = nullptr;
+    fillPending_ = false;
 }
 
 void CairoSurface::ApplyTransform() {
@@ -120,8 +121,11 @@ void CairoSurface::ApplyFont() {
     cairo_set_font_matrix(cr_, &fm);
 }
 
-void CairoSurface::Clear() {
-    if (cr_ == nullptr) return;
+void CairoSurface::Clear() { fillPending_ = cr_ != nullptr; }
+
+void CairoSurface::FillIfPending() const {
+    if (!fillPending_ || cr_ == nullptr) return;
+    fillPending_ = false;
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
     cairo_reset_clip(cr_);
@@ -164,6 +168,7 @@ void CairoSurface::SetFontBold(bool bold) {
 
 void CairoSurface::Print(const std::string& text) {
     if (cr_ != nullptr && !text.empty()) {
+        FillIfPending();
         const std::string utf8 = Windows1252ToUtf8(text);
         SetSource(cr_, fore_);
         // The text hangs below the current position: its baseline one ascent further down.
@@ -183,6 +188,7 @@ double CairoSurface::TextHeight(const std::string&) const { return lineHeight_ *
 
 void CairoSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
     if (cr_ == nullptr) return;
+    FillIfPending();
     SetSource(cr_, color);
     cairo_new_path(cr_);
     cairo_move_to(cr_, x1, y1);
@@ -192,6 +198,7 @@ void CairoSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
 
 void CairoSurface::Circle(double cx, double cy, double radius, Rgb color) {
     if (cr_ == nullptr) return;
+    FillIfPending();
     SetSource(cr_, color);
     cairo_new_path(cr_);
     cairo_arc(cr_, cx, cy, std::fabs(radius), 0, kTwoPi);
@@ -210,11 +217,13 @@ CairoImageSurface::CairoImageSurface(FreeTypeFontRegistry& fonts, int width, int
 CairoImageSurface::~CairoImageSurface() { cairo_surface_destroy(image_); }
 
 bool CairoImageSurface::WritePng(const std::string& path) const {
+    FillIfPending();
     cairo_surface_flush(image_);
     return cairo_surface_write_to_png(image_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 Rgb CairoImageSurface::PixelAt(int x, int y) const {
+    FillIfPending();
     cairo_surface_flush(image_);
     if (x < 0 || y < 0 || x >= cairo_image_surface_get_width(image_) || y >= cairo_image_surface_get_height(image_))
         return Rgb{};
@@ -241,6 +250,7 @@ CairoSvgSurface::~CairoSvgSurface() {
 bool CairoSvgSurface::Finish() {
     if (!finished_) {
         finished_ = true;
+        FillIfPending();
         cairo_surface_finish(svg_);
     }
     return cairo_surface_status(svg_) == CAIRO_STATUS_SUCCESS;
@@ -283,6 +293,7 @@ bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale
 
 void CairoWindowSurface::Present(cairo_t* window) const {
     if (buffer_ == nullptr) return;
+    FillIfPending();
     cairo_surface_flush(buffer_);
     cairo_save(window);
     cairo_set_operator(window, CAIRO_OPERATOR_SOURCE);

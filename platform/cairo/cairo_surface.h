@@ -13,7 +13,9 @@
 //
 // Text is given in 8-bit codes (Windows-1252) and drawn with the face of FreeTypeFontRegistry that
 // carries the font name; bold is the same outlines emboldened. Setting the background colour repaints
-// the whole surface in it, as on the chart window.
+// the whole surface in it, as on the chart window; the fill itself waits for the next drawing (or for
+// the picture to be read), so that a paint which clears and then sets its background fills the surface
+// once, in the colour the eager fills would have left.
 #pragma once
 
 #include <cairo.h>
@@ -63,6 +65,9 @@ protected:
     // Lets go of the target (drawing does nothing until the next Attach); the logical state is kept.
     void DetachTarget();
     cairo_t* Context() const { return cr_; }
+    // Fills the surface in the background colour now if a Clear or a new background colour is waiting:
+    // before the picture on the target is drawn on, copied or read.
+    void FillIfPending() const;
 
 private:
     void ApplyTransform();
@@ -81,6 +86,7 @@ private:
     double points_ = 12;
     bool bold_ = false;
     double ascent_ = 0, lineHeight_ = 0;  // logical units, of the current font
+    mutable bool fillPending_ = false;    // the surface is to be filled with back_ before it is used
 };
 
 // A surface with nothing to draw on: it keeps the state and measures text exactly as the others do.
@@ -96,7 +102,10 @@ public:
     ~CairoImageSurface() override;
     bool WritePng(const std::string& path) const;  // false when the file cannot be written
     Rgb PixelAt(int x, int y) const;               // device pixel; black outside the image
-    cairo_surface_t* Image() const { return image_; }
+    cairo_surface_t* Image() const {  // the finished picture
+        FillIfPending();
+        return image_;
+    }
 
 private:
     cairo_surface_t* image_ = nullptr;
