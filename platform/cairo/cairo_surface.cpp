@@ -3,6 +3,7 @@
 #include <cairo-ft.h>
 #include <cairo-svg.h>
 #include <ft2build.h>
+#include <sys/mman.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
@@ -55,6 +56,38 @@ const FaceMetrics& MetricsOf(cairo_font_face_t* face) {
     }
     cairo_scaled_font_destroy(scaled);
     return cache.emplace(face, m).first->second;
+}
+
+const cairo_user_data_key_t kMappingKey{};
+
+struct Mapping {
+    void* pixels;
+    size_t bytes;
+};
+
+// An RGB24 image whose pixels are mapped for it alone and unmapped with it, so that a buffer let go
+// returns its memory to the system at once (a large block freed by malloc may stay with the process,
+// and be counted against it, until the heap next shrinks).
+cairo_surface_t* MappedImage(int width, int height) {
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width);
+    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+    void* pixels = stride > 0 ? mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                              : MAP_FAILED;
+    if (pixels == MAP_FAILED) return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_surface_t* image =
+        cairo_image_surface_create_for_data(static_cast<unsigned char*>(pixels), CAIRO_FORMAT_RGB24, width, height, stride);
+    auto* mapping = new Mapping{pixels, bytes};
+    const auto unmap = [](void* m) {
+        auto* mapping = static_cast<Mapping*>(m);
+        munmap(mapping->pixels, mapping->bytes);
+        delete mapping;
+    };
+    if (cairo_surface_set_user_data(image, &kMappingKey, mapping, unmap) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(image);
+        unmap(mapping);
+        return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    }
+    return image;
 }
 
 }  // namespace
@@ -266,17 +299,35 @@ CairoWindowSurface::~CairoWindowSurface() {
 
 bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale, cairo_surface_t* like) {
     if (!(deviceScale > 0)) deviceScale = 1;
-    if (buffer_ != nullptr && width == width_ && height == height_ && deviceScale == deviceScale_) return false;
+    if (sized_ && width == width_ && height == height_ && deviceScale == deviceScale_) return false;
+    sized_ = true;
     width_ = width, height_ = height, deviceScale_ = deviceScale;
-    cairo_surface_t* old = buffer_;
+    MakeBuffer(like);
+    return true;
+}
+
+void CairoWindowSurface::ReleaseBuffer() {
+    if (buffer_ == nullptr) return;
+    DetachTarget();
+    cairo_surface_destroy(buffer_);
+    buffer_ = nullptr;
+}
+
+void CairoWindowSurface::RestoreBuffer() {
+    if (sized_ && buffer_ == nullptr) MakeBuffer(nullptr);
+}
+
+cairo_surface_t* CairoWindowSurface::Buffer() const {
+    FillIfPending();
+    return buffer_;
+}
+
+void CairoWindowSurface::MakeBuffer(cairo_surface_t* like) {
     // The old buffer goes first, so that the two are never held at once.
-    if (old != nullptr) {
-        DetachTarget();
-        cairo_surface_destroy(old);
-    }
-    const int pixelsWide = std::max(1, static_cast<int>(std::lround(width * deviceScale)));
-    const int pixelsHigh = std::max(1, static_cast<int>(std::lround(height * deviceScale)));
-    // Where the window's surface cannot make an image (or makes one of another format), an ordinary image.
+    ReleaseBuffer();
+    const int pixelsWide = std::max(1, static_cast<int>(std::lround(width_ * deviceScale_)));
+    const int pixelsHigh = std::max(1, static_cast<int>(std::lround(height_ * deviceScale_)));
+    // Where the window's surface cannot make an image (or makes one of another format), an image of its own.
     buffer_ = like != nullptr ? cairo_surface_create_similar_image(like, CAIRO_FORMAT_RGB24, pixelsWide, pixelsHigh)
                               : nullptr;
     if (buffer_ != nullptr && (cairo_surface_status(buffer_) != CAIRO_STATUS_SUCCESS ||
@@ -284,11 +335,10 @@ bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale
         cairo_surface_destroy(buffer_);
         buffer_ = nullptr;
     }
-    if (buffer_ == nullptr) buffer_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pixelsWide, pixelsHigh);
-    cairo_surface_set_device_scale(buffer_, deviceScale, deviceScale);
-    Attach(buffer_, width, height);
+    if (buffer_ == nullptr) buffer_ = MappedImage(pixelsWide, pixelsHigh);
+    cairo_surface_set_device_scale(buffer_, deviceScale_, deviceScale_);
+    Attach(buffer_, width_, height_);
     Clear();
-    return true;
 }
 
 void CairoWindowSurface::Present(cairo_t* window) const {

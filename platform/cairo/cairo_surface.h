@@ -139,11 +139,22 @@ public:
     // similar to the surface like (the window's, or one it is painted through) when one is given;
     // returns true when the size changed.
     bool SetWindowSize(int width, int height, double deviceScale = 1, cairo_surface_t* like = nullptr);
+    // Lets the back buffer go, where its picture is kept elsewhere between paints (the X server's
+    // pixmap); the size stays, and drawing does nothing until RestoreBuffer.
+    void ReleaseBuffer();
+    // After ReleaseBuffer: a new back buffer of the same size (an image of its own), to be painted whole.
+    void RestoreBuffer();
+    bool HasBuffer() const { return buffer_ != nullptr; }
+    // The back buffer with everything drawn so far; nullptr before the first size and after ReleaseBuffer.
+    cairo_surface_t* Buffer() const;
     // Copies the back buffer onto the window's Cairo context at its top-left corner.
     void Present(cairo_t* window) const;
 
 private:
+    void MakeBuffer(cairo_surface_t* like);
+
     cairo_surface_t* buffer_ = nullptr;
+    bool sized_ = false;
     int width_ = 0, height_ = 0;
     double deviceScale_ = 1;
 };

@@ -162,6 +162,8 @@ private:
     const char* how_ = "none";
 };
 
+class X11Picture;
+
 // How the chart windows cover the monitors, by the display the program runs on:
 //   X11                  a window per RandR monitor, placed on it and made full screen (the saver), or
 //                        a desktop window below all others (the wallpaper)
@@ -203,7 +205,7 @@ public:
     void SetSizeTwips(int32_t width, int32_t height) override;
     void SetLogicalSize(double width, double height) override;
     void ShowMaximized() override;
-    Surface& PaintSurface() override { return surface_; }
+    Surface& PaintSurface() override;
     void PresentPaint() override;
     // kPointerRestPixels in GTK's window units (which follow the display's scale), as logical units
     // of the first monitor's picture (the monitors' scales differ little; the rule is a small margin).
@@ -230,17 +232,19 @@ private:
         GdkMonitor* gdk;
         GdkRectangle geometry;
     };
-    // One monitor's window and its back buffer.
+    // One monitor's window and its back buffer. On X11 the back buffer lives only while a paint draws
+    // it: the finished picture goes to the X server's pixmap, from which every expose copies.
     struct Screen {
         GtkChartWindow* owner;
         Monitor monitor;
         GtkWidget* window;
         CairoWindowSurface surface;
+        std::unique_ptr<X11Picture> picture;  // the X server's copy of the last picture (X11)
         bool closed = false;        // the compositor closed its surface, or its monitor went
         bool pictureShown = false;  // the first chart reached the screen
         int shownScale = 0;         // at this scale
-        Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts)
-            : owner(o), monitor(m), window(nullptr), surface(fonts) {}
+        Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts);
+        ~Screen();
     };
     std::vector<Monitor> Monitors() const;
     std::unique_ptr<Screen> NewScreen(const Monitor& monitor);
@@ -250,6 +254,9 @@ private:
     bool ScreensMatch(const std::vector<int>& from) const;
     void FollowMonitors();
     void UseSurfaces();
+    bool Painting(const Screen& screen) const;  // its surface is among those the paint draws on
+    static bool ServerKeepsPicture(GtkWidget* window);
+    static void KeepInServer(Screen& screen);
     void BeforeTick() override;
     // Form_Unload ends the process; should it come back, the windows are gone all the same.
     void AfterUnload() override;
