@@ -2,14 +2,16 @@
 # Resident memory of the running programs on X11 (Xvfb, no window manager): the saver, the wallpaper and
 # the hack (as XScreenSaver runs it, one per monitor: --root on a screen of one monitor), on one monitor
 # of SIZE and on two of SIZE side by side (one screen split with "xrandr --setmonitor"). Each case runs
-# RUNS times; for each it prints min, median and max of VmRSS after 8 s and of the peak that
+# RUNS times; for each it prints min, median and max of VmRSS after SECONDS and of the peak that
 # /usr/bin/time -v reports at the end, and where the last run's memory was (/proc/PID/smaps_rollup).
-#   bench/kelo_memory.sh [BIN_DIR] [RUNS] [SIZE]     (defaults: build/bin 5 1920x1080)
+#   bench/kelo_memory.sh [BIN_DIR] [RUNS] [SIZE] [SECONDS]     (defaults: build/bin 5 1920x1080 8)
+# (more than a minute of SECONDS takes in the repaint at the minute mark)
 # Goal: the saver at most 30 MB resident on one monitor of 1920x1080.
 set -euo pipefail
 bin=$(realpath "${1:-build/bin}")
 runs=${2:-5}
 size=${3:-1920x1080}
+settle=${4:-8}
 width=${size%x*}
 height=${size#*x}
 work=$(mktemp -d)
@@ -41,7 +43,7 @@ one_run() {
   (cd "$work" && XDG_RUNTIME_DIR=$work/runtime DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus \
     exec /usr/bin/time -v -o "$work/time.txt" ./kelo "$@") >"$work/kelo.log" 2>&1 &
   local timer=$!
-  sleep 8
+  sleep "$settle"
   kelo=$(pgrep -P "$timer" -x kelo)
   local rss
   rss=$(awk '/VmRSS/ { print $2 }' "/proc/$kelo/status")
@@ -69,7 +71,7 @@ measure() {
     rss+=("$r")
     peak+=("$p")
   done
-  echo "$name, $monitors x $size: resident after 8 s $(stats "${rss[@]}"); peak $(stats "${peak[@]}")"
+  echo "$name, $monitors x $size: resident after $settle s $(stats "${rss[@]}"); peak $(stats "${peak[@]}")"
   grep -E '^(Rss|Pss_Anon|Pss_File|Pss_Shmem|Anonymous|Shared_Clean|Private_Clean|Private_Dirty)' \
     "$work/smaps_rollup" | tr -s ' ' | sed 's/^/     /' | paste -sd ' '
   [ -n "${KELO_MEMORY_PMAP:-}" ] && sed 's/^/     /' "$work/pmap.txt"
