@@ -303,6 +303,44 @@ TEST(CairoWindow, PaintGoesToTheBackBufferAndPresentCopiesItWhole) {
     EXPECT_EQ(window.DeviceWidth(), 640);
 }
 
+// Between paints the back buffer may go (the X server keeps the picture); the window's size stays, so
+// that an expose of the same size paints nothing, and the next paint gets a buffer of that size again.
+TEST(CairoWindow, ABufferLetGoComesBackAtItsSizeForTheNextPaint) {
+    FreeTypeFontRegistry fonts;
+    fonts.AddFontResourceA(KELO_GLYPH_FONT);
+    ChartState s = LeftSidedChart();
+    s.settingValues[kBackgroundColourLine] = 4;
+    CairoWindowSurface window(fonts);
+    window.RestoreBuffer();
+    EXPECT_FALSE(window.HasBuffer()) << "no size yet, no buffer";
+    window.SetWindowSize(640, 400);
+    PaintAt(s, window);
+    window.ReleaseBuffer();
+    EXPECT_EQ(window.Buffer(), nullptr);
+    window.Line(0, 0, 100, 100, Rgb{255, 0, 0});  // drawing without a buffer does nothing
+    EXPECT_FALSE(window.SetWindowSize(640, 400)) << "an expose at the same size is no new size";
+    EXPECT_FALSE(window.HasBuffer());
+
+    window.RestoreBuffer();
+    ASSERT_TRUE(window.HasBuffer());
+    PaintAt(s, window);
+    cairo_surface_t* buffer = window.Buffer();
+    ASSERT_EQ(cairo_image_surface_get_width(buffer), 640);
+    ASSERT_EQ(cairo_image_surface_get_height(buffer), 400);
+    CairoImageSurface reference(fonts, 640, 400);
+    PaintAt(s, reference);
+    const unsigned char* data = cairo_image_surface_get_data(buffer);
+    const int stride = cairo_image_surface_get_stride(buffer);
+    int differing = 0;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+            differing += !(Rgb{static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)} ==
+                           reference.PixelAt(x, y));
+        }
+    EXPECT_EQ(differing, 0) << "the buffer made again paints the same picture";
+}
+
 #if CAIRO_HAS_SCRIPT_SURFACE
 namespace {
 
