@@ -174,16 +174,12 @@ void X11HackWindow::KeepInServer() {
 // The last picture onto the window, in one operation.
 void X11HackWindow::Show() {
     if (!shown_ || target_ == nullptr) return;
-    cairo_t* cr = cairo_create(target_);
-    if (!surface_.HasBuffer() && picture_ != nullptr && picture_->Surface() != nullptr) {
-        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, picture_->Surface(), 0, 0);
-        cairo_paint(cr);
-    } else {
+    if (surface_.HasBuffer() || picture_ == nullptr || !picture_->CopyTo(window_)) {
+        cairo_t* cr = cairo_create(target_);
         surface_.Present(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(target_);
     }
-    cairo_destroy(cr);
-    cairo_surface_flush(target_);
     XFlush(display_);
     if (!chartShown_) g_log("kelo", G_LOG_LEVEL_DEBUG, "first picture shown in window 0x%lx", window_);
     chartShown_ = true;

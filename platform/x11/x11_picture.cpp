@@ -57,3 +57,9 @@ void X11Picture::Put(cairo_surface_t* image) {
     XDestroyImage(x);
     cairo_surface_mark_dirty(surface_);
 }
+
+bool X11Picture::CopyTo(Drawable target) const {
+    if (pixmap_ == 0) return false;
+    XCopyArea(display_, pixmap_, target, gc_, 0, 0, static_cast<unsigned>(width_), static_cast<unsigned>(height_), 0, 0);
+    return true;
+}

@@ -21,6 +21,9 @@ public:
     // Copies the RGB24 image into the pixmap (made anew at a new size); the image's device scale goes
     // with it. The image may go as soon as this returns.
     void Put(cairo_surface_t* image);
+    // Copies the picture onto the drawable (the window) at its top-left corner, leaving the window's
+    // children alone; false before the first Put.
+    bool CopyTo(Drawable target) const;
     // The pixmap as a Cairo surface at the image's device scale; nullptr before the first Put.
     cairo_surface_t* Surface() const { return surface_; }
 
