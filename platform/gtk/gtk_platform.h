@@ -181,8 +181,9 @@ enum class ChartWindowRole { Saver, Wallpaper };
 // The chart window: one window titled "SCRNSAVE KELO" (the saver) or "Kelo wallpaper" on every monitor.
 // The shell sees one window and one surface: the paint goes through a FanOutSurface to a back buffer per
 // monitor (CairoWindowSurface), each letterboxed at its own size and drawn at the monitor's own scale,
-// which each expose copies to the screen; a change of any window's size runs Form_Resize and Form_Paint
-// first. The first window is the primary monitor's: the screen width, the pointer's position for the
+// which each expose copies to the screen (on X11 the finished picture goes to a pixmap the X server
+// keeps for the window, and the back buffer waits for the next paint); a change of any window's size
+// runs Form_Resize and Form_Paint first. The first window is the primary monitor's: the screen width, the pointer's position for the
 // shell and the message boxes' owner are its. Monitors that come and go are followed (the display's
 // signals, and a look at the list before every tick of Timer1, since a RandR monitor set by
 // "xrandr --setmonitor" comes without one): a new monitor gets its window, a gone one's window goes.
