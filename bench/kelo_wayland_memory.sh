@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Resident memory of the saver and the wallpaper on Wayland (sway on its headless backend, as
 # scripts/test.d/46-wayland.sh runs it), on one output of 1920x1080 and on two: min, median and max of
-# VmRSS over RUNS runs, read SECONDS after the first chart is on every output.
+# VmRSS over RUNS runs, read SECONDS after the first chart is on every output, and where the last run's
+# memory was (/proc/PID/smaps_rollup).
 #   bench/kelo_wayland_memory.sh [BIN_DIR] [RUNS] [SECONDS]     (defaults: build/bin 5 8)
 # Root is needed (sway runs as the unprivileged user kelo-saver).
 set -euo pipefail
@@ -31,6 +32,7 @@ one_run() {
   done
   sleep "$seconds"
   rss=$(awk '/VmRSS/ { print $2 }' "/proc/$kelo/status")
+  cp "/proc/$kelo/smaps_rollup" "$work/smaps_rollup"
   kill "$kelo"
   wait "$kelo" 2>/dev/null || true
   stop_servers
@@ -48,6 +50,8 @@ measure() {
   shift 2
   for _ in $(seq "$runs"); do rss+=("$(one_run "$outputs" "$@")"); done
   echo "$name, $outputs x 1920x1080: resident after $seconds s $(stats "${rss[@]}")"
+  grep -E '^(Rss|Pss_Anon|Pss_File|Pss_Shmem|Anonymous|Shared_Clean|Private_Clean|Private_Dirty)' \
+    "$work/smaps_rollup" | tr -s ' ' | sed 's/^/     /' | paste -sd ' '
 }
 
 measure saver 1
