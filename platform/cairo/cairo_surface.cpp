@@ -3,6 +3,7 @@
 #include <cairo-ft.h>
 #include <cairo-svg.h>
 #include <ft2build.h>
+#include <sys/mman.h>
 #include FT_FREETYPE_H
 
 #include <algorithm>
@@ -57,6 +58,38 @@ const FaceMetrics& MetricsOf(cairo_font_face_t* face) {
     return cache.emplace(face, m).first->second;
 }
 
+const cairo_user_data_key_t kMappingKey{};
+
+struct Mapping {
+    void* pixels;
+    size_t bytes;
+};
+
+// An RGB24 image whose pixels are mapped for it alone and unmapped with it, so that a buffer let go
+// returns its memory to the system at once (a large block freed by malloc may stay with the process,
+// and be counted against it, until the heap next shrinks).
+cairo_surface_t* MappedImage(int width, int height) {
+    const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, width);
+    const size_t bytes = static_cast<size_t>(stride) * static_cast<size_t>(height);
+    void* pixels = stride > 0 ? mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0)
+                              : MAP_FAILED;
+    if (pixels == MAP_FAILED) return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_surface_t* image =
+        cairo_image_surface_create_for_data(static_cast<unsigned char*>(pixels), CAIRO_FORMAT_RGB24, width, height, stride);
+    auto* mapping = new Mapping{pixels, bytes};
+    const auto unmap = [](void* m) {
+        auto* mapping = static_cast<Mapping*>(m);
+        munmap(mapping->pixels, mapping->bytes);
+        delete mapping;
+    };
+    if (cairo_surface_set_user_data(image, &kMappingKey, mapping, unmap) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(image);
+        unmap(mapping);
+        return cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    }
+    return image;
+}
+
 }  // namespace
 
 // ---- CairoSurface ----------------------------------------------------------------------------------
@@ -88,6 +121,12 @@ void CairoSurface::Attach(cairo_surface_t* target, int width, int height) {
     ApplyFont();
 }
 
+void CairoSurface::DetachTarget() {
+    if (cr_ != nullptr) cairo_destroy(cr_);
+    cr_ = nullptr;
+    fillPending_ = false;
+}
+
 void CairoSurface::ApplyTransform() {
     const double w = std::fabs(width_), h = std::fabs(height_);
     scale_ = (w > 0 && h > 0) ? std::min(deviceWidth_ / w, deviceHeight_ / h) : 1;
@@ -115,8 +154,11 @@ void CairoSurface::ApplyFont() {
     cairo_set_font_matrix(cr_, &fm);
 }
 
-void CairoSurface::Clear() {
-    if (cr_ == nullptr) return;
+void CairoSurface::Clear() { fillPending_ = cr_ != nullptr; }
+
+void CairoSurface::FillIfPending() const {
+    if (!fillPending_ || cr_ == nullptr) return;
+    fillPending_ = false;
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
     cairo_reset_clip(cr_);
@@ -159,6 +201,7 @@ void CairoSurface::SetFontBold(bool bold) {
 
 void CairoSurface::Print(const std::string& text) {
     if (cr_ != nullptr && !text.empty()) {
+        FillIfPending();
         const std::string utf8 = Windows1252ToUtf8(text);
         SetSource(cr_, fore_);
         // The text hangs below the current position: its baseline one ascent further down.
@@ -178,6 +221,7 @@ double CairoSurface::TextHeight(const std::string&) const { return lineHeight_ *
 
 void CairoSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
     if (cr_ == nullptr) return;
+    FillIfPending();
     SetSource(cr_, color);
     cairo_new_path(cr_);
     cairo_move_to(cr_, x1, y1);
@@ -187,6 +231,7 @@ void CairoSurface::Line(double x1, double y1, double x2, double y2, Rgb color) {
 
 void CairoSurface::Circle(double cx, double cy, double radius, Rgb color) {
     if (cr_ == nullptr) return;
+    FillIfPending();
     SetSource(cr_, color);
     cairo_new_path(cr_);
     cairo_arc(cr_, cx, cy, std::fabs(radius), 0, kTwoPi);
@@ -205,11 +250,13 @@ CairoImageSurface::CairoImageSurface(FreeTypeFontRegistry& fonts, int width, int
 CairoImageSurface::~CairoImageSurface() { cairo_surface_destroy(image_); }
 
 bool CairoImageSurface::WritePng(const std::string& path) const {
+    FillIfPending();
     cairo_surface_flush(image_);
     return cairo_surface_write_to_png(image_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
 Rgb CairoImageSurface::PixelAt(int x, int y) const {
+    FillIfPending();
     cairo_surface_flush(image_);
     if (x < 0 || y < 0 || x >= cairo_image_surface_get_width(image_) || y >= cairo_image_surface_get_height(image_))
         return Rgb{};
@@ -236,6 +283,7 @@ CairoSvgSurface::~CairoSvgSurface() {
 bool CairoSvgSurface::Finish() {
     if (!finished_) {
         finished_ = true;
+        FillIfPending();
         cairo_surface_finish(svg_);
     }
     return cairo_surface_status(svg_) == CAIRO_STATUS_SUCCESS;
@@ -249,22 +297,53 @@ CairoWindowSurface::~CairoWindowSurface() {
     if (buffer_ != nullptr) cairo_surface_destroy(buffer_);
 }
 
-bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale) {
+bool CairoWindowSurface::SetWindowSize(int width, int height, double deviceScale, cairo_surface_t* like) {
     if (!(deviceScale > 0)) deviceScale = 1;
-    if (buffer_ != nullptr && width == width_ && height == height_ && deviceScale == deviceScale_) return false;
+    if (sized_ && width == width_ && height == height_ && deviceScale == deviceScale_) return false;
+    sized_ = true;
     width_ = width, height_ = height, deviceScale_ = deviceScale;
-    cairo_surface_t* old = buffer_;
-    buffer_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, std::max(1, static_cast<int>(std::lround(width * deviceScale))),
-                                         std::max(1, static_cast<int>(std::lround(height * deviceScale))));
-    cairo_surface_set_device_scale(buffer_, deviceScale, deviceScale);
-    Attach(buffer_, width, height);
-    if (old != nullptr) cairo_surface_destroy(old);
-    Clear();
+    MakeBuffer(like);
     return true;
+}
+
+void CairoWindowSurface::ReleaseBuffer() {
+    if (buffer_ == nullptr) return;
+    DetachTarget();
+    cairo_surface_destroy(buffer_);
+    buffer_ = nullptr;
+}
+
+void CairoWindowSurface::RestoreBuffer() {
+    if (sized_ && buffer_ == nullptr) MakeBuffer(nullptr);
+}
+
+cairo_surface_t* CairoWindowSurface::Buffer() const {
+    FillIfPending();
+    return buffer_;
+}
+
+void CairoWindowSurface::MakeBuffer(cairo_surface_t* like) {
+    // The old buffer goes first, so that the two are never held at once.
+    ReleaseBuffer();
+    const int pixelsWide = std::max(1, static_cast<int>(std::lround(width_ * deviceScale_)));
+    const int pixelsHigh = std::max(1, static_cast<int>(std::lround(height_ * deviceScale_)));
+    // Where the window's surface cannot make an image (or makes one of another format), an image of its own.
+    buffer_ = like != nullptr ? cairo_surface_create_similar_image(like, CAIRO_FORMAT_RGB24, pixelsWide, pixelsHigh)
+                              : nullptr;
+    if (buffer_ != nullptr && (cairo_surface_status(buffer_) != CAIRO_STATUS_SUCCESS ||
+                               cairo_image_surface_get_format(buffer_) != CAIRO_FORMAT_RGB24)) {
+        cairo_surface_destroy(buffer_);
+        buffer_ = nullptr;
+    }
+    if (buffer_ == nullptr) buffer_ = MappedImage(pixelsWide, pixelsHigh);
+    cairo_surface_set_device_scale(buffer_, deviceScale_, deviceScale_);
+    Attach(buffer_, width_, height_);
+    Clear();
 }
 
 void CairoWindowSurface::Present(cairo_t* window) const {
     if (buffer_ == nullptr) return;
+    FillIfPending();
     cairo_surface_flush(buffer_);
     cairo_save(window);
     cairo_set_operator(window, CAIRO_OPERATOR_SOURCE);

@@ -13,7 +13,9 @@
 //
 // Text is given in 8-bit codes (Windows-1252) and drawn with the face of FreeTypeFontRegistry that
 // carries the font name; bold is the same outlines emboldened. Setting the background colour repaints
-// the whole surface in it, as on the chart window.
+// the whole surface in it, as on the chart window; the fill itself waits for the next drawing (or for
+// the picture to be read), so that a paint which clears and then sets its background fills the surface
+// once, in the colour the eager fills would have left.
 #pragma once
 
 #include <cairo.h>
@@ -60,7 +62,12 @@ protected:
     CairoSurface(FreeTypeFontRegistry& fonts, int width, int height);
     // Draws from now on onto target, of width x height device pixels; the logical state is kept.
     void Attach(cairo_surface_t* target, int width, int height);
+    // Lets go of the target (drawing does nothing until the next Attach); the logical state is kept.
+    void DetachTarget();
     cairo_t* Context() const { return cr_; }
+    // Fills the surface in the background colour now if a Clear or a new background colour is waiting:
+    // before the picture on the target is drawn on, copied or read.
+    void FillIfPending() const;
 
 private:
     void ApplyTransform();
@@ -79,6 +86,7 @@ private:
     double points_ = 12;
     bool bold_ = false;
     double ascent_ = 0, lineHeight_ = 0;  // logical units, of the current font
+    mutable bool fillPending_ = false;    // the surface is to be filled with back_ before it is used
 };
 
 // A surface with nothing to draw on: it keeps the state and measures text exactly as the others do.
@@ -94,7 +102,10 @@ public:
     ~CairoImageSurface() override;
     bool WritePng(const std::string& path) const;  // false when the file cannot be written
     Rgb PixelAt(int x, int y) const;               // device pixel; black outside the image
-    cairo_surface_t* Image() const { return image_; }
+    cairo_surface_t* Image() const {  // the finished picture
+        FillIfPending();
+        return image_;
+    }
 
 private:
     cairo_surface_t* image_ = nullptr;
@@ -113,22 +124,37 @@ private:
 };
 
 // A window's surface: the paint goes into a back buffer, and Present copies the finished picture onto
-// the window in one operation, so the window never shows a half-drawn chart.
-//   In a GTK "draw" handler:  surface.SetWindowSize(w, h, gtk_widget_get_scale_factor(widget));
+// the window in one operation, so the window never shows a half-drawn chart. The back buffer is made
+// like the window's own surface: on X11 an image in memory shared with the X server, which reaches the
+// window without another copy in between (cairo-xlib would otherwise stage an ordinary image in a
+// shared-memory copy of its own on the way to the server).
+//   In a GTK "draw" handler:  surface.SetWindowSize(w, h, gtk_widget_get_scale_factor(widget), cairo_get_target(cr));
 //                             (on a change: ResizeChart) PaintChart(state, surface); surface.Present(cr);
 class CairoWindowSurface : public CairoSurface {
 public:
     explicit CairoWindowSurface(FreeTypeFontRegistry& fonts);
     ~CairoWindowSurface() override;
     // The window's size in its own units and its device scale (2 on a doubled HiDPI screen). A new size
-    // makes a new back buffer of width x height x scale^2 pixels, filled with the background colour;
+    // makes a new back buffer of width x height x scale^2 pixels, filled with the background colour,
+    // similar to the surface like (the window's, or one it is painted through) when one is given;
     // returns true when the size changed.
-    bool SetWindowSize(int width, int height, double deviceScale = 1);
+    bool SetWindowSize(int width, int height, double deviceScale = 1, cairo_surface_t* like = nullptr);
+    // Lets the back buffer go, where its picture is kept elsewhere between paints (the X server's
+    // pixmap); the size stays, and drawing does nothing until RestoreBuffer.
+    void ReleaseBuffer();
+    // After ReleaseBuffer: a new back buffer of the same size (an image of its own), to be painted whole.
+    void RestoreBuffer();
+    bool HasBuffer() const { return buffer_ != nullptr; }
+    // The back buffer with everything drawn so far; nullptr before the first size and after ReleaseBuffer.
+    cairo_surface_t* Buffer() const;
     // Copies the back buffer onto the window's Cairo context at its top-left corner.
     void Present(cairo_t* window) const;
 
 private:
+    void MakeBuffer(cairo_surface_t* like);
+
     cairo_surface_t* buffer_ = nullptr;
+    bool sized_ = false;
     int width_ = 0, height_ = 0;
     double deviceScale_ = 1;
 };

@@ -10,6 +10,8 @@
 
 #include "platform/x11/randr_monitors.h"
 #endif
+#include "platform/x11/x11_picture.h"
+
 
 #include <algorithm>
 #include <cmath>
@@ -67,6 +69,11 @@ ScreenPlacement GtkChartWindow::PlacementOfDisplay() {
 #endif
     return ScreenPlacement::X11;
 }
+
+GtkChartWindow::Screen::Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts)
+    : owner(o), monitor(m), window(nullptr), surface(fonts) {}
+
+GtkChartWindow::Screen::~Screen() = default;
 
 // A window for the monitor, set up as far as it must be before it is realised; PlaceScreen shows it.
 std::unique_ptr<GtkChartWindow::Screen> GtkChartWindow::NewScreen(const Monitor& monitor) {
@@ -322,10 +329,63 @@ void GtkChartWindow::ShowMaximized() {
 
 // ---- Painting ------------------------------------------------------------------------------------------
 
+bool GtkChartWindow::Painting(const Screen& screen) const {
+    const std::vector<Surface*>& painted = surface_.Surfaces();
+    return std::find(painted.begin(), painted.end(), &screen.surface) != painted.end();
+}
+
+// A paint draws on back buffers: those that went to the X server after the last paint come back.
+Surface& GtkChartWindow::PaintSurface() {
+    for (auto& screen : screens_)
+        if (Painting(*screen)) screen->surface.RestoreBuffer();
+    return surface_;
+}
+
 void GtkChartWindow::PresentPaint() {
     if (afterPaint_) afterPaint_(surface_);
+    for (auto& screen : screens_)
+        if (Painting(*screen)) KeepInServer(*screen);
     if (inDraw_) return;
     for (auto& screen : screens_) gtk_widget_queue_draw(screen->window);
+}
+
+// An X11 window whose visual takes the back buffer's pixels as they are keeps its picture in the X
+// server; elsewhere (Wayland, another visual) the back buffer stays, made like the window's surface.
+bool GtkChartWindow::ServerKeepsPicture(GtkWidget* window) {
+#ifdef GDK_WINDOWING_X11
+    GdkWindow* w = gtk_widget_get_window(window);
+    if (w == nullptr || !GDK_IS_X11_WINDOW(w)) return false;
+    GdkVisual* visual = gdk_window_get_visual(w);
+    return X11Picture::Fits(gdk_x11_display_get_xdisplay(gdk_window_get_display(w)),
+                            gdk_x11_visual_get_xvisual(visual), gdk_visual_get_depth(visual));
+#else
+    (void)window;
+    return false;
+#endif
+}
+
+// The finished picture into the X server's pixmap, and the back buffer let go. Should the server refuse
+// the pixmap (out of memory), the back buffer stays and shows the picture as before.
+void GtkChartWindow::KeepInServer(Screen& screen) {
+#ifdef GDK_WINDOWING_X11
+    if (!screen.surface.HasBuffer() || !ServerKeepsPicture(screen.window)) return;
+    GdkWindow* w = gtk_widget_get_window(screen.window);
+    GdkDisplay* display = gdk_window_get_display(w);
+    if (screen.picture == nullptr) {
+        GdkVisual* visual = gdk_window_get_visual(w);
+        screen.picture = std::make_unique<X11Picture>(gdk_x11_display_get_xdisplay(display), gdk_x11_window_get_xid(w),
+                                                      gdk_x11_visual_get_xvisual(visual), gdk_visual_get_depth(visual));
+    }
+    gdk_x11_display_error_trap_push(display);
+    screen.picture->Put(screen.surface.Buffer());
+    if (gdk_x11_display_error_trap_pop(display) != 0) {
+        screen.picture.reset();
+        return;
+    }
+    screen.surface.ReleaseBuffer();
+#else
+    (void)screen;
+#endif
 }
 
 // The wallpaper lets every click and movement through to the desktop.
@@ -346,13 +406,23 @@ gboolean GtkChartWindow::OnDraw(GtkWidget* widget, cairo_t* cr, gpointer data) {
     // the last chart into it alone (the others hold it already: with several monitors coming up, each
     // is painted once, not once for every other). Any other expose shows the back buffer as the last
     // paint left it.
-    if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget)) && w->events_ != nullptr) {
+    cairo_surface_t* like = ServerKeepsPicture(widget) ? nullptr : cairo_get_target(cr);
+    if (screen->surface.SetWindowSize(width, height, gtk_widget_get_scale_factor(widget), like) &&
+        w->events_ != nullptr) {
         w->surface_.SetSurfaces({&screen->surface});
         w->events_->Form_Resize();
         w->events_->Form_Paint();
         w->UseSurfaces();
     }
-    screen->surface.Present(cr);
+    if (!screen->surface.HasBuffer() && screen->picture != nullptr && screen->picture->Surface() != nullptr) {
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+        cairo_set_source_surface(cr, screen->picture->Surface(), 0, 0);
+        cairo_paint(cr);
+        cairo_restore(cr);
+    } else {
+        screen->surface.Present(cr);
+    }
     w->inDraw_ = false;
     const int scale = gtk_widget_get_scale_factor(widget);
     if (w->events_ != nullptr && (!screen->pictureShown || scale != screen->shownScale)) {

@@ -162,6 +162,8 @@ private:
     const char* how_ = "none";
 };
 
+class X11Picture;
+
 // How the chart windows cover the monitors, by the display the program runs on:
 //   X11                  a window per RandR monitor, placed on it and made full screen (the saver), or
 //                        a desktop window below all others (the wallpaper)
@@ -179,8 +181,9 @@ enum class ChartWindowRole { Saver, Wallpaper };
 // The chart window: one window titled "SCRNSAVE KELO" (the saver) or "Kelo wallpaper" on every monitor.
 // The shell sees one window and one surface: the paint goes through a FanOutSurface to a back buffer per
 // monitor (CairoWindowSurface), each letterboxed at its own size and drawn at the monitor's own scale,
-// which each expose copies to the screen; a change of any window's size runs Form_Resize and Form_Paint
-// first. The first window is the primary monitor's: the screen width, the pointer's position for the
+// which each expose copies to the screen (on X11 the finished picture goes to a pixmap the X server
+// keeps for the window, and the back buffer waits for the next paint); a change of any window's size
+// runs Form_Resize and Form_Paint first. The first window is the primary monitor's: the screen width, the pointer's position for the
 // shell and the message boxes' owner are its. Monitors that come and go are followed (the display's
 // signals, and a look at the list before every tick of Timer1, since a RandR monitor set by
 // "xrandr --setmonitor" comes without one): a new monitor gets its window, a gone one's window goes.
@@ -203,7 +206,7 @@ public:
     void SetSizeTwips(int32_t width, int32_t height) override;
     void SetLogicalSize(double width, double height) override;
     void ShowMaximized() override;
-    Surface& PaintSurface() override { return surface_; }
+    Surface& PaintSurface() override;
     void PresentPaint() override;
     // kPointerRestPixels in GTK's window units (which follow the display's scale), as logical units
     // of the first monitor's picture (the monitors' scales differ little; the rule is a small margin).
@@ -230,17 +233,19 @@ private:
         GdkMonitor* gdk;
         GdkRectangle geometry;
     };
-    // One monitor's window and its back buffer.
+    // One monitor's window and its back buffer. On X11 the back buffer lives only while a paint draws
+    // it: the finished picture goes to the X server's pixmap, from which every expose copies.
     struct Screen {
         GtkChartWindow* owner;
         Monitor monitor;
         GtkWidget* window;
         CairoWindowSurface surface;
+        std::unique_ptr<X11Picture> picture;  // the X server's copy of the last picture (X11)
         bool closed = false;        // the compositor closed its surface, or its monitor went
         bool pictureShown = false;  // the first chart reached the screen
         int shownScale = 0;         // at this scale
-        Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts)
-            : owner(o), monitor(m), window(nullptr), surface(fonts) {}
+        Screen(GtkChartWindow* o, Monitor m, FreeTypeFontRegistry& fonts);
+        ~Screen();
     };
     std::vector<Monitor> Monitors() const;
     std::unique_ptr<Screen> NewScreen(const Monitor& monitor);
@@ -250,6 +255,9 @@ private:
     bool ScreensMatch(const std::vector<int>& from) const;
     void FollowMonitors();
     void UseSurfaces();
+    bool Painting(const Screen& screen) const;  // its surface is among those the paint draws on
+    static bool ServerKeepsPicture(GtkWidget* window);
+    static void KeepInServer(Screen& screen);
     void BeforeTick() override;
     // Form_Unload ends the process; should it come back, the windows are gone all the same.
     void AfterUnload() override;

@@ -14,6 +14,13 @@ namespace {
 // hack soon after, so such errors are not worth a word.
 int IgnoreXError(Display*, XErrorEvent*) { return 0; }
 
+// Errors counted while the picture goes to the X server (a pixmap the server cannot make).
+int pictureErrors = 0;
+int CountXError(Display*, XErrorEvent*) {
+    ++pictureErrors;
+    return 0;
+}
+
 // The display went away (the server ended): so does the hack, quietly.
 int EndWithDisplay(Display*) { std::exit(0); }
 
@@ -59,6 +66,7 @@ X11HackWindow::~X11HackWindow() {
         g_source_destroy(eventSource_);
         g_source_unref(eventSource_);
     }
+    picture_.reset();  // its pixmap goes with the display
     if (target_ != nullptr) cairo_surface_destroy(target_);
     if (display_ != nullptr) XCloseDisplay(display_);
 }
@@ -91,6 +99,8 @@ bool X11HackWindow::Open(unsigned long window, std::string& error) {
     width_ = a.width;
     height_ = a.height;
     target_ = cairo_xlib_surface_create(display_, window_, visual_, width_, height_);
+    if (X11Picture::Fits(display_, visual_, a.depth))
+        picture_ = std::make_unique<X11Picture>(display_, window_, visual_, a.depth);
 
     eventSource_ = g_source_new(&kXEventFuncs, sizeof(XEventSource));
     auto* x = reinterpret_cast<XEventSource*>(eventSource_);
@@ -126,24 +136,50 @@ void X11HackWindow::FollowSize(int width, int height) {
     width_ = width;
     height_ = height;
     if (target_ != nullptr) cairo_xlib_surface_set_size(target_, width, height);
-    if (surface_.SetWindowSize(width, height) && shown_ && events_ != nullptr) {
+    if (surface_.SetWindowSize(width, height, 1, picture_ != nullptr ? nullptr : target_) && shown_ &&
+        events_ != nullptr) {
         events_->Form_Resize();
         events_->Form_Paint();
     }
 }
 
+Surface& X11HackWindow::PaintSurface() {
+    surface_.RestoreBuffer();
+    return surface_;
+}
+
 void X11HackWindow::PresentPaint() {
     if (afterPaint_) afterPaint_(surface_);
+    KeepInServer();
     Show();
 }
 
-// The back buffer onto the window, in one operation.
+// The finished picture into the X server's pixmap, and the back buffer let go. Should the server refuse
+// the pixmap, the back buffer stays and shows the picture from now on.
+void X11HackWindow::KeepInServer() {
+    if (picture_ == nullptr || !surface_.HasBuffer()) return;
+    XSync(display_, False);
+    pictureErrors = 0;
+    XSetErrorHandler(CountXError);
+    picture_->Put(surface_.Buffer());
+    XSync(display_, False);
+    XSetErrorHandler(IgnoreXError);
+    if (pictureErrors != 0) {
+        picture_.reset();
+        return;
+    }
+    surface_.ReleaseBuffer();
+}
+
+// The last picture onto the window, in one operation.
 void X11HackWindow::Show() {
     if (!shown_ || target_ == nullptr) return;
-    cairo_t* cr = cairo_create(target_);
-    surface_.Present(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(target_);
+    if (surface_.HasBuffer() || picture_ == nullptr || !picture_->CopyTo(window_)) {
+        cairo_t* cr = cairo_create(target_);
+        surface_.Present(cr);
+        cairo_destroy(cr);
+        cairo_surface_flush(target_);
+    }
     XFlush(display_);
     if (!chartShown_) g_log("kelo", G_LOG_LEVEL_DEBUG, "first picture shown in window 0x%lx", window_);
     chartShown_ = true;

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -21,10 +22,12 @@
 #include "platform/message_boxes.h"
 #include "platform/options_dialog.h"
 #include "platform/pointer.h"
+#include "platform/x11/x11_picture.h"
 
-// The chart window of hack mode. It follows its window: an expose shows the back buffer again, a new
-// size paints the chart at that size (letterboxed), and the window's destruction unloads the chart
-// window (which ends the process). No input is selected: the daemon ends the hack.
+// The chart window of hack mode. It follows its window: an expose shows the last picture again (from
+// the X server's pixmap, or the back buffer), a new size paints the chart at that size (letterboxed),
+// and the window's destruction unloads the chart window (which ends the process). No input is
+// selected: the daemon ends the hack.
 class X11HackWindow : public TimedChartWindow {
 public:
     explicit X11HackWindow(FreeTypeFontRegistry& fonts);
@@ -45,7 +48,7 @@ public:
     void SetSizeTwips(int32_t, int32_t) override {}  // the window's size is its owner's
     void SetLogicalSize(double width, double height) override { surface_.SetCoordinates(0, 0, width, height); }
     void ShowMaximized() override;
-    Surface& PaintSurface() override { return surface_; }
+    Surface& PaintSurface() override;
     void PresentPaint() override;
 
     int Width() const { return width_; }
@@ -56,6 +59,7 @@ public:
 private:
     void FollowSize(int width, int height);
     void Show();
+    void KeepInServer();
 
     Display* display_ = nullptr;
     Window window_ = 0;
@@ -63,6 +67,9 @@ private:
     int width_ = 0, height_ = 0;
     cairo_surface_t* target_ = nullptr;  // the window, through cairo-xlib
     CairoWindowSurface surface_;
+    // Where the window's visual takes the buffer's pixels, the X server keeps the finished picture and
+    // the back buffer lives only while a paint draws it.
+    std::unique_ptr<X11Picture> picture_;
     GSource* eventSource_ = nullptr;
     std::function<void(Surface&)> afterPaint_;
     bool shown_ = false;

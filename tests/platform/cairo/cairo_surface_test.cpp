@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
+#if CAIRO_HAS_SCRIPT_SURFACE
+#include <cairo-script.h>
+#endif
 
 #include <cmath>
 #include <cstdio>
@@ -298,6 +301,133 @@ TEST(CairoWindow, PaintGoesToTheBackBufferAndPresentCopiesItWhole) {
     // A doubled HiDPI window keeps its size in window units.
     EXPECT_TRUE(window.SetWindowSize(640, 400, 2));
     EXPECT_EQ(window.DeviceWidth(), 640);
+}
+
+// Between paints the back buffer may go (the X server keeps the picture); the window's size stays, so
+// that an expose of the same size paints nothing, and the next paint gets a buffer of that size again.
+TEST(CairoWindow, ABufferLetGoComesBackAtItsSizeForTheNextPaint) {
+    FreeTypeFontRegistry fonts;
+    fonts.AddFontResourceA(KELO_GLYPH_FONT);
+    ChartState s = LeftSidedChart();
+    s.settingValues[kBackgroundColourLine] = 4;
+    CairoWindowSurface window(fonts);
+    window.RestoreBuffer();
+    EXPECT_FALSE(window.HasBuffer()) << "no size yet, no buffer";
+    window.SetWindowSize(640, 400);
+    PaintAt(s, window);
+    window.ReleaseBuffer();
+    EXPECT_EQ(window.Buffer(), nullptr);
+    window.Line(0, 0, 100, 100, Rgb{255, 0, 0});  // drawing without a buffer does nothing
+    EXPECT_FALSE(window.SetWindowSize(640, 400)) << "an expose at the same size is no new size";
+    EXPECT_FALSE(window.HasBuffer());
+
+    window.RestoreBuffer();
+    ASSERT_TRUE(window.HasBuffer());
+    PaintAt(s, window);
+    cairo_surface_t* buffer = window.Buffer();
+    ASSERT_EQ(cairo_image_surface_get_width(buffer), 640);
+    ASSERT_EQ(cairo_image_surface_get_height(buffer), 400);
+    CairoImageSurface reference(fonts, 640, 400);
+    PaintAt(s, reference);
+    const unsigned char* data = cairo_image_surface_get_data(buffer);
+    const int stride = cairo_image_surface_get_stride(buffer);
+    int differing = 0;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 640; ++x) {
+            const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+            differing += !(Rgb{static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)} ==
+                           reference.PixelAt(x, y));
+        }
+    EXPECT_EQ(differing, 0) << "the buffer made again paints the same picture";
+}
+
+#if CAIRO_HAS_SCRIPT_SURFACE
+namespace {
+
+// A Cairo surface whose target writes every drawing operation as a line of cairo's script language.
+class ScriptedSurface : public CairoSurface {
+public:
+    ScriptedSurface(FreeTypeFontRegistry& fonts, int width, int height)
+        : CairoSurface(fonts, width, height),
+          device_(cairo_script_create_for_stream(Append, &script_)),
+          target_(cairo_script_surface_create(device_, CAIRO_CONTENT_COLOR, width, height)) {
+        Attach(target_, width, height);
+    }
+    ~ScriptedSurface() override {
+        DetachTarget();
+        cairo_surface_destroy(target_);
+        cairo_device_destroy(device_);
+    }
+    // The whole-surface fills written so far.
+    int Fills() {
+        cairo_surface_flush(target_);
+        cairo_device_flush(device_);
+        int count = 0;
+        for (size_t at = script_.find("paint"); at != std::string::npos; at = script_.find("paint", at + 1)) ++count;
+        return count;
+    }
+    using CairoSurface::FillIfPending;
+
+private:
+    static cairo_status_t Append(void* script, const unsigned char* data, unsigned int length) {
+        static_cast<std::string*>(script)->append(reinterpret_cast<const char*>(data), length);
+        return CAIRO_STATUS_SUCCESS;
+    }
+    std::string script_;
+    cairo_device_t* device_;
+    cairo_surface_t* target_;
+};
+
+}  // namespace
+
+// The paint clears and then sets its background, and both repaint the whole surface; the surface
+// fills once, and only when something is drawn or the picture is read.
+TEST(CairoFill, APaintFillsTheSurfaceOnce) {
+    FreeTypeFontRegistry fonts;
+    fonts.AddFontResourceA(KELO_GLYPH_FONT);
+    ChartState s = LeftSidedChart();
+    ScriptedSurface surface(fonts, 800, 600);
+    PaintAt(s, surface);
+    EXPECT_EQ(surface.Fills(), 1) << "a whole chart";
+    s.sunAltitude = -40;
+    s.settingValues[kNightDimmingLine] = 30;
+    PaintChart(s, surface);
+    EXPECT_EQ(surface.Fills(), 2) << "a dimmed chart, painted again";
+    surface.Clear();
+    surface.SetBackColor(Rgb{0, 0, 128});
+    EXPECT_EQ(surface.Fills(), 2) << "nothing drawn yet";
+    surface.FillIfPending();
+    EXPECT_EQ(surface.Fills(), 3) << "the picture read";
+}
+#endif
+
+// The fill that waits for the next drawing reaches every way out of the picture even when nothing is
+// drawn after it: the window, the PNG, the pixels.
+TEST(CairoFill, ABackgroundWithNothingDrawnOnItIsShown) {
+    FreeTypeFontRegistry fonts;
+    const Rgb blue{0, 0, 128};
+    CairoWindowSurface window(fonts);
+    window.SetWindowSize(64, 48);
+    window.SetBackColor(blue);
+    cairo_surface_t* target = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 64, 48);
+    cairo_t* cr = cairo_create(target);
+    window.Present(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(target);
+    EXPECT_EQ(reinterpret_cast<const uint32_t*>(cairo_image_surface_get_data(target))[0] & 0xFFFFFF, 0x000080u)
+        << "presented";
+    cairo_surface_destroy(target);
+
+    CairoImageSurface image(fonts, 64, 48);
+    image.SetBackColor(blue);
+    EXPECT_EQ(image.PixelAt(10, 10), blue) << "read back";
+    image.Clear();
+    image.SetBackColor(Rgb{0, 128, 0});
+    const std::string path = TempPath("background.png");
+    ASSERT_TRUE(image.WritePng(path));
+    Png png(path);
+    EXPECT_EQ(png.at(63, 47), (Rgb{0, 128, 0})) << "written";
+    std::filesystem::remove(path);
 }
 
 TEST(Windows1252, CodesBecomeTheirUnicodeCharacters) {
