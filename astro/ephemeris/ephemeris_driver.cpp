@@ -83,10 +83,11 @@ void ComputeEphemeris(ChartState& s) {
     const double T = s.julianCenturies;
     const double L = 279.696678 + 36000.768925 * T + 0.0003025 * T * T;
     const double N = 259.183275 - 1934.142008 * T + 0.002078 * T * T + 0.0000022 * T * T * T;
+    const double sinN = SinDeg(N);
     // Nutation in longitude, degrees.
-    const double dpsi = (-(17.2327 + 0.01737 * T) * SinDeg(N) - 1.273 * SinDeg(2 * L)) / 3600;
+    const double dpsi = (-(17.2327 + 0.01737 * T) * sinN - 1.273 * SinDeg(2 * L)) / 3600;
     // Precession-based zodiac shift (arcseconds before the division; Sin L, not Sin 2L).
-    const double P = (5025.64 + 1.11 * T) * T - (17.2327 * SinDeg(N) + 1.273 * SinDeg(L));
+    const double P = (5025.64 + 1.11 * T) * T - (17.2327 * sinN + 1.273 * SinDeg(L));
     s.precessionShift = Normalize360((P - 84038.27) / 3600);
     // Sidereal zodiac shift: one degree in 71.61 Julian years from 22.46045833333 at JD 2415020, plus nutation.
     s.siderealShift = (JD - 2415020) / 365.25 / 71.61 + 22.46045833333 + dpsi;

@@ -1,18 +1,11 @@
 // Planetary orbits: working elements from the element tables, Kepler's equation, heliocentric ecliptic
 // coordinates and the conversion to geocentric longitude.
-#include <bit>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
-
-namespace {
-
-bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
-
-}  // namespace
+#include "core/numeric.h"
 
 // Inner group (Earth, Mercury, Venus, Mars): linear elements, T from J2000.
 //   reads  bodyIndex 1..4, julianCenturies (from JD 2451545.0), innerElements, kmPerAu

@@ -46,7 +46,42 @@ double BranchNegLatitude(const ChartState& s) {
     return -DegToRad(decimalLatitude);
 }
 
+// The trigonometry the four Placidus cusps of one chart share: of the obliquity and of the latitude.
+struct PlacidusFrame {
+    double tanE, tanPhi, cosE;
+};
+
+PlacidusFrame PlacidusFrameOf(const ChartState& s) {
+    return {std::tan(s.negObliquityRad), std::tan(s.houseLatitudeRad), std::cos(s.negObliquityRad)};
+}
+
+// One Placidus cusp (see PlacidusCusp) with the chart's trigonometry given.
+void PlacidusCuspIn(ChartState& s, const PlacidusFrame& frame) {
+    const double sign = s.placidusBelowHorizon == 1.0 ? 1.0 : -1.0;
+    const double f = s.placidusDivisor;
+    const double ramc = s.ramcRad;
+    const double tanE = frame.tanE, tanPhi = frame.tanPhi;
+    double ra = s.placidusStartRa;
+    for (int iteration = 0; iteration < 10; ++iteration) {
+        // Semi-arc of the point whose declination has the tangent Sin(RA) Tan e:
+        // diurnal above the horizon, nocturnal below.
+        const double x = sign * std::sin(ra) * tanE * tanPhi;
+        double a = ArcCosSigned(x);
+        if (a < 0) a = a + kPi;
+        if (sign == -1.0)
+            ra = a / f + ramc;
+        else
+            ra = ramc + kPi - a / f;
+    }
+    // Right ascension to ecliptic longitude.
+    double l = std::atan(std::tan(ra) / frame.cosE);
+    if (l < 0) l = l + kPi;
+    if (std::sin(ra) < 0) l = l + kPi;
+    s.placidusCuspLongitude = RadToDeg(l);
+}
+
 void PlacidusHouses(ChartState& s, HouseTable& house) {
+    const PlacidusFrame frame = PlacidusFrameOf(s);
     const double ramc = s.ramcRad;
     house[4] = Normalize360(s.mcLongitude + 180);
     house[1] = Normalize360(s.ascLongitude);
@@ -55,27 +90,27 @@ void PlacidusHouses(ChartState& s, HouseTable& house) {
     s.placidusStartRa = ramc + DegToRad(30);
     s.placidusDivisor = 3;
     s.placidusBelowHorizon = 0;
-    PlacidusCusp(s);
+    PlacidusCuspIn(s, frame);
     house[5] = Normalize360(s.placidusCuspLongitude + 180);
 
     // 12th cusp, stored as the 6th.
     s.placidusStartRa = ramc + DegToRad(60);
     s.placidusDivisor = 1.5;
     s.placidusBelowHorizon = 0;
-    PlacidusCusp(s);
+    PlacidusCuspIn(s, frame);
     house[6] = Normalize360(s.placidusCuspLongitude + 180);
 
     // 2nd and 3rd cusps below the horizon.
     s.placidusStartRa = ramc + DegToRad(120);
     s.placidusDivisor = 1.5;
     s.placidusBelowHorizon = 1.0;
-    PlacidusCusp(s);
+    PlacidusCuspIn(s, frame);
     house[2] = s.placidusCuspLongitude;
 
     s.placidusStartRa = ramc + DegToRad(150);
     s.placidusDivisor = 3;
     s.placidusBelowHorizon = 1.0;
-    PlacidusCusp(s);
+    PlacidusCuspIn(s, frame);
     house[3] = s.placidusCuspLongitude;
 
     for (int i = 1; i <= 12; ++i) {
@@ -201,29 +236,7 @@ void RegiomontanusHouses(ChartState& s, HouseTable& house) {
 //   writes placidusCuspLongitude ecliptic longitude of the cusp, degrees, not reduced
 // Note: beyond about 66.5 degrees of latitude the semi-arc has no value; the latitude check of the
 // settings keeps such places away from this system.
-void PlacidusCusp(ChartState& s) {
-    const double sign = s.placidusBelowHorizon == 1.0 ? 1.0 : -1.0;
-    const double f = s.placidusDivisor;
-    const double ramc = s.ramcRad;
-    const double tanE = std::tan(s.negObliquityRad), tanPhi = std::tan(s.houseLatitudeRad);
-    double ra = s.placidusStartRa;
-    for (int iteration = 0; iteration < 10; ++iteration) {
-        // Semi-arc of the point whose declination has the tangent Sin(RA) Tan e:
-        // diurnal above the horizon, nocturnal below.
-        const double x = sign * std::sin(ra) * tanE * tanPhi;
-        double a = ArcCosSigned(x);
-        if (a < 0) a = a + kPi;
-        if (sign == -1.0)
-            ra = a / f + ramc;
-        else
-            ra = ramc + kPi - a / f;
-    }
-    // Right ascension to ecliptic longitude.
-    double l = std::atan(std::tan(ra) / std::cos(s.negObliquityRad));
-    if (l < 0) l = l + kPi;
-    if (std::sin(ra) < 0) l = l + kPi;
-    s.placidusCuspLongitude = RadToDeg(l);
-}
+void PlacidusCusp(ChartState& s) { PlacidusCuspIn(s, PlacidusFrameOf(s)); }
 
 // House cusps of the moment in the system of houseSystemLetter, and the sidereal time as text.
 //   reads  houseSystemLetter     "P", "K", "C", "O", "E", "M", "I"; anything else is Regiomontanus
