@@ -25,6 +25,16 @@ struct EarthTerms {
     double x = 0, y = 0, z = 0;
 };
 
+// The sines and cosines of the perturbation angles every giant planet shares, by multiple, for the time
+// they belong to: each is computed once for the four planets of one time. A slot is known once computed.
+struct SharedPerturbationSines {
+    static constexpr int kSlots = 2 * 6 * 5;  // sine and cosine of multiples 0..5 of five angles
+    bool valid = false;
+    double time = 0;                            // julianCenturies of the values
+    std::array<double, kSlots> value{};
+    std::array<bool, kSlots> known{};
+};
+
 struct ChartState {
     // ---- Start-up and command line -------------------------------------------------------------
     std::string programDir;          // directory of the program file, no trailing separator
@@ -143,8 +153,9 @@ struct ChartState {
     double planetRadius = 0;         // km
     double planetLongitude = 0;
     double planetLatitude = 0;
-    double eccentricAnomaly = 0;     // degrees, of the last planet's orbit solution
-    double argLatitude = 0;          // degrees, the same
+    double eccentricAnomaly = 0;     // degrees, of the last orbit solution (the Earth's or a planet's)
+    double sinEccentricAnomaly = 0;  // its sine
+    double argLatitude = 0;          // degrees, of the same solution
     double geoLongitude = 0;         // geocentric longitude of the current planet, degrees
 
     // Perturbations of Jupiter, Saturn, Uranus and Neptune: the shared arguments, degrees, not reduced
@@ -156,6 +167,7 @@ struct ChartState {
     double perturbW = 0;
     double perturbZeta = 0;
     double perturbEta = 0;
+    SharedPerturbationSines sharedPerturbationSines;
     double longitudeCorrection = 0;  // Uranus or Neptune, added by the driver to the geocentric longitude
 
     // Pluto

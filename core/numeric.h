@@ -9,9 +9,13 @@
 // end of the range (1E999, read as infinity, gives 32767 in 16 bits).
 #pragma once
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+
+// Two values of the same bits: the test a cache of computed values keys on (a NaN equals itself).
+inline bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
 
 inline double Int(double x) { return std::floor(x); }
 inline double Trunc(double x) { return std::trunc(x); }

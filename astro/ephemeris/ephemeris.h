@@ -19,21 +19,28 @@ bool IsRetrograde(double longitude, double nextDayLongitude);
 // terms of Uranus, Neptune and Pluto).
 double OuterBodyLongitude(const ChartState& s, int index);
 
-// Motion of a planet (2..9) at the moment, kept for the estimate of its position one day later.
+// Motion of the Earth (1) or a planet (2..9) at the moment, kept for the estimate of its position one day
+// later.
 struct PlanetMotion {
-    // Mercury..Neptune: the orbit of the moment (semiMajorAxis and radius in km, angles in degrees) and
-    // the extra longitude term of Uranus and Neptune.
+    // The Earth and Mercury..Neptune: the orbit of the moment (semiMajorAxis and radius in km, angles in
+    // degrees) and the extra longitude term of Uranus and Neptune.
     double semiMajorAxis = 0, eccentricity = 0, inclination = 0, nodeLongitude = 0, radius = 0,
-           eccentricAnomaly = 0, argLatitude = 0, longitudeCorrection = 0;
+           eccentricAnomaly = 0, sinEccentricAnomaly = 0, argLatitude = 0, longitudeCorrection = 0;
     // Pluto: the heliocentric position (degrees, AU) and its rates per Julian century.
     double longitude = 0, latitude = 0, plutoRadius = 0, longitudeRate = 0, latitudeRate = 0, radiusRate = 0;
 };
-using PlanetMotions = std::array<PlanetMotion, 10>;  // by body index; 2..9 used
-// What ComputeInnerPlanet or ComputeOuterPlanet left for planet bodyIndex (2..9).
+using PlanetMotions = std::array<PlanetMotion, 10>;  // by body index; 1..9 used
+// What ComputeInnerPlanet or ComputeOuterPlanet left for bodyIndex (1..9).
 PlanetMotion PlanetMotionAfterPosition(const ChartState& s);
-// The driver's longitude of planet index one day after the moment of m, the Earth's fields holding the
-// Earth of that day. Uses the working fields of the orbit solution as scratch.
-double EstimatedNextDayLongitude(ChartState& s, int index, const PlanetMotion& m);
+// A heliocentric position in the plane of the ecliptic: x towards the equinox, y 90 degrees on (km).
+struct PlanePosition {
+    double x = 0, y = 0;
+};
+// The Earth one day after the moment of its motion, estimated along its orbit of the moment.
+PlanePosition NextDayEarth(const ChartState& s, const PlanetMotion& earth);
+// The driver's longitude of planet index one day after the moment of m, seen from the Earth of that day.
+// Sets geoLongitude and longitudeCorrection.
+double EstimatedNextDayLongitude(ChartState& s, int index, const PlanetMotion& m, const PlanePosition& earth);
 // A day's motion from now to next, degrees, across 0 taken the short way (-180..180).
 double DayMotion(double now, double next);
 // The estimate decides a retrograde mark only where the estimated day's motion is at least this many

@@ -11,56 +11,56 @@
 namespace {
 
 // Outer group for the time in julianCenturies: bodies 1, 5..9; the longitudes of 5..9 go into
-// bodyLongitude, the motion of each into motion[].
+// bodyLongitude, the motion of each body into motion[].
 void ComputeOuterGroup(ChartState& s, PlanetMotions& motion) {
     for (int index = 1; index <= 9; ++index) {
         if (index >= 2 && index <= 4) continue;
         s.bodyIndex = index;
         ComputeOuterPlanet(s);
+        motion[index] = PlanetMotionAfterPosition(s);
         if (index == 1) continue;
         s.bodyLongitude[index] = OuterBodyLongitude(s, index);
-        motion[index] = PlanetMotionAfterPosition(s);
     }
 }
 
 // Inner group for the time in julianCenturies: body 1 (the Earth) first, then 2..4 into bodyLongitude,
-// the motion of each into motion[].
+// the motion of each body into motion[].
 void ComputeInnerGroup(ChartState& s, PlanetMotions& motion) {
     for (int index = 1; index <= 4; ++index) {
         s.bodyIndex = index;
         ComputeInnerPlanet(s);
+        motion[index] = PlanetMotionAfterPosition(s);
         if (index == 1) continue;
         s.bodyLongitude[index] = Normalize360(s.geoLongitude);
-        motion[index] = PlanetMotionAfterPosition(s);
     }
 }
 
 // Retrograde marks of planets first..last (2..4 or 5..9), julianCenturies holding the time one day later
-// (from 2000 for the inner group, from 1900 for the outer one). The Earth's position of that day is
-// computed in full. A planet's own position of that day is first estimated from its motion at the
-// moment; where the estimated day's motion is clearly away from zero, its sign is the sign the full
-// computation gives, and the mark is set from the estimate. Near a standstill, or at a time outside the
-// span the estimate was checked over, the planet is computed in full, as at the moment.
+// (from 2000 for the inner group, from 1900 for the outer one). A planet's position of that day is first
+// estimated from its motion and the Earth's at the moment; where the estimated day's motion is clearly
+// away from zero, its sign is the sign the full computation gives, and the mark is set from the
+// estimate. Near a standstill, or at a time outside the span the estimate was checked over, the Earth
+// and the planet of that day are computed in full, as at the moment.
 void MarkRetrograde(ChartState& s, int first, int last, const PlanetMotions& motion, bool checkedSpan) {
     const bool inner = last <= 4;
-    s.bodyIndex = 1;
-    if (inner) {
-        ComputeInnerPlanet(s);
-    } else {
-        ComputeOuterPlanet(s);
-    }
+    const PlanePosition earth = NextDayEarth(s, motion[1]);
+    bool fullEarth = false;
     for (int index = first; index <= last; ++index) {
         const double now = s.bodyLongitude[index];
-        double next = EstimatedNextDayLongitude(s, index, motion[index]);
+        double next = 0;
+        if (checkedSpan) next = EstimatedNextDayLongitude(s, index, motion[index], earth);
         if (!checkedSpan || !(std::fabs(DayMotion(now, next)) >= kClearDayMotion[index])) {
-            s.bodyIndex = index;
-            if (inner) {
-                ComputeInnerPlanet(s);
-                next = Normalize360(s.geoLongitude);
-            } else {
-                ComputeOuterPlanet(s);
-                next = OuterBodyLongitude(s, index);
+            for (int body : {1, index}) {
+                if (body == 1 && fullEarth) continue;
+                s.bodyIndex = body;
+                if (inner) {
+                    ComputeInnerPlanet(s);
+                } else {
+                    ComputeOuterPlanet(s);
+                }
             }
+            fullEarth = true;
+            next = inner ? Normalize360(s.geoLongitude) : OuterBodyLongitude(s, index);
         }
         if (IsRetrograde(now, next)) s.retroFlags[index - 1] = 'R';
     }
@@ -83,10 +83,11 @@ void ComputeEphemeris(ChartState& s) {
     const double T = s.julianCenturies;
     const double L = 279.696678 + 36000.768925 * T + 0.0003025 * T * T;
     const double N = 259.183275 - 1934.142008 * T + 0.002078 * T * T + 0.0000022 * T * T * T;
+    const double sinN = SinDeg(N);
     // Nutation in longitude, degrees.
-    const double dpsi = (-(17.2327 + 0.01737 * T) * SinDeg(N) - 1.273 * SinDeg(2 * L)) / 3600;
+    const double dpsi = (-(17.2327 + 0.01737 * T) * sinN - 1.273 * SinDeg(2 * L)) / 3600;
     // Precession-based zodiac shift (arcseconds before the division; Sin L, not Sin 2L).
-    const double P = (5025.64 + 1.11 * T) * T - (17.2327 * SinDeg(N) + 1.273 * SinDeg(L));
+    const double P = (5025.64 + 1.11 * T) * T - (17.2327 * sinN + 1.273 * SinDeg(L));
     s.precessionShift = Normalize360((P - 84038.27) / 3600);
     // Sidereal zodiac shift: one degree in 71.61 Julian years from 22.46045833333 at JD 2415020, plus nutation.
     s.siderealShift = (JD - 2415020) / 365.25 / 71.61 + 22.46045833333 + dpsi;

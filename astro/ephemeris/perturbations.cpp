@@ -9,6 +9,7 @@
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
+#include "core/numeric.h"
 
 namespace {
 
@@ -382,20 +383,20 @@ static_assert(std::size(kNeptuneLongitude) == 5);
 
 // ---- Evaluation --------------------------------------------------------------------------------
 
-// One planet's four sums with the scales that turn them into degrees, eccentricity and AU.
+// One planet's four sums with the scales that turn them into degrees, eccentricity and AU, and the extra
+// longitude terms (Uranus and Neptune).
 struct PlanetSeries {
     std::span<const Term> mean, peri, ecc, axis;
     double eccScale, axisScale;
+    std::span<const Term> longitude = {};
 };
 constexpr PlanetSeries kJupiterSeries{kJupiterMean, kJupiterPeri, kJupiterEcc, kJupiterAxis, 0.0000001, 0.000001};
 constexpr PlanetSeries kSaturnSeries{kSaturnMean, kSaturnPeri, kSaturnEcc, kSaturnAxis, 0.0000001, 0.000001};
-constexpr PlanetSeries kUranusSeries{kUranusMean, kUranusPeri, kUranusEcc, kUranusAxis, 0.0000001, 1};
-constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc, kNeptuneAxis, 0.0000001, 0.000001};
+constexpr PlanetSeries kUranusSeries{kUranusMean, kUranusPeri, kUranusEcc,      kUranusAxis,
+                                     0.0000001,   1,           kUranusLongitude};
+constexpr PlanetSeries kNeptuneSeries{kNeptuneMean, kNeptunePeri, kNeptuneEcc,      kNeptuneAxis,
+                                      0.0000001,    0.000001,     kNeptuneLongitude};
 
-// The sines and cosines of one planet's terms, each computed once: many terms share a factor (sin zeta
-// appears in a dozen cells of Saturn's tables), and the same call on the same argument gives the same
-// value, so the sums are those of the plain term-by-term evaluation. The sine and the cosine of one
-// argument come together, from one call.
 constexpr bool MultiplesInRange(std::span<const Term> terms) {
     for (const Term& t : terms)
         if (t.row.multiple < 0 || t.row.multiple > kMaxMultiple || t.column.multiple < 0 ||
@@ -403,39 +404,70 @@ constexpr bool MultiplesInRange(std::span<const Term> terms) {
             return false;
     return true;
 }
-static_assert(MultiplesInRange(kJupiterMean) && MultiplesInRange(kJupiterPeri) && MultiplesInRange(kJupiterEcc) &&
-              MultiplesInRange(kJupiterAxis) && MultiplesInRange(kSaturnMean) && MultiplesInRange(kSaturnPeri) &&
-              MultiplesInRange(kSaturnEcc) && MultiplesInRange(kSaturnAxis) && MultiplesInRange(kUranusMean) &&
-              MultiplesInRange(kUranusPeri) && MultiplesInRange(kUranusEcc) && MultiplesInRange(kUranusAxis) &&
-              MultiplesInRange(kUranusLongitude) && MultiplesInRange(kNeptuneMean) &&
-              MultiplesInRange(kNeptunePeri) && MultiplesInRange(kNeptuneEcc) && MultiplesInRange(kNeptuneAxis) &&
-              MultiplesInRange(kNeptuneLongitude));
+constexpr bool MultiplesInRange(const PlanetSeries& p) {
+    return MultiplesInRange(p.mean) && MultiplesInRange(p.peri) && MultiplesInRange(p.ecc) &&
+           MultiplesInRange(p.axis) && MultiplesInRange(p.longitude);
+}
+static_assert(MultiplesInRange(kJupiterSeries) && MultiplesInRange(kSaturnSeries) &&
+              MultiplesInRange(kUranusSeries) && MultiplesInRange(kNeptuneSeries));
 
+// The multiples of angles whose sine or cosine a planet's terms take, by sine slot.
+using NeededAngles = std::array<bool, kAngleSlots>;
+constexpr NeededAngles NeededAnglesOf(const PlanetSeries& p) {
+    NeededAngles needed{};
+    for (std::span<const Term> terms : {p.mean, p.peri, p.ecc, p.axis, p.longitude})
+        for (const Term& t : terms)
+            for (const Factor& f : {t.row, t.column})
+                if (f.fn != Fn::One) needed[f.multiple * kAngleCount + f.angle] = true;
+    return needed;
+}
+
+// The angles every planet shares come first in Angle, so their slots are the shared table's.
+constexpr int kSharedAngles = kG;
+static_assert(SharedPerturbationSines::kSlots == 2 * (kMaxMultiple + 1) * kSharedAngles);
+
+// The sines and cosines of one planet's terms, each computed once before the sums: many terms share a
+// factor (sin zeta appears in a dozen cells of Saturn's tables), and the same call on the same argument
+// gives the same value, so the sums are those of the plain term-by-term evaluation. The sine and the
+// cosine of one argument come together, from one call; those of the shared angles carry over from the
+// planets before at the same time.
 class FactorValues {
 public:
-    FactorValues(const ChartState& s, const Angles& angles) : s_(s), angles_(angles) {
+    FactorValues(ChartState& s, const Angles& angles, const NeededAngles& needed) {
+        SharedPerturbationSines& shared = s.sharedPerturbationSines;
+        if (!shared.valid || !SameBits(shared.time, s.julianCenturies)) {
+            shared.valid = true;
+            shared.time = s.julianCenturies;
+            shared.known.fill(false);
+        }
+        for (int slot = 0; slot < kAngleSlots; ++slot) {
+            if (!needed[slot]) continue;
+            const int multiple = slot / kAngleCount;
+            const int angle = slot % kAngleCount;
+            if (angle >= kSharedAngles) {
+                SinCosDeg(s, multiple * angles[angle], value_[slot], value_[kAngleSlots + slot]);
+                continue;
+            }
+            const int sine = multiple * kSharedAngles + angle;
+            const int cosine = (kMaxMultiple + 1) * kSharedAngles + sine;
+            if (!shared.known[sine]) {
+                SinCosDeg(s, multiple * angles[angle], shared.value[sine], shared.value[cosine]);
+                shared.known[sine] = true;
+            }
+            value_[slot] = shared.value[sine];
+            value_[kAngleSlots + slot] = shared.value[cosine];
+        }
         value_[kOneSlot] = 1;
-        known_[kOneSlot] = true;
     }
 
-    double operator()(const Factor& f) {
-        if (!known_[f.slot]) {
-            const int sine = f.multiple * kAngleCount + f.angle;
-            SinCosDeg(s_, f.multiple * angles_[f.angle], value_[sine], value_[kAngleSlots + sine]);
-            known_[sine] = known_[kAngleSlots + sine] = true;
-        }
-        return value_[f.slot];
-    }
+    double operator()(const Factor& f) const { return value_[f.slot]; }
 
 private:
-    const ChartState& s_;
-    const Angles& angles_;
-    std::array<double, kOneSlot + 1> value_;
-    std::array<bool, kOneSlot + 1> known_{};
+    std::array<double, kOneSlot + 1> value_{};
 };
 
 // Sum of (c0 + c1 nu + c2 nu^2) x row x column over the terms.
-double SumTerms(const ChartState& s, FactorValues& factor, std::span<const Term> terms) {
+double SumTerms(const ChartState& s, const FactorValues& factor, std::span<const Term> terms) {
     const double nu = s.perturbNu;
     double sum = 0;
     for (const Term& t : terms) {
@@ -466,7 +498,7 @@ void AddOuterAngles(const ChartState& s, Angles& a) {
 
 // Apply the four sums to the working elements, with e the eccentricity before its own correction.
 //   meanAnomalyBase: the incoming mean anomaly (Jupiter, Saturn) or the planet's own Mp (Uranus, Neptune)
-void ApplySeries(ChartState& s, FactorValues& factor, const PlanetSeries& series, double meanAnomalyBase) {
+void ApplySeries(ChartState& s, const FactorValues& factor, const PlanetSeries& series, double meanAnomalyBase) {
     const double dMean = SumTerms(s, factor, series.mean);
     const double dPeri = SumTerms(s, factor, series.peri);
     const double dEcc = SumTerms(s, factor, series.ecc) * series.eccScale;
@@ -501,7 +533,8 @@ void ComputePerturbationArguments(ChartState& s) {
 void PerturbJupiter(ChartState& s) {
     ComputePerturbationArguments(s);
     const Angles a = SharedAngles(s);
-    FactorValues factor(s, a);
+    static constexpr NeededAngles kNeeded = NeededAnglesOf(kJupiterSeries);
+    const FactorValues factor(s, a, kNeeded);
     ApplySeries(s, factor, kJupiterSeries, s.meanAnomaly);
 }
 
@@ -510,7 +543,8 @@ void PerturbJupiter(ChartState& s) {
 void PerturbSaturn(ChartState& s) {
     ComputePerturbationArguments(s);
     const Angles a = SharedAngles(s);
-    FactorValues factor(s, a);
+    static constexpr NeededAngles kNeeded = NeededAnglesOf(kSaturnSeries);
+    const FactorValues factor(s, a, kNeeded);
     ApplySeries(s, factor, kSaturnSeries, s.meanAnomaly);
 }
 
@@ -530,9 +564,10 @@ void PerturbUranus(ChartState& s) {
     a[kTwoSPlusEta] = 2 * s.perturbS + a[kEtaOwn];
     a[kSPlusThreeTheta] = s.perturbS + 3 * a[kTheta];
     const double Mp = 72.64878 + 428.37911 * T + 0.000079 * T * T;
-    FactorValues factor(s, a);
+    static constexpr NeededAngles kNeeded = NeededAnglesOf(kUranusSeries);
+    const FactorValues factor(s, a, kNeeded);
     ApplySeries(s, factor, kUranusSeries, Mp);
-    s.longitudeCorrection = SumTerms(s, factor, kUranusLongitude);
+    s.longitudeCorrection = SumTerms(s, factor, kUranusSeries.longitude);
 }
 
 // Neptune: as Uranus, with its own mean anomaly and longitude term.
@@ -545,7 +580,8 @@ void PerturbNeptune(ChartState& s) {
     a[kZetaOwn] = a[kG] - s.perturbP;  // zetaN
     a[kEtaOwn] = a[kG] - s.perturbQ;   // etaN
     const double Mp = 37.73063 + 218.46134 * T - 0.00007 * T * T;
-    FactorValues factor(s, a);
+    static constexpr NeededAngles kNeeded = NeededAnglesOf(kNeptuneSeries);
+    const FactorValues factor(s, a, kNeeded);
     ApplySeries(s, factor, kNeptuneSeries, Mp);
-    s.longitudeCorrection = SumTerms(s, factor, kNeptuneLongitude);
+    s.longitudeCorrection = SumTerms(s, factor, kNeptuneSeries.longitude);
 }

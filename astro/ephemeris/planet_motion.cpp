@@ -11,6 +11,29 @@ namespace {
 constexpr double kGaussianRadiansPerDay = 0.01720209895;
 constexpr double kDaysPerCentury = 36525;
 
+// One day along the orbit of the moment, as a body moving under the Sun's attraction alone (the
+// perturbations and the slow turning of the orbit change over years). The anomaly and the radius to the
+// second order in time, from the mean motion of Kepler's third law; then the orbit's plane turned about
+// the line of nodes into the ecliptic, and about the pole by the node's longitude.
+PlanePosition NextDayOnOrbit(const ChartState& s, const PlanetMotion& m) {
+    const double a = m.semiMajorAxis;
+    const double e = m.eccentricity;
+    const double r = m.radius;
+    const double aAu = a / s.kmPerAu;
+    const double n = kGaussianRadiansPerDay / (aAu * std::sqrt(aAu));
+    const double anomalyRate = n * std::sqrt(1 - e * e) * (a / r) * (a / r);  // radians per day
+    const double radiusRate = n * a * a * e * m.sinEccentricAnomaly / r;      // km per day
+    const double anomalyAcceleration = -2 * anomalyRate * radiusRate / r;
+    const double radiusAcceleration = r * anomalyRate * anomalyRate - n * n * a * (a / r) * (a / r);
+    const double u = m.argLatitude + RadToDeg(anomalyRate + anomalyAcceleration / 2);
+    const double radius = r + radiusRate + radiusAcceleration / 2;
+    double sinU, cosU, sinNode, cosNode;
+    SinCosDeg(s, u, sinU, cosU);
+    SinCosDeg(s, m.nodeLongitude, sinNode, cosNode);
+    const double towardsPole = CosDeg(s, m.inclination) * sinU;
+    return {radius * (cosU * cosNode - towardsPole * sinNode), radius * (cosU * sinNode + towardsPole * cosNode)};
+}
+
 }  // namespace
 
 PlanetMotion PlanetMotionAfterPosition(const ChartState& s) {
@@ -28,42 +51,31 @@ PlanetMotion PlanetMotionAfterPosition(const ChartState& s) {
     m.eccentricity = s.eccentricity;
     m.inclination = s.inclination;
     m.nodeLongitude = s.nodeLongitude;
-    m.radius = s.planetRadius;
+    m.radius = static_cast<int>(s.bodyIndex) == 1 ? s.earthRadius : s.planetRadius;
     m.eccentricAnomaly = s.eccentricAnomaly;
+    m.sinEccentricAnomaly = s.sinEccentricAnomaly;
     m.argLatitude = s.argLatitude;
     m.longitudeCorrection = s.longitudeCorrection;
     return m;
 }
 
-double EstimatedNextDayLongitude(ChartState& s, int index, const PlanetMotion& m) {
-    s.bodyIndex = index;
+PlanePosition NextDayEarth(const ChartState& s, const PlanetMotion& earth) { return NextDayOnOrbit(s, earth); }
+
+double EstimatedNextDayLongitude(ChartState& s, int index, const PlanetMotion& m, const PlanePosition& earth) {
+    PlanePosition p;
     if (index == 9) {
         // Pluto: one day along the rates of its series.
-        s.planetLongitude = m.longitude + m.longitudeRate / kDaysPerCentury;
-        s.planetLatitude = m.latitude + m.latitudeRate / kDaysPerCentury;
-        s.planetRadius = (m.plutoRadius + m.radiusRate / kDaysPerCentury) * s.kmPerAu;
-        HelioToGeo(s);
-        return OuterBodyLongitude(s, index);
+        const double longitude = m.longitude + m.longitudeRate / kDaysPerCentury;
+        const double latitude = m.latitude + m.latitudeRate / kDaysPerCentury;
+        const double radius = (m.plutoRadius + m.radiusRate / kDaysPerCentury) * s.kmPerAu;
+        double sinB, cosB, sinL, cosL;
+        SinCosDeg(s, latitude, sinB, cosB);
+        SinCosDeg(s, longitude, sinL, cosL);
+        p = {radius * cosB * cosL, radius * cosB * sinL};
+    } else {
+        p = NextDayOnOrbit(s, m);
     }
-    // Any other planet: one day along the orbit of the moment, as a body moving under the Sun's
-    // attraction alone (the perturbations and the slow turning of the orbit change over years). The
-    // anomaly and the radius to the second order in time, from the mean motion of Kepler's third law.
-    const double a = m.semiMajorAxis;
-    const double e = m.eccentricity;
-    const double r = m.radius;
-    const double aAu = a / s.kmPerAu;
-    const double n = kGaussianRadiansPerDay / (aAu * std::sqrt(aAu));
-    const double sinE = std::sin(DegToRad(m.eccentricAnomaly));
-    const double anomalyRate = n * std::sqrt(1 - e * e) * (a / r) * (a / r);  // radians per day
-    const double radiusRate = n * a * a * e * sinE / r;                       // km per day
-    const double anomalyAcceleration = -2 * anomalyRate * radiusRate / r;
-    const double radiusAcceleration = r * anomalyRate * anomalyRate - n * n * a * (a / r) * (a / r);
-    const double u = m.argLatitude + RadToDeg(anomalyRate + anomalyAcceleration / 2);
-    s.inclination = m.inclination;
-    s.nodeLongitude = m.nodeLongitude;
-    OrbitToEcliptic(s, u, s.planetLongitude, s.planetLatitude);
-    s.planetRadius = r + radiusRate + radiusAcceleration / 2;
-    HelioToGeo(s);
+    s.geoLongitude = RectLongitude(p.x - earth.x, p.y - earth.y);
     if (index <= 4) return Normalize360(s.geoLongitude);
     s.longitudeCorrection = m.longitudeCorrection;
     return OuterBodyLongitude(s, index);

@@ -1,18 +1,11 @@
 // Planetary orbits: working elements from the element tables, Kepler's equation, heliocentric ecliptic
 // coordinates and the conversion to geocentric longitude.
-#include <bit>
 #include <cmath>
 #include <cstddef>
-#include <cstdint>
 
 #include "astro/ephemeris/ephemeris.h"
 #include "astro/frame/angle_helpers.h"
-
-namespace {
-
-bool SameBits(double a, double b) { return std::bit_cast<uint64_t>(a) == std::bit_cast<uint64_t>(b); }
-
-}  // namespace
+#include "core/numeric.h"
 
 // Inner group (Earth, Mercury, Venus, Mars): linear elements, T from J2000.
 //   reads  bodyIndex 1..4, julianCenturies (from JD 2451545.0), innerElements, kmPerAu
@@ -96,14 +89,16 @@ KeplerSolution SolveKepler(const ChartState& s, double e, double meanAnomaly) {
 //   reads  eccentricity, meanAnomaly, semiMajorAxis (km), argPerihelion, inclination, nodeLongitude,
 //          bodyIndex, piValue
 //   writes earthRadius, earthLongitude, earthLatitude (body 1), or planetRadius, planetLongitude,
-//          planetLatitude, eccentricAnomaly, argLatitude and then, through HelioToGeo, geoLongitude
-//          (bodies 2..9)
+//          planetLatitude and then, through HelioToGeo, geoLongitude (bodies 2..9); eccentricAnomaly,
+//          sinEccentricAnomaly and argLatitude (every body)
 void SolveOrbit(ChartState& s) {
     const double e = s.eccentricity;
     const double a = s.semiMajorAxis;
     const double E = SolveKepler(s, e, s.meanAnomaly).eccentricAnomaly;
+    double sinE, cosE;
+    SinCosDeg(s, E, sinE, cosE);
     // Radius vector.
-    const double r = a * (1 - e * CosDeg(s, E));
+    const double r = a * (1 - e * cosE);
     const bool earth = s.bodyIndex == 1;
     if (earth) {
         s.earthRadius = r;
@@ -118,6 +113,9 @@ void SolveOrbit(ChartState& s) {
     double l = 0;
     double b = 0;
     OrbitToEcliptic(s, u, l, b);
+    s.eccentricAnomaly = E;
+    s.sinEccentricAnomaly = sinE;
+    s.argLatitude = u;
     if (earth) {
         s.earthLongitude = l;
         s.earthLatitude = b;
@@ -125,8 +123,6 @@ void SolveOrbit(ChartState& s) {
     }
     s.planetLongitude = l;
     s.planetLatitude = b;
-    s.eccentricAnomaly = E;
-    s.argLatitude = u;
     HelioToGeo(s);
 }
 

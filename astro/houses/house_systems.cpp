@@ -1,5 +1,6 @@
 #include <array>
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "astro/frame/angle_helpers.h"
@@ -46,37 +47,79 @@ double BranchNegLatitude(const ChartState& s) {
     return -DegToRad(decimalLatitude);
 }
 
+// The trigonometry the four Placidus cusps of one chart share: of the obliquity and of the latitude.
+struct PlacidusFrame {
+    double tanE, tanPhi, cosE;
+};
+
+PlacidusFrame PlacidusFrameOf(const ChartState& s) {
+    return {std::tan(s.negObliquityRad), std::tan(s.houseLatitudeRad), std::cos(s.negObliquityRad)};
+}
+
+// Where one Placidus cusp's iteration starts (see PlacidusCusp).
+struct PlacidusStart {
+    double ra, divisor, belowHorizon;
+};
+
+// Placidus cusps (see PlacidusCusp) with the chart's trigonometry given, ecliptic longitudes in degrees,
+// not reduced. The iterations of one cusp depend on each other, those of different cusps do not: the
+// cusps go through their iterations side by side, so that the processor works on all of them at once.
+// Each cusp's arithmetic is the single cusp's, operation for operation.
+template <std::size_t N>
+std::array<double, N> PlacidusCuspLongitudes(const ChartState& s, const PlacidusFrame& frame,
+                                             const std::array<PlacidusStart, N>& start) {
+    const double ramc = s.ramcRad;
+    const double tanE = frame.tanE, tanPhi = frame.tanPhi;
+    std::array<double, N> ra{}, sign{};
+    for (std::size_t c = 0; c < N; ++c) {
+        ra[c] = start[c].ra;
+        sign[c] = start[c].belowHorizon == 1.0 ? 1.0 : -1.0;
+    }
+    for (int iteration = 0; iteration < 10; ++iteration) {
+        for (std::size_t c = 0; c < N; ++c) {
+            // Semi-arc of the point whose declination has the tangent Sin(RA) Tan e:
+            // diurnal above the horizon, nocturnal below.
+            const double x = sign[c] * std::sin(ra[c]) * tanE * tanPhi;
+            double a = ArcCosSigned(x);
+            if (a < 0) a = a + kPi;
+            if (sign[c] == -1.0)
+                ra[c] = a / start[c].divisor + ramc;
+            else
+                ra[c] = ramc + kPi - a / start[c].divisor;
+        }
+    }
+    // Right ascension to ecliptic longitude.
+    std::array<double, N> longitude{};
+    for (std::size_t c = 0; c < N; ++c) {
+        double l = std::atan(std::tan(ra[c]) / frame.cosE);
+        if (l < 0) l = l + kPi;
+        if (std::sin(ra[c]) < 0) l = l + kPi;
+        longitude[c] = RadToDeg(l);
+    }
+    return longitude;
+}
+
 void PlacidusHouses(ChartState& s, HouseTable& house) {
     const double ramc = s.ramcRad;
     house[4] = Normalize360(s.mcLongitude + 180);
     house[1] = Normalize360(s.ascLongitude);
 
-    // 11th cusp, stored as its opposite, the 5th.
-    s.placidusStartRa = ramc + DegToRad(30);
-    s.placidusDivisor = 3;
-    s.placidusBelowHorizon = 0;
-    PlacidusCusp(s);
-    house[5] = Normalize360(s.placidusCuspLongitude + 180);
-
-    // 12th cusp, stored as the 6th.
-    s.placidusStartRa = ramc + DegToRad(60);
-    s.placidusDivisor = 1.5;
-    s.placidusBelowHorizon = 0;
-    PlacidusCusp(s);
-    house[6] = Normalize360(s.placidusCuspLongitude + 180);
-
-    // 2nd and 3rd cusps below the horizon.
-    s.placidusStartRa = ramc + DegToRad(120);
-    s.placidusDivisor = 1.5;
-    s.placidusBelowHorizon = 1.0;
-    PlacidusCusp(s);
-    house[2] = s.placidusCuspLongitude;
-
-    s.placidusStartRa = ramc + DegToRad(150);
-    s.placidusDivisor = 3;
-    s.placidusBelowHorizon = 1.0;
-    PlacidusCusp(s);
-    house[3] = s.placidusCuspLongitude;
+    // The 11th and 12th cusps (stored as their opposites, the 5th and 6th), then the 2nd and 3rd below
+    // the horizon.
+    const std::array<PlacidusStart, 4> start{{{ramc + DegToRad(30), 3, 0},
+                                              {ramc + DegToRad(60), 1.5, 0},
+                                              {ramc + DegToRad(120), 1.5, 1.0},
+                                              {ramc + DegToRad(150), 3, 1.0}}};
+    const std::array<double, 4> cusp = PlacidusCuspLongitudes(s, PlacidusFrameOf(s), start);
+    house[5] = Normalize360(cusp[0] + 180);
+    house[6] = Normalize360(cusp[1] + 180);
+    house[2] = cusp[2];
+    house[3] = cusp[3];
+    // The working fields as the last cusp leaves them.
+    s.placidusStartRa = start[3].ra;
+    s.placidusDivisor = start[3].divisor;
+    s.placidusBelowHorizon = start[3].belowHorizon;
+    s.placidusCuspLongitude = cusp[3];
 
     for (int i = 1; i <= 12; ++i) {
         house[i] = Normalize360(house[i]);
@@ -202,27 +245,8 @@ void RegiomontanusHouses(ChartState& s, HouseTable& house) {
 // Note: beyond about 66.5 degrees of latitude the semi-arc has no value; the latitude check of the
 // settings keeps such places away from this system.
 void PlacidusCusp(ChartState& s) {
-    const double sign = s.placidusBelowHorizon == 1.0 ? 1.0 : -1.0;
-    const double f = s.placidusDivisor;
-    const double ramc = s.ramcRad;
-    const double tanE = std::tan(s.negObliquityRad), tanPhi = std::tan(s.houseLatitudeRad);
-    double ra = s.placidusStartRa;
-    for (int iteration = 0; iteration < 10; ++iteration) {
-        // Semi-arc of the point whose declination has the tangent Sin(RA) Tan e:
-        // diurnal above the horizon, nocturnal below.
-        const double x = sign * std::sin(ra) * tanE * tanPhi;
-        double a = ArcCosSigned(x);
-        if (a < 0) a = a + kPi;
-        if (sign == -1.0)
-            ra = a / f + ramc;
-        else
-            ra = ramc + kPi - a / f;
-    }
-    // Right ascension to ecliptic longitude.
-    double l = std::atan(std::tan(ra) / std::cos(s.negObliquityRad));
-    if (l < 0) l = l + kPi;
-    if (std::sin(ra) < 0) l = l + kPi;
-    s.placidusCuspLongitude = RadToDeg(l);
+    const std::array<PlacidusStart, 1> start{{{s.placidusStartRa, s.placidusDivisor, s.placidusBelowHorizon}}};
+    s.placidusCuspLongitude = PlacidusCuspLongitudes(s, PlacidusFrameOf(s), start)[0];
 }
 
 // House cusps of the moment in the system of houseSystemLetter, and the sidereal time as text.

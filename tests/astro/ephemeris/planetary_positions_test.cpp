@@ -93,6 +93,29 @@ TEST(OuterGroup, GiantPlanetsWithPerturbationsOf2000January1) {
     EXPECT_NEAR(OuterBodyAt2000(5).semiMajorAxis / 149597870, 5.2, 0.01);
 }
 
+// The giant planets of one time share the sines of their common angles; a planet must get the same
+// bits whatever was computed before it on the same record.
+TEST(OuterGroup, AGiantPlanetIsTheSameWhateverCameBefore) {
+    const double T = CenturiesFrom1900(kDay2000, 0);
+    struct Case { int before; double beforeT; int body; const char* why; };
+    const Case cases[] = {
+        {5, T, 6, "Saturn after Jupiter of the same time: shared values reused"},
+        {8, T, 7, "Uranus after Neptune: angles of the same name but not the same value"},
+        {6, T - 0.5, 5, "Jupiter after Saturn of another time: nothing carried over"},
+        {5, T + 1.0 / (36525 * 1440), 6, "Saturn after Jupiter a minute later: nothing carried over"},
+    };
+    for (const Case& c : cases) {
+        const ChartState alone = OuterBodyAt2000(c.body);
+        ChartState s = EphemerisState();
+        s.dayNumber = kDay2000;
+        s = AfterTheEarth(s, ComputeOuterPlanet, c.beforeT, c.before);
+        s = AfterTheEarth(s, ComputeOuterPlanet, T, c.body);
+        EXPECT_EQ(s.geoLongitude, alone.geoLongitude) << c.why;
+        EXPECT_EQ(s.longitudeCorrection, alone.longitudeCorrection) << c.why;
+        EXPECT_EQ(s.eccentricity, alone.eccentricity) << c.why;
+    }
+}
+
 TEST(OuterGroup, PlutoOf2000January1) {
     ChartState s = OuterBodyAt2000(9);
     EXPECT_NEAR(s.plutoLongitude, 249.8434, 1e-4);

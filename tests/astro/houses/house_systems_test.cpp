@@ -205,4 +205,24 @@ TEST(PlacidusCusp, AtTheEquatorTheSemiArcsAreQuarterCircles) {
     }
 }
 
+// The four intermediate Placidus cusps of a chart are computed side by side; each must be, to the bit,
+// the cusp PlacidusCusp gives alone from the same start.
+TEST(PlacidusCusp, TheChartsCuspsAreTheSingleCuspsToTheBit) {
+    struct Case { int slot; double offset, divisor, below; bool opposite; };
+    const Case cases[] = {{2, 30, 3, 0, true}, {3, 60, 1.5, 0, true}, {5, 120, 1.5, 1.0, false}, {6, 150, 3, 1.0, false}};
+    for (const Moment& m : kPlaces) {
+        const ChartState chart = ChartAt(m, "P");
+        for (const Case& c : cases) {
+            ChartState s = chart;
+            s.placidusStartRa = s.ramcRad + DegToRad(c.offset);
+            s.placidusDivisor = c.divisor;
+            s.placidusBelowHorizon = c.below;
+            PlacidusCusp(s);
+            const double cusp = Normalize360(c.opposite ? Normalize360(s.placidusCuspLongitude + 180) + 180
+                                                        : Normalize360(s.placidusCuspLongitude));
+            EXPECT_EQ(chart.houseCusp[c.slot], cusp) << m.year << " slot " << c.slot;
+        }
+    }
+}
+
 }  // namespace
