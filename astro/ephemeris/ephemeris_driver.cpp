@@ -35,6 +35,16 @@ void ComputeInnerGroup(ChartState& s, PlanetMotions& motion) {
     }
 }
 
+// Body index of the inner group (Earth, Mercury..Mars) or the outer one (Earth, Jupiter..Pluto).
+void ComputeGroupBody(ChartState& s, int index, bool inner) {
+    s.bodyIndex = index;
+    if (inner) {
+        ComputeInnerPlanet(s);
+    } else {
+        ComputeOuterPlanet(s);
+    }
+}
+
 // Retrograde marks of planets first..last (2..4 or 5..9), julianCenturies holding the time one day later
 // (from 2000 for the inner group, from 1900 for the outer one). A planet's position of that day is first
 // estimated from its motion and the Earth's at the moment; where the estimated day's motion is clearly
@@ -50,16 +60,10 @@ void MarkRetrograde(ChartState& s, int first, int last, const PlanetMotions& mot
         double next = 0;
         if (checkedSpan) next = EstimatedNextDayLongitude(s, index, motion[index], earth);
         if (!checkedSpan || !(std::fabs(DayMotion(now, next)) >= kClearDayMotion[index])) {
-            for (int body : {1, index}) {
-                if (body == 1 && fullEarth) continue;
-                s.bodyIndex = body;
-                if (inner) {
-                    ComputeInnerPlanet(s);
-                } else {
-                    ComputeOuterPlanet(s);
-                }
-            }
+            // The Earth of that day first, once for the group.
+            if (!fullEarth) ComputeGroupBody(s, 1, inner);
             fullEarth = true;
+            ComputeGroupBody(s, index, inner);
             next = inner ? Normalize360(s.geoLongitude) : OuterBodyLongitude(s, index);
         }
         if (IsRetrograde(now, next)) s.retroFlags[index - 1] = 'R';

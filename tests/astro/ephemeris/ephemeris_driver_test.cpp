@@ -7,7 +7,6 @@
 #include <cmath>
 #include <iostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "astro/ephemeris/ephemeris.h"
@@ -179,8 +178,8 @@ namespace {
 struct PlanetDay {
     std::array<double, 10> longitude{};  // bodies 2..9
     PlanetMotions motion{};              // bodies 2..9
-    PlanetMotion innerEarth, outerEarth;
-    PlanePosition innerEarthPlace, outerEarthPlace;
+    std::array<PlanetMotion, 2> earth;   // the inner group's Earth, then the outer group's
+    std::array<PlanePosition, 2> earthPlace;
 };
 PlanePosition EarthPlaceAfterPosition(const ChartState& s) {
     const double b = s.earthLatitude * kPi / 180, l = s.earthLongitude * kPi / 180;
@@ -189,29 +188,24 @@ PlanePosition EarthPlaceAfterPosition(const ChartState& s) {
 PlanetDay FullPlanetDay(ChartState& s, double dayNumber, double dayFraction) {
     PlanetDay d;
     s.dayNumber = dayNumber;
-    s.julianCenturies = CenturiesFrom2000(dayNumber, dayFraction);
-    for (int index : {1, 2, 3, 4}) {
-        s.bodyIndex = index;
-        ComputeInnerPlanet(s);
-        if (index == 1) {
-            d.innerEarth = PlanetMotionAfterPosition(s);
-            d.innerEarthPlace = EarthPlaceAfterPosition(s);
-            continue;
+    for (const bool outer : {false, true}) {
+        s.julianCenturies = outer ? CenturiesFrom1900(dayNumber, dayFraction) : CenturiesFrom2000(dayNumber, dayFraction);
+        for (int index = 1; index <= 9; ++index) {
+            if (index > 1 && (index >= 5) != outer) continue;
+            s.bodyIndex = index;
+            if (outer) {
+                ComputeOuterPlanet(s);
+            } else {
+                ComputeInnerPlanet(s);
+            }
+            if (index == 1) {
+                d.earth[outer] = PlanetMotionAfterPosition(s);
+                d.earthPlace[outer] = EarthPlaceAfterPosition(s);
+                continue;
+            }
+            d.longitude[index] = outer ? OuterBodyLongitude(s, index) : Normalize360(s.geoLongitude);
+            d.motion[index] = PlanetMotionAfterPosition(s);
         }
-        d.longitude[index] = Normalize360(s.geoLongitude);
-        d.motion[index] = PlanetMotionAfterPosition(s);
-    }
-    s.julianCenturies = CenturiesFrom1900(dayNumber, dayFraction);
-    for (int index : {1, 5, 6, 7, 8, 9}) {
-        s.bodyIndex = index;
-        ComputeOuterPlanet(s);
-        if (index == 1) {
-            d.outerEarth = PlanetMotionAfterPosition(s);
-            d.outerEarthPlace = EarthPlaceAfterPosition(s);
-            continue;
-        }
-        d.longitude[index] = OuterBodyLongitude(s, index);
-        d.motion[index] = PlanetMotionAfterPosition(s);
     }
     return d;
 }
@@ -232,12 +226,14 @@ TEST(NextDayEstimate, StaysWellInsideItsMarginOverTheCheckedSpan) {
         const double fraction = day - dayNumber;
         const PlanetDay now = FullPlanetDay(s, dayNumber, fraction);
         const PlanetDay next = FullPlanetDay(s, dayNumber, fraction + 1);
-        const PlanePosition innerEarth = NextDayEarth(s, now.innerEarth), outerEarth = NextDayEarth(s, now.outerEarth);
-        for (const auto& [estimate, full] : {std::pair{innerEarth, next.innerEarthPlace}, {outerEarth, next.outerEarthPlace}})
-            worstEarth = std::max(worstEarth, std::hypot(estimate.x - full.x, estimate.y - full.y));
+        std::array<PlanePosition, 2> earth;  // inner, outer
+        for (const bool outer : {false, true}) {
+            earth[outer] = NextDayEarth(s, now.earth[outer]);
+            const PlanePosition& full = next.earthPlace[outer];
+            worstEarth = std::max(worstEarth, std::hypot(earth[outer].x - full.x, earth[outer].y - full.y));
+        }
         for (int index = 2; index <= 9; ++index) {
-            const double estimate =
-                EstimatedNextDayLongitude(s, index, now.motion[index], index <= 4 ? innerEarth : outerEarth);
+            const double estimate = EstimatedNextDayLongitude(s, index, now.motion[index], earth[index >= 5]);
             worst[index] = std::max(worst[index], std::fabs(DayMotion(next.longitude[index], estimate)));
         }
     }
