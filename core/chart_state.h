@@ -153,9 +153,9 @@ struct ChartState {
     double planetRadius = 0;         // km
     double planetLongitude = 0;
     double planetLatitude = 0;
-    double eccentricAnomaly = 0;     // degrees, of the last orbit solution (the Earth's or a planet's)
-    double sinEccentricAnomaly = 0;  // its sine
-    double argLatitude = 0;          // degrees, of the same solution
+    // Of the last orbit solution, the Earth's or a planet's:
+    double sinEccentricAnomaly = 0;  // sine of the eccentric anomaly
+    double argLatitude = 0;          // argument of latitude, degrees
     double geoLongitude = 0;         // geocentric longitude of the current planet, degrees
 
     // Perturbations of Jupiter, Saturn, Uranus and Neptune: the shared arguments, degrees, not reduced

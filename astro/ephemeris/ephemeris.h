@@ -25,7 +25,7 @@ struct PlanetMotion {
     // The Earth and Mercury..Neptune: the orbit of the moment (semiMajorAxis and radius in km, angles in
     // degrees) and the extra longitude term of Uranus and Neptune.
     double semiMajorAxis = 0, eccentricity = 0, inclination = 0, nodeLongitude = 0, radius = 0,
-           eccentricAnomaly = 0, sinEccentricAnomaly = 0, argLatitude = 0, longitudeCorrection = 0;
+           sinEccentricAnomaly = 0, argLatitude = 0, longitudeCorrection = 0;
     // Pluto: the heliocentric position (degrees, AU) and its rates per Julian century.
     double longitude = 0, latitude = 0, plutoRadius = 0, longitudeRate = 0, latitudeRate = 0, radiusRate = 0;
 };

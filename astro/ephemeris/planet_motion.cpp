@@ -52,7 +52,6 @@ PlanetMotion PlanetMotionAfterPosition(const ChartState& s) {
     m.inclination = s.inclination;
     m.nodeLongitude = s.nodeLongitude;
     m.radius = static_cast<int>(s.bodyIndex) == 1 ? s.earthRadius : s.planetRadius;
-    m.eccentricAnomaly = s.eccentricAnomaly;
     m.sinEccentricAnomaly = s.sinEccentricAnomaly;
     m.argLatitude = s.argLatitude;
     m.longitudeCorrection = s.longitudeCorrection;

@@ -89,7 +89,7 @@ KeplerSolution SolveKepler(const ChartState& s, double e, double meanAnomaly) {
 //   reads  eccentricity, meanAnomaly, semiMajorAxis (km), argPerihelion, inclination, nodeLongitude,
 //          bodyIndex, piValue
 //   writes earthRadius, earthLongitude, earthLatitude (body 1), or planetRadius, planetLongitude,
-//          planetLatitude and then, through HelioToGeo, geoLongitude (bodies 2..9); eccentricAnomaly,
+//          planetLatitude and then, through HelioToGeo, geoLongitude (bodies 2..9);
 //          sinEccentricAnomaly and argLatitude (every body)
 void SolveOrbit(ChartState& s) {
     const double e = s.eccentricity;
@@ -113,7 +113,6 @@ void SolveOrbit(ChartState& s) {
     double l = 0;
     double b = 0;
     OrbitToEcliptic(s, u, l, b);
-    s.eccentricAnomaly = E;
     s.sinEccentricAnomaly = sinE;
     s.argLatitude = u;
     if (earth) {
