@@ -79,6 +79,20 @@ struct Png {
 };
 
 // The brightest red along a short radial run round the ring point at an angle.
+// Pixels of an RGB24 image that differ from the reference surface's, over the reference's size.
+int DifferingPixels(cairo_surface_t* image, CairoImageSurface& reference) {
+    const unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    int differing = 0;
+    for (int y = 0; y < reference.DeviceHeight(); ++y)
+        for (int x = 0; x < reference.DeviceWidth(); ++x) {
+            const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+            const Rgb c{static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)};
+            differing += !(c == reference.PixelAt(x, y));
+        }
+    return differing;
+}
+
 int RingRedAt(const Png& png, double cx, double cy, double radius, double degrees) {
     int best = 0;
     for (double r = radius - 3; r <= radius + 3; r += 0.5) {
@@ -285,16 +299,7 @@ TEST(CairoWindow, PaintGoesToTheBackBufferAndPresentCopiesItWhole) {
     cairo_surface_flush(target);
     CairoImageSurface reference(fonts, 640, 400);
     PaintAt(s, reference);
-    const unsigned char* data = cairo_image_surface_get_data(target);
-    const int stride = cairo_image_surface_get_stride(target);
-    int differing = 0;
-    for (int y = 0; y < 400; ++y)
-        for (int x = 0; x < 640; ++x) {
-            const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
-            const Rgb c{static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)};
-            differing += !(c == reference.PixelAt(x, y));
-        }
-    EXPECT_EQ(differing, 0);
+    EXPECT_EQ(DifferingPixels(target, reference), 0);
     EXPECT_EQ(reference.PixelAt(5, 200), (Rgb{128, 0, 0}));  // the band of the 640 x 400 window
     cairo_surface_destroy(target);
 
@@ -329,16 +334,7 @@ TEST(CairoWindow, ABufferLetGoComesBackAtItsSizeForTheNextPaint) {
     ASSERT_EQ(cairo_image_surface_get_height(buffer), 400);
     CairoImageSurface reference(fonts, 640, 400);
     PaintAt(s, reference);
-    const unsigned char* data = cairo_image_surface_get_data(buffer);
-    const int stride = cairo_image_surface_get_stride(buffer);
-    int differing = 0;
-    for (int y = 0; y < 400; ++y)
-        for (int x = 0; x < 640; ++x) {
-            const uint32_t p = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
-            differing += !(Rgb{static_cast<uint8_t>(p >> 16), static_cast<uint8_t>(p >> 8), static_cast<uint8_t>(p)} ==
-                           reference.PixelAt(x, y));
-        }
-    EXPECT_EQ(differing, 0) << "the buffer made again paints the same picture";
+    EXPECT_EQ(DifferingPixels(buffer, reference), 0) << "the buffer made again paints the same picture";
 }
 
 #if CAIRO_HAS_SCRIPT_SURFACE
